@@ -1,0 +1,78 @@
+// The operating system as the converter sees it: one small interface, with a
+// POSIX and a Win32 implementation chosen at build time. No other file of the
+// converter includes an OS header.
+//
+// Every operation that can fail returns an I/O result code: 0 for success,
+// otherwise the Windows error number of the failure (2 file not found,
+// 5 access denied, ...) or one of the converter's own codes (failure.h). Each
+// implementation turns its OS errors into these codes in exactly one place.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kovrant {
+
+// An open file of the platform; what it holds is the platform's business.
+using FileHandle = std::intptr_t;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Opens an existing file for reading only, shared for reading and writing
+  // with other programs. A directory is not a readable file.
+  virtual int OpenInput(const std::string& path, FileHandle* file) = 0;
+  // Reads up to `size` bytes at the file's position; `*got` < `size` only at
+  // the end of the file.
+  virtual int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) = 0;
+  // Moves to an absolute, non-negative byte offset (beyond the end is fine).
+  virtual int Seek(FileHandle file, std::int64_t position) = 0;
+  virtual int FileSize(FileHandle file, std::int64_t* size) = 0;
+
+  // Prepares to replace the table at `path`: fails as creating `path` itself
+  // would (a directory of that name, a file the user may not write, a folder
+  // the user may not write into), then creates a new file with a unique name
+  // in the same directory, exclusively (never through an existing name or
+  // link), with the permissions of a normally created file.
+  virtual int CreateTemporary(const std::string& path, std::string* temporary_path,
+                              FileHandle* file) = 0;
+  // Writes all `size` bytes or fails (a device that takes no more is 101).
+  virtual int Write(FileHandle file, const void* data, std::size_t size) = 0;
+  virtual int Close(FileHandle file) = 0;
+  // Puts the finished temporary file in the place of `path`, atomically.
+  virtual int MoveOver(const std::string& temporary_path, const std::string& path) = 0;
+  // Best effort: used to clean up after a failure.
+  virtual void RemoveFile(const std::string& path) = 0;
+
+  virtual bool IsDirectory(const std::string& path) = 0;
+  // Creates one directory level (its parent must exist).
+  virtual bool MakeDirectory(const std::string& path) = 0;
+  // The separator appended to an output directory: "\" on Windows, "/" else.
+  virtual char PathSeparator() const = 0;
+
+  // Writes to standard output, all bytes or fails.
+  virtual int WriteStandardOutput(const void* data, std::size_t size) = 0;
+};
+
+// The real operating system.
+Platform& SystemPlatform();
+
+// Process set-up before anything else runs (a closed pipe on standard output
+// must become a failed write, not a signal).
+void PrepareProcess();
+
+// The arguments after the program name, as the converter counts them: empty
+// arguments are not counted.
+std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// The executable's file name without its directory, for failure reports.
+std::string ModuleFileName(const char* argv0);
+
+// The user's decimal separator: one byte from the locale settings, or "." when
+// the locale gives none or a longer one.
+char LocaleDecimalSeparator();
+
+}  // namespace kovrant

@@ -1,0 +1,218 @@
+// POSIX side of the platform interface.
+#include <fcntl.h>
+#include <langinfo.h>
+#include <locale.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include "io/failure.h"
+#include "io/platform.h"
+
+namespace kovrant {
+namespace {
+
+// The one place where POSIX error numbers become I/O result codes.
+int IoCodeFromErrno(int error) {
+  switch (error) {
+    case 0:
+      return 0;
+    case ENOENT:
+      return kIoFileNotFound;
+    case ENOTDIR:
+      return kIoPathNotFound;
+    case EMFILE:
+    case ENFILE:
+      return kIoTooManyOpenFiles;
+    case EACCES:
+    case EPERM:
+    case EISDIR:
+    case EROFS:
+      return kIoAccessDenied;
+    case ENOSPC:
+    case EDQUOT:
+      return kIoDiskFull;
+    default:
+      return error;
+  }
+}
+
+int LastIoCode() { return IoCodeFromErrno(errno); }
+
+int Descriptor(FileHandle file) { return static_cast<int>(file); }
+
+int WriteAll(int fd, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    ssize_t n = ::write(fd, p, size);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastIoCode();
+    }
+    if (n == 0) return kIoDiskFull;
+    p += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+class PosixPlatform final : public Platform {
+ public:
+  int OpenInput(const std::string& path, FileHandle* file) override {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return LastIoCode();
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+      int code = S_ISDIR(st.st_mode) ? kIoAccessDenied : LastIoCode();
+      ::close(fd);
+      return code;
+    }
+    *file = fd;
+    return 0;
+  }
+
+  int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
+    char* p = static_cast<char*>(buffer);
+    std::size_t total = 0;
+    while (total < size) {
+      ssize_t n = ::read(Descriptor(file), p + total, size - total);
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        *got = total;
+        return LastIoCode();
+      }
+      if (n == 0) break;
+      total += static_cast<std::size_t>(n);
+    }
+    *got = total;
+    return 0;
+  }
+
+  int Seek(FileHandle file, std::int64_t position) override {
+    if (::lseek(Descriptor(file), static_cast<off_t>(position), SEEK_SET) < 0) return LastIoCode();
+    return 0;
+  }
+
+  int FileSize(FileHandle file, std::int64_t* size) override {
+    struct stat st;
+    if (::fstat(Descriptor(file), &st) != 0) return LastIoCode();
+    *size = static_cast<std::int64_t>(st.st_size);
+    return 0;
+  }
+
+  int CreateTemporary(const std::string& path, std::string* temporary_path,
+                      FileHandle* file) override {
+    // Fail as creating the table itself would.
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0) {
+      if (S_ISDIR(st.st_mode)) return kIoAccessDenied;
+      if (S_ISREG(st.st_mode)) {
+        // Opening for writing without truncation asks the kernel, which knows
+        // about modes, ACLs, read-only mounts and immutable files.
+        int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) return LastIoCode();
+        ::close(fd);
+      }
+    } else if (errno != ENOENT) {
+      return LastIoCode();
+    }
+
+    std::size_t slash = path.rfind('/');
+    std::string directory = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::random_device entropy;
+    std::mt19937_64 random(static_cast<std::uint64_t>(entropy()) << 32 ^ entropy() ^
+                           static_cast<std::uint64_t>(::getpid()));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      char suffix[24];
+      std::snprintf(suffix, sizeof suffix, ".%016llx.tmp",
+                    static_cast<unsigned long long>(random()));
+      std::string candidate = directory + "." + name + suffix;
+      int fd =
+          ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      if (fd >= 0) {
+        *temporary_path = candidate;
+        *file = fd;
+        return 0;
+      }
+      if (errno != EEXIST) return LastIoCode();
+    }
+    return IoCodeFromErrno(EEXIST);
+  }
+
+  int Write(FileHandle file, const void* data, std::size_t size) override {
+    return WriteAll(Descriptor(file), data, size);
+  }
+
+  int Close(FileHandle file) override {
+    // Linux releases the descriptor even when close reports EINTR.
+    if (::close(Descriptor(file)) != 0 && errno != EINTR) return LastIoCode();
+    return 0;
+  }
+
+  int MoveOver(const std::string& temporary_path, const std::string& path) override {
+    if (::rename(temporary_path.c_str(), path.c_str()) != 0) return LastIoCode();
+    return 0;
+  }
+
+  void RemoveFile(const std::string& path) override { ::unlink(path.c_str()); }
+
+  bool IsDirectory(const std::string& path) override {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+  }
+
+  bool MakeDirectory(const std::string& path) override { return ::mkdir(path.c_str(), 0777) == 0; }
+
+  char PathSeparator() const override { return '/'; }
+
+  int WriteStandardOutput(const void* data, std::size_t size) override {
+    return WriteAll(STDOUT_FILENO, data, size);
+  }
+};
+
+}  // namespace
+
+Platform& SystemPlatform() {
+  static PosixPlatform platform;
+  return platform;
+}
+
+void PrepareProcess() { ::signal(SIGPIPE, SIG_IGN); }
+
+std::vector<std::string> ProgramArguments(int argc, char** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] != '\0') arguments.emplace_back(argv[i]);
+  }
+  return arguments;
+}
+
+std::string ModuleFileName(const char* argv0) {
+  std::string path;
+  char buffer[4096];
+  ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer);
+  if (n > 0 && static_cast<std::size_t>(n) < sizeof buffer) {
+    path.assign(buffer, static_cast<std::size_t>(n));
+  } else if (argv0 != nullptr) {
+    path = argv0;
+  }
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+char LocaleDecimalSeparator() {
+  // Read the user's locale without making it the process's global locale.
+  locale_t locale = ::newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
+  if (locale == static_cast<locale_t>(0)) return '.';
+  const char* radix = ::nl_langinfo_l(RADIXCHAR, locale);
+  char separator = (radix != nullptr && radix[0] != '\0' && radix[1] == '\0') ? radix[0] : '.';
+  ::freelocale(locale);
+  return separator;
+}
+
+}  // namespace kovrant

@@ -1,0 +1,50 @@
+#include "io/table_file.h"
+
+#include "io/failure.h"
+
+namespace kovrant {
+
+TableFile::TableFile(Platform& platform, std::string path, CheckSite site)
+    : platform_(platform), path_(std::move(path)) {
+  if (int code = platform_.CreateTemporary(path_, &temporary_path_, &handle_); code != 0) {
+    throw IoError(code, site);
+  }
+  open_ = true;
+  buffer_.resize(kBufferSize);
+}
+
+TableFile::~TableFile() {
+  if (committed_) return;
+  if (open_) platform_.Close(handle_);
+  platform_.RemoveFile(temporary_path_);
+}
+
+void TableFile::Flush(CheckSite site) {
+  if (buffer_length_ == 0) return;
+  std::size_t length = buffer_length_;
+  buffer_length_ = 0;
+  if (int code = platform_.Write(handle_, buffer_.data(), length); code != 0) {
+    throw IoError(code, site);
+  }
+}
+
+void TableFile::AppendSlow(const void* data, std::size_t size, CheckSite site) {
+  Flush(site);
+  if (size >= buffer_.size()) {
+    if (int code = platform_.Write(handle_, data, size); code != 0) throw IoError(code, site);
+    return;
+  }
+  std::memcpy(buffer_.data(), data, size);
+  buffer_length_ = size;
+}
+
+void TableFile::Commit(CheckSite site) {
+  if (!open_) throw IoError(kIoFileNotOpen, site);
+  Flush(site);
+  open_ = false;
+  if (int code = platform_.Close(handle_); code != 0) throw IoError(code, site);
+  if (int code = platform_.MoveOver(temporary_path_, path_); code != 0) throw IoError(code, site);
+  committed_ = true;
+}
+
+}  // namespace kovrant

@@ -1,0 +1,69 @@
+// The output table as the converter writes it: lines of bytes ended by CR LF.
+//
+// The table never replaces the user's earlier one until it is complete: it is
+// written to a new temporary file beside it and moved over the old name only
+// by Commit. A failure at any point before that (an exception unwinding past
+// this object) removes the temporary file and leaves the earlier table
+// byte-identical. Writes go through a block buffer; every write, the close
+// and the move are checked.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "io/check_site.h"
+#include "io/platform.h"
+
+namespace kovrant {
+
+class TableFile {
+ public:
+  static constexpr std::size_t kBufferSize = 256 * 1024;
+
+  // Creates the temporary file for the table at `path`; fails (IoError at
+  // `site`) as creating `path` itself would.
+  TableFile(Platform& platform, std::string path, CheckSite site);
+  TableFile(const TableFile&) = delete;
+  TableFile& operator=(const TableFile&) = delete;
+  ~TableFile();
+
+  void Append(const void* data, std::size_t size, CheckSite site) {
+    if (size <= buffer_.size() - buffer_length_) {
+      std::memcpy(buffer_.data() + buffer_length_, data, size);
+      buffer_length_ += size;
+    } else {
+      AppendSlow(data, size, site);
+    }
+  }
+  void Append(std::string_view text, CheckSite site) { Append(text.data(), text.size(), site); }
+  void EndLine(CheckSite site) { Append("\r\n", 2, site); }
+  void WriteLine(std::string_view text, CheckSite site) {
+    Append(text, site);
+    EndLine(site);
+  }
+
+  // Writes out the buffer, closes the file and moves it over the table's
+  // name.
+  void Commit(CheckSite site);
+
+  const std::string& temporary_path() const { return temporary_path_; }
+
+ private:
+  void AppendSlow(const void* data, std::size_t size, CheckSite site);
+  void Flush(CheckSite site);
+
+  Platform& platform_;
+  std::string path_;
+  std::string temporary_path_;
+  FileHandle handle_ = 0;
+  bool open_ = false;
+  bool committed_ = false;
+  std::vector<char> buffer_;
+  std::size_t buffer_length_ = 0;
+};
+
+}  // namespace kovrant
