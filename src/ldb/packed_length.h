@@ -1,0 +1,26 @@
+// The packed length that follows every tag byte of the lever database.
+//
+// A first byte B with bit 0 clear is the whole length field: the length is
+// B >> 1 (0 to 127). With bit 0 set, B is the lowest byte of a little-endian
+// 32-bit value V and the length is V >> 1 (V is odd). A writer stores n as
+// the byte 2n (n <= 127) or as the 32-bit value 2n + 1, so the longest body is
+// 2^30 - 1 bytes.
+//
+// A four-byte V with its top bit set would give a negative length, moving the
+// walk backwards; the format never carries one, and it is refused as a read
+// beyond the end of the file (code 100), so that the walk always moves
+// forward.
+#pragma once
+
+#include <cstdint>
+
+#include "io/input_file.h"
+
+namespace kovrant {
+
+inline constexpr std::int64_t kMaxPackedLength = (std::int64_t{1} << 30) - 1;
+
+// Reads a packed length at the input's position.
+std::int64_t ReadPackedLength(InputFile& input);
+
+}  // namespace kovrant
