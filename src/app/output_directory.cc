@@ -1,0 +1,15 @@
+#include "app/output_directory.h"
+
+namespace kovrant {
+
+std::string ResolveOutputPrefix(const std::vector<std::string>& arguments, Platform& platform) {
+  if (arguments.size() < 2) return {};
+  const std::string& directory = arguments[1];
+  if (directory.empty()) return {};
+  if (!platform.IsDirectory(directory) && !platform.MakeDirectory(directory)) return {};
+  std::string prefix = directory;
+  if (prefix.back() != platform.PathSeparator()) prefix += platform.PathSeparator();
+  return prefix;
+}
+
+}  // namespace kovrant
