@@ -1,0 +1,134 @@
+#include "table/table_writer.h"
+
+#include <cstring>
+
+#include "io/failure.h"
+#include "table/one_decimal.h"
+
+namespace kovrant {
+namespace {
+
+constexpr std::uint32_t kFloatOne = 0x3F800000;
+
+bool IsNaN(std::uint32_t bits) { return (bits & 0x7F800000) == 0x7F800000 && (bits & 0x007FFFFF); }
+// A NaN whose quiet bit (the top bit of the fraction) is clear.
+bool IsSignallingNaN(std::uint32_t bits) { return IsNaN(bits) && !(bits & 0x00400000); }
+
+std::int32_t AsInt32(std::uint32_t bits) {
+  std::int32_t value;
+  std::memcpy(&value, &bits, sizeof value);
+  return value;
+}
+
+}  // namespace
+
+void TableWriter::TableStart() { table_.WriteLine(kHeaderRow, CheckSite::kWriteHeader); }
+
+void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+                        InputFile& input) {
+  // Only prototypes under a first-level record with tag 1 are written; the
+  // others are still read (and can still fail), but not rendered.
+  const bool written = first_level_tag == 1;
+  switch (field_type) {
+    case 0:
+      Text(length, written, CheckSite::kReadName, input);
+      break;
+    case 1:
+      for (std::uint32_t& value : place_) value = input.ReadUint32(CheckSite::kReadPlaceBlock);
+      break;
+    case 2:
+      integer_value_ = AsInt32(input.ReadUint32(CheckSite::kReadPlaceCount));
+      Places(integer_value_, written);
+      break;
+    case 3: {
+      scale_ = input.ReadUint32(CheckSite::kReadScale);
+      // Comparing a NaN with 1.0 is an invalid operation.
+      if (IsNaN(scale_)) throw InvalidOpError(CheckSite::kCompareScale);
+      if (!written) break;
+      Put('\t');
+      if (scale_ != kFloatOne) Number(scale_);
+      break;
+    }
+    case 4: {
+      integer_value_ = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
+      if (!written) break;
+      Put('\t');
+      char text[kOneDecimalMaxLength];
+      table_.Append(text,
+                    FormatOneDecimal(DivideInt32By15(integer_value_), decimal_separator_, text),
+                    CheckSite::kWriteRow);
+      break;
+    }
+    case 5:
+      if (written) Put('\t');
+      Text(length, written, CheckSite::kReadMaterial, input);
+      break;
+    case 6:
+      if (written) Put('\t');
+      Text(length, written, CheckSite::kReadSwitchSound, input);
+      break;
+    case 7:
+      if (written) Put('\t');
+      Text(length, written, CheckSite::kReadDescription, input);
+      break;
+    default:
+      break;
+  }
+}
+
+void TableWriter::PrototypeEnd(std::uint8_t first_level_tag) {
+  // The row's cells went out as they were decoded; a failure before this
+  // point discards the whole table, so only the line end is left to write.
+  if (first_level_tag == 1) table_.EndLine(CheckSite::kWriteRow);
+}
+
+void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputFile& input) {
+  if (!written) {
+    input.Skip(length, site);
+    return;
+  }
+  // Copied straight from the input's buffer to the table's, NUL bytes left
+  // out; a value of any length passes without being held whole.
+  input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
+    const auto* p = reinterpret_cast<const char*>(data);
+    const char* end = p + size;
+    while (p < end) {
+      const char* nul =
+          static_cast<const char*>(std::memchr(p, 0, static_cast<std::size_t>(end - p)));
+      const char* stop = nul != nullptr ? nul : end;
+      table_.Append(p, static_cast<std::size_t>(stop - p), CheckSite::kWriteRow);
+      p = nul != nullptr ? nul + 1 : end;
+    }
+  });
+}
+
+void TableWriter::Places(std::int32_t count, bool written) {
+  if (count < 0 || count > 2) return;
+  // Rendering a signalling NaN is an invalid operation; only the places the
+  // row shows are rendered.
+  const int shown = count * 2;
+  for (int i = 0; i < shown; ++i) {
+    if (IsSignallingNaN(place_[i])) throw InvalidOpError(CheckSite::kRenderPlace);
+  }
+  if (!written) return;
+  Put('\t');
+  if (count >= 1) {
+    Number(place_[0]);
+    Put(',');
+    Number(place_[1]);
+  }
+  Put('\t');
+  if (count == 2) {
+    Number(place_[2]);
+    Put(',');
+    Number(place_[3]);
+  }
+}
+
+void TableWriter::Number(std::uint32_t float_bits) {
+  char text[kOneDecimalMaxLength];
+  table_.Append(text, FormatOneDecimal(WidenFloat32(float_bits), decimal_separator_, text),
+                CheckSite::kWriteRow);
+}
+
+}  // namespace kovrant

@@ -1,0 +1,61 @@
+// The table writer: turns the fields of each lever prototype into one row of
+// LeverPrototypes.txt.
+//
+// The table is a header row, then one line per prototype found under a
+// first-level record with tag 1, cells separated by TAB, lines ended by
+// CR LF, bytes copied from the database unchanged except that NUL bytes are
+// dropped. Each field adds cells in the order the fields come:
+//   type 0  Name           the value's bytes, with no TAB before them
+//   type 1  (place block)  four little-endian floats x1 y1 x2 y2, kept for
+//                          later type-2 fields (of any later prototype too)
+//   type 2  Place1,Place2  a 32-bit count P: 0 gives two empty cells, 1 gives
+//                          "x1,y1" and an empty cell, 2 gives "x1,y1" and
+//                          "x2,y2"; any other P adds nothing
+//   type 3  Scale          a float; the cell stays empty when it is exactly 1.0
+//   type 4  Switch Time    a 32-bit count of ticks, shown as ticks / 15
+//   type 5  Material, 6 Switch Sound, 7 Lever Description: the value's bytes
+//   other types add nothing.
+// The numeric fields read their fixed size whatever the value's length says
+// (the walk moves to the value's end afterwards). Numbers use the one-decimal
+// format.
+//
+// A NaN scale, or a signalling NaN among the places a row shows, is an
+// invalid floating-point operation and ends the run, even in a prototype
+// whose row is not written.
+#pragma once
+
+#include <cstdint>
+
+#include "io/table_file.h"
+#include "ldb/record_walk.h"
+
+namespace kovrant {
+
+inline constexpr char kHeaderRow[] =
+    "Name\tPlace1\tPlace2\tScale\tSwitch Time\tMaterial\tSwitch Sound\tLever Description";
+
+class TableWriter final : public RecordHandler {
+ public:
+  TableWriter(TableFile& table, char decimal_separator)
+      : table_(table), decimal_separator_(decimal_separator) {}
+
+  void TableStart() override;
+  void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+             InputFile& input) override;
+  void PrototypeEnd(std::uint8_t first_level_tag) override;
+
+ private:
+  void Text(std::int64_t length, bool written, CheckSite site, InputFile& input);
+  void Places(std::int32_t count, bool written);
+  void Number(std::uint32_t float_bits);
+  void Put(char c) { table_.Append(&c, 1, CheckSite::kWriteRow); }
+
+  TableFile& table_;
+  char decimal_separator_;
+  // Carried over from field to field and from prototype to prototype.
+  std::uint32_t place_[4] = {0, 0, 0, 0};
+  std::uint32_t scale_ = 0;
+  std::int32_t integer_value_ = 0;
+};
+
+}  // namespace kovrant
