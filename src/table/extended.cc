@@ -1,0 +1,195 @@
+// Software 80-bit extended arithmetic on top of the integer kernels in
+// extended_core.h: classification of the encodings, special operands, and
+// rounding into the 80-bit range.
+#include "table/extended.h"
+
+#include <bit>
+
+#include "table/extended_core.h"
+
+namespace kovrant {
+namespace {
+
+using extended_core::Magnitude;
+using extended_core::Rest;
+using extended_core::Truncated;
+
+constexpr uint64_t kIntegerBit = uint64_t{1} << 63;
+constexpr uint64_t kQuietBit = uint64_t{1} << 62;
+
+enum class Kind { kZero, kFinite, kInfinity, kQuietNan, kSignallingNan, kUnsupported };
+
+Kind Classify(const Extended& x) {
+  const bool integer_bit = (x.significand & kIntegerBit) != 0;
+  if (x.biased_exponent == 0) return x.significand == 0 ? Kind::kZero : Kind::kFinite;
+  if (!integer_bit) return Kind::kUnsupported;
+  if (x.biased_exponent != kExtendedMaxExponent) return Kind::kFinite;
+  if (x.significand == kIntegerBit) return Kind::kInfinity;
+  return (x.significand & kQuietBit) != 0 ? Kind::kQuietNan : Kind::kSignallingNan;
+}
+
+bool IsNan(Kind kind) { return kind == Kind::kQuietNan || kind == Kind::kSignallingNan; }
+
+// Exact magnitude of a finite non-zero value. Denormals (biased exponent 0)
+// share the exponent of the smallest normal value.
+Magnitude Unpack(const Extended& x) {
+  const int32_t biased = x.biased_exponent == 0 ? 1 : x.biased_exponent;
+  const int shift = std::countl_zero(x.significand);
+  return {x.significand << shift, biased - kExtendedBias - shift};
+}
+
+Extended Zero(bool negative) { return {negative, 0, 0}; }
+Extended Infinity(bool negative) { return {negative, kExtendedMaxExponent, kIntegerBit}; }
+
+// Rounds an exact result into the 80-bit format: overflow gives an infinity,
+// results below the normal range are rounded at the last bit of a denormal.
+Extended Pack(bool negative, const Truncated& exact) {
+  const int32_t biased = exact.magnitude.exponent + kExtendedBias;
+  if (biased >= 1) {
+    const Magnitude rounded = extended_core::RoundNearestEven(exact);
+    const int32_t rounded_biased = rounded.exponent + kExtendedBias;
+    if (rounded_biased >= kExtendedMaxExponent) return Infinity(negative);
+    return {negative, static_cast<uint16_t>(rounded_biased), rounded.significand};
+  }
+  const uint64_t full = exact.magnitude.significand;
+  const int shift = 1 - biased;  // bits that drop below the denormal's last bit
+  uint64_t significand = 0;
+  bool round_bit = false;
+  bool sticky = exact.rest != Rest::kZero;
+  if (shift < 64) {
+    significand = full >> shift;
+    round_bit = ((full >> (shift - 1)) & 1) != 0;
+    sticky = sticky || (full & ((uint64_t{1} << (shift - 1)) - 1)) != 0;
+  } else if (shift == 64) {
+    round_bit = true;  // the integer bit
+    sticky = sticky || (full << 1) != 0;
+  } else {
+    sticky = true;
+  }
+  if (round_bit && (sticky || (significand & 1) != 0)) ++significand;
+  // A carry into bit 63 yields the smallest normal value, biased exponent 1.
+  return {negative, static_cast<uint16_t>(significand >> 63), significand};
+}
+
+Extended Quieted(const Extended& nan) {
+  return {nan.negative, nan.biased_exponent, nan.significand | kQuietBit};
+}
+
+// The x87 rule for an operation with at least one NaN operand.
+Extended PropagateNan(const Extended& a, Kind a_kind, const Extended& b, Kind b_kind) {
+  if (!IsNan(b_kind)) return Quieted(a);
+  if (!IsNan(a_kind)) return Quieted(b);
+  if (a_kind != b_kind) return a_kind == Kind::kQuietNan ? a : b;
+  return Quieted(a.significand >= b.significand ? a : b);
+}
+
+}  // namespace
+
+Extended WidenFloat32(uint32_t bits) {
+  const bool negative = (bits >> 31) != 0;
+  const uint32_t exponent = (bits >> 23) & 0xFF;
+  const uint64_t fraction = bits & 0x7FFFFF;
+  if (exponent == 0xFF) return {negative, kExtendedMaxExponent, kIntegerBit | (fraction << 40)};
+  if (exponent == 0) {
+    if (fraction == 0) return Zero(negative);
+    // Denormal single: fraction * 2^-149, normalised.
+    const int shift = std::countl_zero(fraction);
+    return {negative, static_cast<uint16_t>(kExtendedBias - 149 + 63 - shift), fraction << shift};
+  }
+  return {negative, static_cast<uint16_t>(exponent - 127 + kExtendedBias),
+          kIntegerBit | (fraction << 40)};
+}
+
+Extended ExtendedFromInt64(int64_t value) {
+  if (value == 0) return Zero(false);
+  const bool negative = value < 0;
+  const uint64_t magnitude =
+      negative ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const int shift = std::countl_zero(magnitude);
+  return {negative, static_cast<uint16_t>(kExtendedBias + 63 - shift), magnitude << shift};
+}
+
+Extended DivideInt32By15(int32_t value) {
+  static constexpr Extended kFifteen{false, kExtendedBias + 3, 0xF000000000000000u};
+  return DivideExtended(ExtendedFromInt64(value), kFifteen);
+}
+
+Extended MultiplyExtended(const Extended& a, const Extended& b) {
+  const Kind a_kind = Classify(a);
+  const Kind b_kind = Classify(b);
+  const bool negative = a.negative != b.negative;
+  if (a_kind == Kind::kUnsupported || b_kind == Kind::kUnsupported) return kExtendedIndefinite;
+  if (IsNan(a_kind) || IsNan(b_kind)) return PropagateNan(a, a_kind, b, b_kind);
+  if (a_kind == Kind::kInfinity || b_kind == Kind::kInfinity) {
+    if (a_kind == Kind::kZero || b_kind == Kind::kZero) return kExtendedIndefinite;
+    return Infinity(negative);
+  }
+  if (a_kind == Kind::kZero || b_kind == Kind::kZero) return Zero(negative);
+  return Pack(negative, extended_core::MultiplyTruncated(Unpack(a), Unpack(b)));
+}
+
+Extended DivideExtended(const Extended& dividend, const Extended& divisor) {
+  const Kind a_kind = Classify(dividend);
+  const Kind b_kind = Classify(divisor);
+  const bool negative = dividend.negative != divisor.negative;
+  if (a_kind == Kind::kUnsupported || b_kind == Kind::kUnsupported) return kExtendedIndefinite;
+  if (IsNan(a_kind) || IsNan(b_kind)) return PropagateNan(dividend, a_kind, divisor, b_kind);
+  if (a_kind == Kind::kInfinity) {
+    return b_kind == Kind::kInfinity ? kExtendedIndefinite : Infinity(negative);
+  }
+  if (b_kind == Kind::kInfinity) return Zero(negative);
+  if (b_kind == Kind::kZero)
+    return a_kind == Kind::kZero ? kExtendedIndefinite : Infinity(negative);
+  if (a_kind == Kind::kZero) return Zero(negative);
+  return Pack(negative, extended_core::DivideTruncated(Unpack(dividend), Unpack(divisor)));
+}
+
+Extended RoundExtendedToInteger(const Extended& value) {
+  switch (Classify(value)) {
+    case Kind::kZero:
+    case Kind::kInfinity:
+      return value;
+    case Kind::kQuietNan:
+    case Kind::kSignallingNan:
+      return Quieted(value);
+    case Kind::kUnsupported:
+      return kExtendedIndefinite;
+    case Kind::kFinite:
+      break;
+  }
+  const Magnitude magnitude = Unpack(value);
+  if (magnitude.exponent >= 63) return value;  // no fraction bits left
+  const uint64_t integer = extended_core::RoundToUint64NearestEven(magnitude);
+  if (integer == 0) return Zero(value.negative);
+  const int shift = std::countl_zero(integer);
+  return {value.negative, static_cast<uint16_t>(kExtendedBias + 63 - shift), integer << shift};
+}
+
+std::partial_ordering CompareExtended(const Extended& a, const Extended& b) {
+  const Kind a_kind = Classify(a);
+  const Kind b_kind = Classify(b);
+  const auto unordered = [](Kind kind) { return IsNan(kind) || kind == Kind::kUnsupported; };
+  if (unordered(a_kind) || unordered(b_kind)) return std::partial_ordering::unordered;
+  // Signed key: zero, then magnitudes ordered by (exponent, significand).
+  struct Key {
+    int sign;  // -1, 0 or +1
+    int32_t exponent;
+    uint64_t significand;
+  };
+  const auto key = [](const Extended& x, Kind kind) -> Key {
+    if (kind == Kind::kZero) return {0, 0, 0};
+    const int sign = x.negative ? -1 : 1;
+    if (kind == Kind::kInfinity) return {sign, INT32_MAX, 0};
+    const Magnitude m = Unpack(x);
+    return {sign, m.exponent, m.significand};
+  };
+  const Key ka = key(a, a_kind);
+  const Key kb = key(b, b_kind);
+  if (ka.sign != kb.sign) return ka.sign <=> kb.sign;
+  if (ka.sign == 0) return std::partial_ordering::equivalent;
+  std::partial_ordering magnitude =
+      ka.exponent != kb.exponent ? ka.exponent <=> kb.exponent : ka.significand <=> kb.significand;
+  return ka.sign > 0 ? magnitude : 0 <=> magnitude;
+}
+
+}  // namespace kovrant
