@@ -156,12 +156,13 @@ inline Text Format(const Extended& x, char separator) {
     text.Append("NAN");
   } else if (x.biased_exponent == 0x7FFF || (x.biased_exponent != 0 && !integer_bit)) {
     text.Append(x.negative ? "-INF" : "INF");
-  } else if (x.biased_exponent == 0) {
-    text.Append("0.0");
   } else {
     const long double value = ToLongDouble(x);
-    DecimalDigits d = EighteenDigits(value);
-    RoundDigits(d, d.exponent + 1);
+    DecimalDigits d;  // zero (biased exponent 0): no digits, no sign
+    if (x.biased_exponent != 0) {
+      d = EighteenDigits(value);
+      RoundDigits(d, d.exponent + 1);
+    }
     if (d.exponent <= 18) {
       if (d.negative) text.Append('-');
       if (d.exponent <= 0) text.Append('0');
