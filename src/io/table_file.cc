@@ -5,12 +5,13 @@
 namespace kovrant {
 
 TableFile::TableFile(Platform& platform, std::string path, CheckSite site)
-    : platform_(platform), path_(std::move(path)) {
+    : platform_(platform), path_(std::move(path)), buffer_(kBufferSize) {
+  // The buffer is allocated first: once the temporary file exists, only the
+  // destructor (which a throwing constructor would not reach) may remove it.
   if (int code = platform_.CreateTemporary(path_, &temporary_path_, &handle_); code != 0) {
     throw IoError(code, site);
   }
   open_ = true;
-  buffer_.resize(kBufferSize);
 }
 
 TableFile::~TableFile() {
