@@ -9,7 +9,7 @@
 // every machine writes the same bytes.
 //
 // The shape imitates a big merged mod database: first-level sections of up
-// to 64 groups, groups of up to 512 prototypes, and per prototype the eight
+// to 16 groups, groups of up to 256 prototypes, and per prototype the eight
 // fields in table order with realistic strings (names and materials with a
 // terminating NUL, sound paths, descriptions of 40 to 300 bytes, the longer
 // ones in the four-byte length form), place counts 0 to 2, scales that are
@@ -29,8 +29,8 @@ namespace {
 
 using kovrant::ldb::Record;
 
-constexpr std::uint64_t kPrototypesPerGroup = 512;
-constexpr std::uint64_t kGroupsPerSection = 64;
+constexpr std::uint64_t kPrototypesPerGroup = 256;
+constexpr std::uint64_t kGroupsPerSection = 16;
 
 class Random {
  public:
