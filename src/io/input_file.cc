@@ -15,7 +15,10 @@ int InputFile::Open(Platform& platform, const std::string& path, std::unique_ptr
 }
 
 InputFile::InputFile(Platform& platform, FileHandle handle)
-    : platform_(platform), handle_(handle), buffer_(kBufferSize) {}
+    : platform_(platform),
+      handle_(handle),
+      // Not value-initialised: bytes are only ever read after a Fill.
+      buffer_(new std::uint8_t[kBufferSize]) {}
 
 InputFile::~InputFile() {
   if (open_) platform_.Close(handle_);
@@ -29,11 +32,13 @@ void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
 
 void InputFile::Fill(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
-  SeekHandle(position_, site);
+  const std::int64_t position = Position();
+  SeekHandle(position, site);
   std::size_t got = 0;
-  int code = platform_.Read(handle_, buffer_.data(), buffer_.size(), &got);
+  int code = platform_.Read(handle_, buffer_.get(), kBufferSize, &got);
   handle_position_ += static_cast<std::int64_t>(got);
-  buffer_start_ = position_;
+  buffer_start_ = position;
+  offset_ = 0;
   buffer_length_ = got;
   if (code != 0) throw IoError(code, site);
   if (got == 0) throw IoError(kIoReadBeyondEnd, site);
@@ -47,47 +52,30 @@ void InputFile::Read(void* destination, std::int64_t size, CheckSite site) {
   });
 }
 
-std::uint8_t InputFile::ReadByte(CheckSite site) {
-  if (Buffered() == 0) Fill(site);
-  std::uint8_t byte = *Cursor();
-  ++position_;
-  return byte;
+std::uint8_t InputFile::ReadByteSlow(CheckSite site) {
+  Fill(site);
+  return buffer_[static_cast<std::size_t>(offset_++)];
 }
 
-std::uint32_t InputFile::ReadUint32(CheckSite site) {
+std::uint32_t InputFile::ReadUint32Slow(CheckSite site) {
   std::uint8_t bytes[4];
-  if (Buffered() >= 4) {
-    std::memcpy(bytes, Cursor(), 4);
-    position_ += 4;
-  } else {
-    Read(bytes, 4, site);
-  }
-  // The database is little-endian whatever the machine is.
-  return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-         static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+  Read(bytes, 4, site);
+  return LittleEndian32(bytes);
 }
 
-void InputFile::Skip(std::int64_t size, CheckSite site) {
-  if (size <= 0) return;
-  std::size_t available = Buffered();
-  if (static_cast<std::int64_t>(available) >= size) {
-    position_ += size;
-    return;
-  }
+void InputFile::SkipBeyondBuffer(std::int64_t size, CheckSite site) {
   // Whatever lies beyond the buffer need not be read, only be there.
-  std::int64_t file_size = Size(site);
-  if (position_ + size <= file_size) {
-    position_ += size;
+  const std::int64_t position = Position();
+  if (position + size <= Size(site)) {
+    offset_ += size;
     return;
   }
   ReadInto(size, site, [](const std::uint8_t*, std::size_t) {});
 }
 
-void InputFile::Seek(std::int64_t position, CheckSite site) {
-  if (!open_) throw IoError(kIoFileNotOpen, site);
-  if (position < 0) throw IoError(kIoNegativeSeek, site);
-  // The handle follows lazily, when the buffer next has to be filled.
-  position_ = position;
+void InputFile::RefuseSeek(CheckSite site) {
+  // Called for a closed file or a negative position, in that order of checks.
+  throw IoError(open_ ? kIoNegativeSeek : kIoFileNotOpen, site);
 }
 
 std::int64_t InputFile::Size(CheckSite site) {
@@ -99,8 +87,6 @@ std::int64_t InputFile::Size(CheckSite site) {
   }
   return size_;
 }
-
-bool InputFile::AtEnd(CheckSite site) { return position_ >= Size(site); }
 
 void InputFile::Close(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);

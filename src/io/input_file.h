@@ -17,7 +17,6 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "io/check_site.h"
 #include "io/platform.h"
@@ -39,8 +38,24 @@ class InputFile {
   ~InputFile();
 
   void Read(void* destination, std::int64_t size, CheckSite site);
-  std::uint8_t ReadByte(CheckSite site);
-  std::uint32_t ReadUint32(CheckSite site);
+
+  // The one- and four-byte reads of the record walk. Inline: a byte that is
+  // in the buffer costs one comparison.
+  std::uint8_t ReadByte(CheckSite site) {
+    if (static_cast<std::uint64_t>(offset_) < buffer_length_) [[likely]] {
+      return buffer_[static_cast<std::size_t>(offset_++)];
+    }
+    return ReadByteSlow(site);
+  }
+  // A little-endian 32-bit value.
+  std::uint32_t ReadUint32(CheckSite site) {
+    if (Buffered() >= 4) [[likely]] {
+      const std::uint8_t* p = Cursor();
+      offset_ += 4;
+      return LittleEndian32(p);
+    }
+    return ReadUint32Slow(site);
+  }
 
   // Reads `size` bytes and hands them to `sink(const uint8_t*, size_t)` in
   // pieces, without copying them anywhere else first. Same rules as Read.
@@ -49,38 +64,68 @@ class InputFile {
 
   // Moves past `size` bytes that must be in the file, as Read would, without
   // looking at them.
-  void Skip(std::int64_t size, CheckSite site);
+  void Skip(std::int64_t size, CheckSite site) {
+    if (size <= 0) return;
+    if (static_cast<std::int64_t>(Buffered()) >= size) {
+      offset_ += size;
+      return;
+    }
+    SkipBeyondBuffer(size, site);
+  }
 
-  std::int64_t Position() const { return position_; }
-  void Seek(std::int64_t position, CheckSite site);
-  bool AtEnd(CheckSite site);
+  std::int64_t Position() const { return buffer_start_ + offset_; }
+  void Seek(std::int64_t position, CheckSite site) {
+    if (!open_ || position < 0) [[unlikely]] {
+      RefuseSeek(site);
+    }
+    // The handle follows lazily, when the buffer next has to be filled.
+    offset_ = position - buffer_start_;
+  }
+  bool AtEnd(CheckSite site) {
+    if (open_ && size_ >= 0) [[likely]] {
+      return Position() >= size_;
+    }
+    return Position() >= Size(site);
+  }
   void Close(CheckSite site);
 
+  static std::uint32_t LittleEndian32(const std::uint8_t* p) {
+    // The database is little-endian whatever the machine is.
+    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
+           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
+  }
+
  private:
-  // Bytes available in the buffer at the current position.
+  // Bytes available in the buffer at the current position (none when a seek
+  // has moved the position before or after the buffered stretch).
   std::size_t Buffered() const {
-    std::int64_t offset = position_ - buffer_start_;
-    if (offset < 0 || offset >= static_cast<std::int64_t>(buffer_length_)) return 0;
-    return buffer_length_ - static_cast<std::size_t>(offset);
+    return static_cast<std::uint64_t>(offset_) < buffer_length_
+               ? buffer_length_ - static_cast<std::size_t>(offset_)
+               : 0;
   }
-  const std::uint8_t* Cursor() const {
-    return buffer_.data() + static_cast<std::size_t>(position_ - buffer_start_);
-  }
+  const std::uint8_t* Cursor() const { return buffer_.get() + offset_; }
   // Loads the buffer at the current position; fails with code 100 when the
   // file has no byte there.
   void Fill(CheckSite site);
+  std::uint8_t ReadByteSlow(CheckSite site);
+  std::uint32_t ReadUint32Slow(CheckSite site);
+  void SkipBeyondBuffer(std::int64_t size, CheckSite site);
+  [[noreturn]] void RefuseSeek(CheckSite site);
   void SeekHandle(std::int64_t position, CheckSite site);
   std::int64_t Size(CheckSite site);
 
   Platform& platform_;
   FileHandle handle_;
   bool open_ = true;
-  std::int64_t position_ = 0;         // the file's logical position
+  // The buffer holds the file's bytes from buffer_start_ on, buffer_length_
+  // of them. The position is buffer_start_ + offset_; offset_ may lie
+  // outside the buffer (even below 0) after a seek.
+  std::unique_ptr<std::uint8_t[]> buffer_;
+  std::int64_t buffer_start_ = 0;
+  std::int64_t offset_ = 0;
+  std::size_t buffer_length_ = 0;
   std::int64_t handle_position_ = 0;  // where the OS handle stands
   std::int64_t size_ = -1;            // queried once, on first need
-  std::vector<std::uint8_t> buffer_;
-  std::int64_t buffer_start_ = 0;
-  std::size_t buffer_length_ = 0;
 };
 
 template <typename Sink>
@@ -94,7 +139,7 @@ void InputFile::ReadInto(std::int64_t size, CheckSite site, Sink&& sink) {
     std::size_t piece =
         static_cast<std::int64_t>(available) < size ? available : static_cast<std::size_t>(size);
     const std::uint8_t* data = Cursor();
-    position_ += static_cast<std::int64_t>(piece);
+    offset_ += static_cast<std::int64_t>(piece);
     size -= static_cast<std::int64_t>(piece);
     sink(data, piece);
   }

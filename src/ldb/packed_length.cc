@@ -4,15 +4,12 @@
 
 namespace kovrant {
 
-std::int64_t ReadPackedLength(InputFile& input) {
-  std::uint8_t first = input.ReadByte(CheckSite::kReadLengthByte);
-  if ((first & 1) == 0) return first >> 1;
-  // The four-byte form starts at the byte already read.
-  std::uint8_t rest[3];
-  input.Read(rest, 3, CheckSite::kReadLengthWord);
-  std::uint32_t value = first | static_cast<std::uint32_t>(rest[0]) << 8 |
-                        static_cast<std::uint32_t>(rest[1]) << 16 |
-                        static_cast<std::uint32_t>(rest[2]) << 24;
+std::int64_t ReadFourByteLength(InputFile& input) {
+  // The four-byte form starts at the byte already read: back to it, and the
+  // four bytes read as one value. Only a file that ends within them fails,
+  // after the bytes that were there.
+  input.Seek(input.Position() - 1, CheckSite::kReadLengthWord);
+  const std::uint32_t value = input.ReadUint32(CheckSite::kReadLengthWord);
   if (value & 0x80000000u) throw IoError(kIoReadBeyondEnd, CheckSite::kReadLengthWord);
   return static_cast<std::int64_t>(value >> 1);
 }

@@ -20,7 +20,17 @@ namespace kovrant {
 
 inline constexpr std::int64_t kMaxPackedLength = (std::int64_t{1} << 30) - 1;
 
-// Reads a packed length at the input's position.
-std::int64_t ReadPackedLength(InputFile& input);
+// The four-byte form, whose lowest byte has just been read.
+std::int64_t ReadFourByteLength(InputFile& input);
+
+// Reads a packed length at the input's position. Inline: most lengths of a
+// database are the one-byte form.
+inline std::int64_t ReadPackedLength(InputFile& input) {
+  const std::uint8_t first = input.ReadByte(CheckSite::kReadLengthByte);
+  if ((first & 1) == 0) [[likely]] {
+    return first >> 1;
+  }
+  return ReadFourByteLength(input);
+}
 
 }  // namespace kovrant
