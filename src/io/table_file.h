@@ -40,6 +40,24 @@ class TableFile {
     }
   }
   void Append(std::string_view text, CheckSite site) { Append(text.data(), text.size(), site); }
+  void Put(char c, CheckSite site) {
+    if (buffer_length_ == buffer_.size()) [[unlikely]] {
+      Flush(site);
+    }
+    buffer_[buffer_length_++] = c;
+  }
+
+  // Writing in place, for text whose length is only bounded in advance:
+  // Space returns room for at least `size` bytes (at most kBufferSize) at the
+  // end of the buffer, writing the buffer out first if it lacks that room;
+  // Used then takes the bytes up to `end` into the table.
+  char* Space(std::size_t size, CheckSite site) {
+    if (size > buffer_.size() - buffer_length_) [[unlikely]] {
+      Flush(site);
+    }
+    return buffer_.data() + buffer_length_;
+  }
+  void Used(const char* end) { buffer_length_ = static_cast<std::size_t>(end - buffer_.data()); }
   void EndLine(CheckSite site) { Append("\r\n", 2, site); }
   void WriteLine(std::string_view text, CheckSite site) {
     Append(text, site);

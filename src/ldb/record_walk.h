@@ -21,6 +21,7 @@
 #include <cstdint>
 
 #include "io/input_file.h"
+#include "ldb/packed_length.h"
 
 namespace kovrant {
 
@@ -46,5 +47,40 @@ class RecordHandler {
 // Walks the whole input from its current position (the start of the file)
 // to its end.
 void WalkRecords(InputFile& input, RecordHandler& handler);
+
+// The same walk for a handler whose class is known where the walk is
+// compiled: its calls are direct and can be inlined into the loops. A
+// handler module instantiates it beside its own definitions (see
+// table_writer.h).
+template <typename Handler>
+void WalkRecordsWith(InputFile& input, Handler& handler) {
+  handler.TableStart();
+  while (!input.AtEnd(CheckSite::kEndOfFile)) {
+    const std::uint8_t first_level_tag = input.ReadByte(CheckSite::kReadLevel1Tag);
+    const std::int64_t level1_length = ReadPackedLength(input);
+    const std::int64_t level1_end = input.Position() + level1_length;
+    while (input.Position() < level1_end) {
+      input.ReadByte(CheckSite::kReadLevel2Tag);
+      const std::int64_t level2_length = ReadPackedLength(input);
+      const std::int64_t level2_end = input.Position() + level2_length;
+      while (input.Position() < level2_end) {
+        input.ReadByte(CheckSite::kReadLevel3Tag);
+        const std::int64_t prototype_length = ReadPackedLength(input);
+        const std::int64_t prototype_end = input.Position() + prototype_length;
+        while (input.Position() < prototype_end) {
+          const std::uint8_t field_type = input.ReadByte(CheckSite::kReadFieldType);
+          const std::int64_t value_length = ReadPackedLength(input);
+          const std::int64_t value_end = input.Position() + value_length;
+          handler.Field(field_type, value_length, first_level_tag, input);
+          input.Seek(value_end, CheckSite::kSeekFieldEnd);
+        }
+        input.Seek(prototype_end, CheckSite::kSeekPrototypeEnd);
+        handler.PrototypeEnd(first_level_tag);
+      }
+      input.Seek(level2_end, CheckSite::kSeekLevel2End);
+    }
+    input.Seek(level1_end, CheckSite::kSeekLevel1End);
+  }
+}
 
 }  // namespace kovrant

@@ -45,18 +45,19 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       // Comparing a NaN with 1.0 is an invalid operation.
       if (IsNaN(scale_)) throw InvalidOpError(CheckSite::kCompareScale);
       if (!written) break;
-      Put('\t');
-      if (scale_ != kFloatOne) Number(scale_);
+      char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
+      *out++ = '\t';
+      if (scale_ != kFloatOne) out = Number(scale_, out);
+      table_.Used(out);
       break;
     }
     case 4: {
       integer_value_ = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
       if (!written) break;
-      Put('\t');
-      char text[kOneDecimalMaxLength];
-      table_.Append(text,
-                    FormatOneDecimal(DivideInt32By15(integer_value_), decimal_separator_, text),
-                    CheckSite::kWriteRow);
+      char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
+      *out++ = '\t';
+      out += FormatOneDecimal(DivideInt32By15(integer_value_), decimal_separator_, out);
+      table_.Used(out);
       break;
     }
     case 5:
@@ -90,14 +91,22 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
   // Copied straight from the input's buffer to the table's, NUL bytes left
   // out; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
-    const auto* p = reinterpret_cast<const char*>(data);
-    const char* end = p + size;
-    while (p < end) {
-      const char* nul =
-          static_cast<const char*>(std::memchr(p, 0, static_cast<std::size_t>(end - p)));
-      const char* stop = nul != nullptr ? nul : end;
-      table_.Append(p, static_cast<std::size_t>(stop - p), CheckSite::kWriteRow);
-      p = nul != nullptr ? nul + 1 : end;
+    while (size > 0) {
+      const std::size_t piece = size < TableFile::kBufferSize ? size : TableFile::kBufferSize;
+      char* out = table_.Space(piece, CheckSite::kWriteRow);
+      std::memcpy(out, data, piece);
+      char* end = out + piece;
+      // Names and materials end in a NUL; most other values hold none.
+      if (char* nul = static_cast<char*>(std::memchr(out, 0, piece)); nul != nullptr) {
+        char* kept = nul;
+        for (const char* p = nul + 1; p < end; ++p) {
+          if (*p != '\0') *kept++ = *p;
+        }
+        end = kept;
+      }
+      table_.Used(end);
+      data += piece;
+      size -= piece;
     }
   });
 }
@@ -111,24 +120,27 @@ void TableWriter::Places(std::int32_t count, bool written) {
     if (IsSignallingNaN(place_[i])) throw InvalidOpError(CheckSite::kRenderPlace);
   }
   if (!written) return;
-  Put('\t');
+  // TAB x1 "," y1 TAB x2 "," y2
+  char* out = table_.Space(4 + 4 * kOneDecimalMaxLength, CheckSite::kWriteRow);
+  *out++ = '\t';
   if (count >= 1) {
-    Number(place_[0]);
-    Put(',');
-    Number(place_[1]);
+    out = Number(place_[0], out);
+    *out++ = ',';
+    out = Number(place_[1], out);
   }
-  Put('\t');
+  *out++ = '\t';
   if (count == 2) {
-    Number(place_[2]);
-    Put(',');
-    Number(place_[3]);
+    out = Number(place_[2], out);
+    *out++ = ',';
+    out = Number(place_[3], out);
   }
+  table_.Used(out);
 }
 
-void TableWriter::Number(std::uint32_t float_bits) {
-  char text[kOneDecimalMaxLength];
-  table_.Append(text, FormatOneDecimal(WidenFloat32(float_bits), decimal_separator_, text),
-                CheckSite::kWriteRow);
+void WalkRecords(InputFile& input, TableWriter& writer) { WalkRecordsWith(input, writer); }
+
+char* TableWriter::Number(std::uint32_t float_bits, char* out) const {
+  return out + FormatOneDecimal(WidenFloat32(float_bits), decimal_separator_, out);
 }
 
 }  // namespace kovrant
