@@ -1,0 +1,188 @@
+// In-process conversion benchmark: the record walk, the table writer and the
+// buffered file layer over a database held in memory, so that the figures are
+// the converter's own CPU cost without the kernel's (bench/convert_bench.sh
+// measures the real program on a real file).
+//
+// The database imitates the one of tools/make_large_db.cc on a smaller scale:
+// prototypes with all eight fields, realistic string lengths, place counts 0
+// to 2, mostly unit scales.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "io/input_file.h"
+#include "io/platform.h"
+#include "io/table_file.h"
+#include "ldb/record_walk.h"
+#include "ldb_builder.h"
+#include "table/table_writer.h"
+
+namespace kovrant {
+namespace {
+
+// One input file in memory; whatever is written is counted and dropped.
+class MemoryPlatform final : public Platform {
+ public:
+  explicit MemoryPlatform(const std::string& input) : input_(input) {}
+
+  std::size_t written() const { return written_; }
+
+  int OpenInput(const std::string&, FileHandle* file) override {
+    position_ = 0;
+    *file = 1;
+    return 0;
+  }
+  int Read(FileHandle, void* buffer, std::size_t size, std::size_t* got) override {
+    const std::size_t available = position_ < input_.size() ? input_.size() - position_ : 0;
+    const std::size_t n = size < available ? size : available;
+    std::memcpy(buffer, input_.data() + position_, n);
+    position_ += n;
+    *got = n;
+    return 0;
+  }
+  int Seek(FileHandle, std::int64_t position) override {
+    position_ = static_cast<std::size_t>(position);
+    return 0;
+  }
+  int FileSize(FileHandle, std::int64_t* size) override {
+    *size = static_cast<std::int64_t>(input_.size());
+    return 0;
+  }
+  int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
+    *temporary_path = "table.tmp";
+    *file = 2;
+    return 0;
+  }
+  int Write(FileHandle, const void* data, std::size_t size) override {
+    benchmark::DoNotOptimize(data);
+    written_ += size;
+    return 0;
+  }
+  int Close(FileHandle) override { return 0; }
+  int MoveOver(const std::string&, const std::string&) override { return 0; }
+  void RemoveFile(const std::string&) override {}
+  bool IsDirectory(const std::string&) override { return true; }
+  bool MakeDirectory(const std::string&) override { return true; }
+  char PathSeparator() const override { return '/'; }
+  int WriteStandardOutput(const void*, std::size_t) override { return 0; }
+
+ private:
+  const std::string& input_;
+  std::size_t position_ = 0;
+  std::size_t written_ = 0;
+};
+
+// A fixed database of `prototypes` prototypes in one written section.
+std::string MakeDatabase(int prototypes) {
+  std::uint64_t state = 12345;
+  auto next = [&state](std::uint32_t n) {
+    state = state * 6364136223846793005u + 1442695040888963407u;
+    return static_cast<std::uint32_t>((state >> 33) % n);
+  };
+  auto text = [&next](std::uint32_t min, std::uint32_t max) {
+    std::string s(min + next(max - min + 1), ' ');
+    for (char& c : s) c = static_cast<char>(next(4) == 0 ? ' ' : 'a' + next(26));
+    return s;
+  };
+  auto coordinate = [&next] {
+    return static_cast<float>(static_cast<std::int32_t>(next(80000)) - 40000) / 4.0f;
+  };
+  std::vector<std::string> groups;
+  std::vector<std::string> group;
+  for (int i = 0; i < prototypes; ++i) {
+    std::vector<std::string> fields;
+    fields.push_back(ldb::Name(text(12, 30) + '\0'));
+    const float x1 = coordinate(), y1 = coordinate(), x2 = coordinate(), y2 = coordinate();
+    fields.push_back(ldb::PlaceBlock(x1, y1, x2, y2));
+    const std::uint32_t roll = next(100);
+    fields.push_back(ldb::PlaceCount(roll < 10 ? 0 : roll < 60 ? 1 : 2));
+    fields.push_back(ldb::Scale(next(4) == 0 ? static_cast<float>(25 + next(276)) / 100.0f : 1.0f));
+    fields.push_back(ldb::SwitchTime(static_cast<std::int32_t>(next(600))));
+    fields.push_back(ldb::Material(text(4, 10) + '\0'));
+    fields.push_back(ldb::SwitchSound("sound\\fx\\lever\\" + text(10, 24) + ".wav"));
+    fields.push_back(ldb::Description(text(40, 300)));
+    group.push_back(ldb::Prototype(fields));
+    if (group.size() == 256 || i + 1 == prototypes) {
+      groups.push_back(ldb::Group(group));
+      group.clear();
+    }
+  }
+  return ldb::Section(1, groups);
+}
+
+const std::string& Database() {
+  static const std::string database = MakeDatabase(20000);
+  return database;
+}
+
+void Report(benchmark::State& state, std::size_t bytes, int prototypes) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(bytes));
+  state.counters["prototypes"] =
+      benchmark::Counter(static_cast<double>(prototypes) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+
+// The whole conversion: walk, field decoding, numbers, text, table buffer.
+void BM_Convert(benchmark::State& state) {
+  const std::string& database = Database();
+  MemoryPlatform platform(database);
+  for (auto _ : state) {
+    std::unique_ptr<InputFile> input;
+    InputFile::Open(platform, "levers.ldb", &input);
+    TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
+    TableWriter writer(table, '.');
+    WalkRecords(*input, writer);
+    input->Close(CheckSite::kCloseInput);
+    table.Commit(CheckSite::kCloseTable);
+  }
+  benchmark::DoNotOptimize(platform.written());
+  Report(state, database.size(), 20000);
+}
+BENCHMARK(BM_Convert)->Unit(benchmark::kMillisecond);
+
+// The walk alone, every field skipped, through the abstract handler.
+class SkippingHandler final : public RecordHandler {
+ public:
+  void TableStart() override {}
+  void Field(std::uint8_t, std::int64_t, std::uint8_t, InputFile&) override {}
+  void PrototypeEnd(std::uint8_t) override {}
+};
+
+void BM_WalkOnly(benchmark::State& state) {
+  const std::string& database = Database();
+  MemoryPlatform platform(database);
+  for (auto _ : state) {
+    std::unique_ptr<InputFile> input;
+    InputFile::Open(platform, "levers.ldb", &input);
+    SkippingHandler handler;
+    WalkRecords(*input, static_cast<RecordHandler&>(handler));
+    input->Close(CheckSite::kCloseInput);
+  }
+  Report(state, database.size(), 20000);
+}
+BENCHMARK(BM_WalkOnly)->Unit(benchmark::kMillisecond);
+
+// The floor: moving the same bytes through a block buffer of the input's
+// size, as a copy in user space would.
+void BM_CopyBlocks(benchmark::State& state) {
+  const std::string& database = Database();
+  std::vector<char> block(InputFile::kBufferSize);
+  for (auto _ : state) {
+    for (std::size_t at = 0; at < database.size(); at += block.size()) {
+      const std::size_t n = std::min(block.size(), database.size() - at);
+      std::memcpy(block.data(), database.data() + at, n);
+      benchmark::DoNotOptimize(block.data());
+    }
+  }
+  Report(state, database.size(), 20000);
+}
+BENCHMARK(BM_CopyBlocks)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kovrant

@@ -1,0 +1,145 @@
+#!/usr/bin/env bash
+# Conversion benchmark: how close does kovrant come to copying the file?
+#
+#   bench/convert_bench.sh [--build-dir DIR] [--no-build] [--runs N] [--prototypes N]
+#                          [--kovrant BINARY]
+#
+# Builds the release preset (the converter and the database generator only)
+# unless --no-build is given, generates a large synthetic lever database in
+# DIR/convert-bench/ when it is not there yet (kovrant_make_large_db, deterministic:
+# 1,000,000 prototypes, about 290 MB), then runs, N times each and
+# interleaved so that a change of machine load hits all three alike:
+#   kovrant DB OUTDIR         the conversion
+#   cat DB > /dev/null        reading the bytes
+#   cat DB > COPY             reading and writing the same bytes through user
+#                             space (the yardstick)
+# Each run goes through /usr/bin/time -v for the peak resident memory; wall
+# time is taken around it with the shell's clock. One warm-up round (not
+# counted) puts the database in the page cache first. Prints the median wall
+# time, the throughput in MB/s of input (1 MB = 10^6 bytes), the ratio to
+# `cat DB > COPY` and the largest peak RSS of the runs.
+#
+# Then counts the system calls of one conversion with strace -c, on a small
+# database (10,000 prototypes) and on the large one: they should grow with
+# the bytes (one read per input buffer, one write per output buffer), not
+# with the number of fields.
+#
+# Defaults: DIR = build/release, N = 5, 1,000,000 prototypes, the converter
+# built in DIR (--kovrant measures another build of it, e.g. an older one).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=build/release
+build=1
+runs=5
+prototypes=1000000
+small_prototypes=10000
+kovrant=
+while [[ $# -gt 0 ]]; do
+  case "$1" in
+    --build-dir) build_dir=$2; shift 2 ;;
+    --no-build) build=0; shift ;;
+    --runs) runs=$2; shift 2 ;;
+    --prototypes) prototypes=$2; shift 2 ;;
+    --kovrant) kovrant=$(realpath "$2"); shift 2 ;;
+    *)
+      echo "usage: $0 [--build-dir DIR] [--no-build] [--runs N] [--prototypes N] [--kovrant BINARY]" >&2
+      exit 2
+      ;;
+  esac
+done
+
+for tool in /usr/bin/time strace; do
+  if [[ ! -x $(command -v "$tool" || true) ]]; then
+    echo "$0: needs $tool (Debian packages: time, strace)" >&2
+    exit 2
+  fi
+done
+
+if [[ $build == 1 ]]; then
+  if [[ $build_dir == build/release ]]; then
+    cmake --preset release >/dev/null
+  else
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+  fi
+  cmake --build "$build_dir" --target kovrant kovrant_make_large_db >/dev/null
+fi
+[[ -n $kovrant ]] || kovrant=$(realpath "$build_dir/src/kovrant")
+generator=$(realpath "$build_dir/tools/kovrant_make_large_db")
+
+work=$(realpath -m "$build_dir/convert-bench")
+mkdir -p "$work"
+db=$work/levers_$prototypes.ldb
+small_db=$work/levers_$small_prototypes.ldb
+copy=$work/copy.ldb
+out=$work/out
+[[ -f $db ]] || "$generator" "$db" "$prototypes" >/dev/null
+[[ -f $small_db ]] || "$generator" "$small_db" "$small_prototypes" >/dev/null
+bytes=$(stat -c %s "$db")
+
+# run NAME COMMAND: one timed run; appends "seconds kbytes" to $work/NAME.runs.
+run() {
+  local name=$1 command=$2 start end
+  start=$EPOCHREALTIME
+  /usr/bin/time -v -o "$work/time.txt" bash -c "$command"
+  end=$EPOCHREALTIME
+  local rss
+  rss=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
+  echo "$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.4f", b - a}') $rss" >>"$work/$name.runs"
+}
+
+convert="'$kovrant' '$db' '$out' >/dev/null"
+read_only="cat '$db' >/dev/null"
+copy_command="cat '$db' >'$copy'"
+names=(convert read copy)
+commands=("$convert" "$read_only" "$copy_command")
+labels=("kovrant DB OUTDIR" "cat DB > /dev/null" "cat DB > COPY")
+
+echo "kovrant conversion benchmark"
+echo "  program: $kovrant"
+echo "  input:   $db"
+echo "           $bytes bytes ($(awk -v b="$bytes" 'BEGIN {printf "%.1f", b / 1e6}') MB), $prototypes prototypes"
+echo "  machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
+echo "  runs:    $runs of each, interleaved, after one warm-up round; medians quoted"
+
+for i in 0 1 2; do run warmup "${commands[$i]}"; done
+rm -f "$work"/*.runs
+for ((r = 0; r < runs; r++)); do
+  for i in 0 1 2; do run "${names[$i]}" "${commands[$i]}"; done
+done
+
+median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+copy_median=$(cut -d' ' -f1 "$work/copy.runs" | median)
+echo
+printf '  %-22s %10s %10s %12s %14s\n' "command" "wall s" "MB/s" "x cat>COPY" "peak RSS KiB"
+for i in 0 1 2; do
+  file=$work/${names[$i]}.runs
+  wall=$(cut -d' ' -f1 "$file" | median)
+  rss=$(cut -d' ' -f2 "$file" | sort -g | tail -1)
+  awk -v label="${labels[$i]}" -v w="$wall" -v c="$copy_median" -v b="$bytes" -v rss="$rss" \
+    'BEGIN {printf "  %-22s %10.3f %10.1f %12.2f %14d\n", label, w, b / 1e6 / w, w / c, rss}'
+done
+echo "  all runs, seconds:"
+for i in 0 1 2; do
+  printf '    %-22s %s\n' "${labels[$i]}" "$(cut -d' ' -f1 "$work/${names[$i]}.runs" | tr '\n' ' ')"
+done
+echo "  load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
+
+# System calls of one conversion, by strace -c.
+syscalls() {
+  local database=$1 summary=$work/strace.txt
+  strace -c -o "$summary" "$kovrant" "$database" "$out" >/dev/null
+  local size
+  size=$(stat -c %s "$database")
+  awk -v size="$size" -v name="$(basename "$database")" '
+    $NF == "read" {reads = $4} $NF == "write" {writes = $4} $NF == "lseek" {seeks = $4}
+    $NF == "total" {total = $4}
+    END {printf "  %-22s %12d %8d %8d %8d %8d %10.1f\n", name, size, total, reads, writes,
+         seeks + 0, total / (size / 1e6)}' "$summary"
+}
+echo
+echo "  system calls of one conversion (strace -c)"
+printf '  %-22s %12s %8s %8s %8s %8s %10s\n' "database" "bytes" "total" "read" "write" "lseek" "per MB"
+syscalls "$small_db"
+syscalls "$db"
+rm -f "$copy" "$work/time.txt" "$work/strace.txt"
