@@ -1,0 +1,22 @@
+# Cross-compiles kovrant into a 32-bit Windows console program with the
+# MinGW-w64 toolchain of Debian (package g++-mingw-w64-i686).
+#   cmake --preset mingw32 && cmake --build --preset mingw32
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(KOVRANT_MINGW_TRIPLET i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${KOVRANT_MINGW_TRIPLET}-gcc)
+set(CMAKE_CXX_COMPILER ${KOVRANT_MINGW_TRIPLET}-g++)
+set(CMAKE_RC_COMPILER ${KOVRANT_MINGW_TRIPLET}-windres)
+
+# Libraries and headers come from the MinGW sysroot only, never from the
+# build machine; programs (code generators) from the build machine.
+set(CMAKE_FIND_ROOT_PATH /usr/${KOVRANT_MINGW_TRIPLET})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# The release executable is shipped to users: without symbols it is less
+# than half the size.
+set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
