@@ -1,0 +1,269 @@
+// Win32 side of the platform interface.
+//
+// Only the ANSI entry points are used: paths and the command line are byte
+// strings in the system code page, passed through without conversion.
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <cstdio>
+#include <random>
+
+#include "app/command_line.h"
+#include "io/failure.h"
+#include "io/platform.h"
+
+namespace kovrant {
+namespace {
+
+// The one place where Windows error numbers become I/O result codes. They
+// are the converter's numbering already (2 file not found, 3 path not found,
+// 4 too many open files, 5 access denied, 32 sharing violation, ...), so
+// they pass through as they are and print through the message table.
+int IoCodeFromError(DWORD error) { return static_cast<int>(error); }
+
+int LastIoCode() {
+  DWORD error = ::GetLastError();
+  // A failed call that left no error behind must still count as a failure.
+  return IoCodeFromError(error == ERROR_SUCCESS ? ERROR_GEN_FAILURE : error);
+}
+
+HANDLE Native(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
+
+// WriteFile takes a 32-bit count; larger blocks go in slices.
+constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
+
+int WriteAll(HANDLE handle, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    DWORD chunk = static_cast<DWORD>(size < kMaxTransfer ? size : kMaxTransfer);
+    DWORD written = 0;
+    if (!::WriteFile(handle, p, chunk, &written, nullptr)) return LastIoCode();
+    // A device that accepts nothing more is full.
+    if (written == 0) return kIoDiskFull;
+    p += written;
+    size -= written;
+  }
+  return 0;
+}
+
+// The index just past the directory part of `path` (0 when there is none).
+// Windows accepts "/" as well as "\" inside paths, and "C:name" is relative
+// to drive C's current directory.
+std::size_t DirectoryLength(const std::string& path) {
+  std::size_t separator = path.find_last_of("\\/:");
+  return separator == std::string::npos ? 0 : separator + 1;
+}
+
+class Win32Platform final : public Platform {
+ public:
+  int OpenInput(const std::string& path, FileHandle* file) override {
+    // Read access only, so that a read-only database converts; others may
+    // keep reading and writing it meanwhile. A directory does not open
+    // without backup semantics, which gives access denied.
+    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return LastIoCode();
+    *file = reinterpret_cast<FileHandle>(handle);
+    return 0;
+  }
+
+  int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
+    char* p = static_cast<char*>(buffer);
+    std::size_t total = 0;
+    while (total < size) {
+      std::size_t left = size - total;
+      DWORD chunk = static_cast<DWORD>(left < kMaxTransfer ? left : kMaxTransfer);
+      DWORD n = 0;
+      if (!::ReadFile(Native(file), p + total, chunk, &n, nullptr)) {
+        // A pipe whose writer has gone is at its end, not broken.
+        if (::GetLastError() == ERROR_BROKEN_PIPE) break;
+        *got = total;
+        return LastIoCode();
+      }
+      if (n == 0) break;
+      total += n;
+    }
+    *got = total;
+    return 0;
+  }
+
+  int Seek(FileHandle file, std::int64_t position) override {
+    LONG high = static_cast<LONG>(position >> 32);
+    LONG low = static_cast<LONG>(position & 0xFFFFFFFF);
+    // With a high part, 0xFFFFFFFF is also a valid low part of the result:
+    // only a cleared last error tells success from failure.
+    ::SetLastError(ERROR_SUCCESS);
+    DWORD result = ::SetFilePointer(Native(file), low, &high, FILE_BEGIN);
+    if (result == INVALID_SET_FILE_POINTER && ::GetLastError() != ERROR_SUCCESS) {
+      return LastIoCode();
+    }
+    return 0;
+  }
+
+  int FileSize(FileHandle file, std::int64_t* size) override {
+    DWORD high = 0;
+    ::SetLastError(ERROR_SUCCESS);
+    DWORD low = ::GetFileSize(Native(file), &high);
+    if (low == INVALID_FILE_SIZE && ::GetLastError() != ERROR_SUCCESS) return LastIoCode();
+    *size = static_cast<std::int64_t>(static_cast<std::uint64_t>(high) << 32 | low);
+    return 0;
+  }
+
+  int CreateTemporary(const std::string& path, std::string* temporary_path,
+                      FileHandle* file) override {
+    if (int code = CheckReplaceable(path); code != 0) return code;
+
+    std::size_t directory_length = DirectoryLength(path);
+    std::string directory = path.substr(0, directory_length);
+    std::string name = path.substr(directory_length);
+    LARGE_INTEGER counter{};
+    ::QueryPerformanceCounter(&counter);
+    std::random_device entropy;
+    std::mt19937_64 random(static_cast<std::uint64_t>(entropy()) << 32 ^ entropy() ^
+                           static_cast<std::uint64_t>(counter.QuadPart) ^
+                           static_cast<std::uint64_t>(::GetCurrentProcessId()) << 16);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      char suffix[24];
+      std::snprintf(suffix, sizeof suffix, ".%016llx.tmp",
+                    static_cast<unsigned long long>(random()));
+      std::string candidate = directory + "." + name + suffix;
+      // CREATE_NEW never opens an existing name, so nobody can hand the
+      // converter a file (or a link) to write through.
+      HANDLE handle = ::CreateFileA(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      if (handle == INVALID_HANDLE_VALUE) {
+        DWORD error = ::GetLastError();
+        if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
+        return IoCodeFromError(error);
+      }
+      if (::GetFileType(handle) == FILE_TYPE_UNKNOWN) {
+        ::CloseHandle(handle);
+        ::DeleteFileA(candidate.c_str());
+        return kIoNotUsableOutput;
+      }
+      *temporary_path = candidate;
+      *file = reinterpret_cast<FileHandle>(handle);
+      return 0;
+    }
+    return IoCodeFromError(ERROR_FILE_EXISTS);
+  }
+
+  int Write(FileHandle file, const void* data, std::size_t size) override {
+    return WriteAll(Native(file), data, size);
+  }
+
+  int Close(FileHandle file) override {
+    if (!::CloseHandle(Native(file))) return LastIoCode();
+    return 0;
+  }
+
+  int MoveOver(const std::string& temporary_path, const std::string& path) override {
+    if (!::MoveFileExA(temporary_path.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+      return LastIoCode();
+    }
+    return 0;
+  }
+
+  void RemoveFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
+
+  bool IsDirectory(const std::string& path) override {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+  }
+
+  bool MakeDirectory(const std::string& path) override {
+    return ::CreateDirectoryA(path.c_str(), nullptr) != 0;
+  }
+
+  char PathSeparator() const override { return '\\'; }
+
+  int WriteStandardOutput(const void* data, std::size_t size) override {
+    // The bytes go out as they are: lines carry their own CR LF, and nothing
+    // in between may turn LF into CR LF a second time.
+    HANDLE handle = ::GetStdHandle(STD_OUTPUT_HANDLE);
+    if (handle == INVALID_HANDLE_VALUE) return LastIoCode();
+    if (handle == nullptr) return kIoNotUsableOutput;  // started without one
+    ::SetLastError(ERROR_SUCCESS);
+    if (::GetFileType(handle) == FILE_TYPE_UNKNOWN && ::GetLastError() != ERROR_SUCCESS) {
+      return kIoNotUsableOutput;
+    }
+    return WriteAll(handle, data, size);
+  }
+
+ private:
+  // Fails as creating the table at `path` itself would: a directory of that
+  // name, a read-only file, or one that cannot be opened for writing (in use,
+  // denied by its security) gives that error; a missing file is fine.
+  static int CheckReplaceable(const std::string& path) {
+    DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      DWORD error = ::GetLastError();
+      return error == ERROR_FILE_NOT_FOUND ? 0 : IoCodeFromError(error);
+    }
+    if ((attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
+      return kIoAccessDenied;
+    }
+    // Opening without truncation asks the system, which knows about security
+    // descriptors and other programs holding the file.
+    HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      DWORD error = ::GetLastError();
+      // Gone in the meantime: nothing left to replace.
+      return error == ERROR_FILE_NOT_FOUND ? 0 : IoCodeFromError(error);
+    }
+    ::CloseHandle(handle);
+    return 0;
+  }
+};
+
+bool IsLeadByte(unsigned char byte) { return ::IsDBCSLeadByte(byte) != 0; }
+
+}  // namespace
+
+Platform& SystemPlatform() {
+  static Win32Platform platform;
+  return platform;
+}
+
+void PrepareProcess() {
+  // A converter run from a script must not stop at a "no disk in drive" or
+  // similar dialog box: such failures become error codes instead.
+  ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
+std::vector<std::string> ProgramArguments(int, char**) {
+  // The C runtime's argv follows other quoting rules (backslashes before
+  // quotes, wildcard expansion), so the converter splits the raw line itself.
+  std::vector<std::string> arguments = SplitCommandLine(::GetCommandLineA(), IsLeadByte);
+  if (!arguments.empty()) arguments.erase(arguments.begin());
+  return arguments;
+}
+
+std::string ModuleFileName(const char* argv0) {
+  std::string path;
+  std::string buffer(MAX_PATH, '\0');
+  for (;;) {
+    DWORD n = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) break;
+    if (n < buffer.size()) {
+      path.assign(buffer.data(), n);
+      break;
+    }
+    if (buffer.size() >= 32768) break;  // the longest path Windows has
+    buffer.resize(buffer.size() * 2);
+  }
+  if (path.empty() && argv0 != nullptr) path = argv0;
+  return path.substr(DirectoryLength(path));
+}
+
+char LocaleDecimalSeparator() {
+  // Room for one character and its NUL: a longer separator does not fit and
+  // the call fails, which falls back to the period.
+  char separator[2] = {};
+  int length = ::GetLocaleInfoA(::GetThreadLocale(), LOCALE_SDECIMAL, separator, sizeof separator);
+  return length == 2 && separator[0] != '\0' ? separator[0] : '.';
+}
+
+}  // namespace kovrant
