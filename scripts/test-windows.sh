@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# Builds the Windows executables with MinGW-w64 and proves them against the
+# Linux build:
+#  - build/mingw32/src/kovrant.exe, the 32-bit release target: built, its
+#    format (PE32, i386, console) and imports checked, its size printed (this
+#    machine cannot run 32-bit programs, so it is not executed);
+#  - build/mingw64/src/kovrant.exe, the 64-bit one: built and checked the same
+#    way, then run under Wine by the end-to-end suite and by the parity tests,
+#    which convert the same databases (the bundled sample among them) with the
+#    Linux converter and the Windows one and compare tables, reports and exit
+#    codes.
+# The Linux side is built in build-win-linux, Wine keeps its private prefix
+# in build-win-wine; neither touches the other build directories.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+stage() { echo "--- $*"; }
+fail() {
+  echo "test-windows: $*" >&2
+  exit 1
+}
+
+# Both sides run with the same locale, so that both take the same decimal
+# separator from it.
+export LC_ALL=C
+
+# The 64-bit Wine loader: Debian ships it outside PATH when the 32-bit half
+# of Wine is missing, other systems put wine64 on PATH.
+find_program() {
+  local candidate
+  for candidate in "$@"; do
+    if [[ $candidate == */* ]]; then
+      [[ -x $candidate ]] && { echo "$candidate"; return 0; }
+    elif command -v "$candidate" >/dev/null; then
+      command -v "$candidate"
+      return 0
+    fi
+  done
+  return 1
+}
+wine64=$(find_program wine64 /usr/lib/wine/wine64 /usr/lib64/wine/wine64 \
+  /opt/wine-stable/bin/wine64) || fail "no 64-bit Wine loader (install wine and wine64)"
+wineserver=$(find_program wineserver /usr/lib/wine/wineserver /usr/lib64/wine/wineserver \
+  /opt/wine-stable/bin/wineserver) || fail "no wineserver (install wine)"
+
+# --- the executables ---------------------------------------------------------
+for preset in mingw32 mingw64; do
+  stage "building $preset"
+  cmake --preset "$preset" -DKOVRANT_WERROR=ON >/dev/null
+  cmake --build --preset "$preset"
+done
+
+# Checks one executable's format, subsystem and imports; prints its size.
+check_exe() {
+  local exe=$1 triplet=$2 format=$3 headers imports
+  [[ -f $exe ]] || fail "$exe was not built"
+  headers=$("$triplet-objdump" -f -p "$exe")
+  grep -q "file format $format\$" <<<"$headers" || fail "$exe is not $format"
+  grep -q "(Windows CUI)" <<<"$headers" || fail "$exe is not a console program"
+  # Statically linked: only DLLs that every Windows has, no MinGW runtime.
+  imports=$(sed -n 's/^\s*DLL Name: //p' <<<"$headers" | sort -u | tr '\n' ' ')
+  for dll in $imports; do
+    [[ ${dll,,} =~ ^(kernel32|msvcrt|ucrtbase|api-ms-win-.*)\.dll$ ]] ||
+      fail "$exe needs $dll, which a bare Windows lacks"
+  done
+  echo "$exe: $(stat -c %s "$exe") bytes, $format, imports $imports"
+  if command -v file >/dev/null; then file -b "$exe"; fi
+}
+stage "checking the executables"
+check_exe build/mingw32/src/kovrant.exe i686-w64-mingw32 pei-i386
+check_exe build/mingw64/src/kovrant.exe x86_64-w64-mingw32 pei-x86-64
+
+# --- the Linux reference and the test programs -------------------------------
+stage "building the Linux converter and the end-to-end tests"
+cmake -S . -B build-win-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRANT_WERROR=ON \
+  -DKOVRANT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-win-linux --target kovrant kovrant_e2e_tests
+e2e=build-win-linux/tests/e2e/kovrant_e2e_tests
+
+# --- Wine --------------------------------------------------------------------
+stage "starting Wine ($wine64)"
+export WINEPREFIX=$PWD/build-win-wine/prefix
+export WINEDEBUG=-all
+# No window may open: no display, and no offer to install .NET or a browser
+# engine while the prefix is set up.
+unset DISPLAY WAYLAND_DISPLAY
+export WINEDLLOVERRIDES="mscoree,mshtml="
+mkdir -p "$WINEPREFIX"
+if [[ ! -f $WINEPREFIX/system.reg ]]; then
+  # Once per prefix; takes a while, so no test has to wait for it.
+  "$wine64" wineboot -i </dev/null >/dev/null 2>&1 || fail "wineboot could not set up $WINEPREFIX"
+  "$wineserver" -w
+fi
+# One server for the whole run (not one per test), ended on the way out. Its
+# helper processes start now, with no descriptor of a test's pipes.
+"$wineserver" -p </dev/null >/dev/null 2>&1 || true
+trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
+"$wine64" wineboot </dev/null >/dev/null 2>&1 || true
+
+export KOVRANT_EXE=$PWD/build/mingw64/src/kovrant.exe
+export KOVRANT_LAUNCHER=$wine64
+
+stage "end-to-end tests of the 64-bit kovrant.exe under Wine"
+"$e2e" --gtest_filter='-Databases/WindowsParityTest.*' --gtest_brief=1
+
+stage "same databases, Linux converter against kovrant.exe"
+databases=$("$e2e" --gtest_list_tests --gtest_filter='Databases/WindowsParityTest.*' |
+  grep -c '^  ')
+"$e2e" --gtest_filter='Databases/WindowsParityTest.*' --gtest_brief=1
+echo "$databases databases converted by both: tables byte-identical, reports and exit codes equal"
