@@ -38,18 +38,11 @@ const Extended kThree = Value(1, 0xC000000000000000u);
 // 128-bit integers (or, without them, satisfy the division identity).
 
 std::vector<uint64_t> InterestingWords() {
-  std::vector<uint64_t> words = {0,
-                                 1,
-                                 2,
-                                 0xFFFFFFFFu,
-                                 0x100000000u,
-                                 kTop,
-                                 kTop + 1,
-                                 ~uint64_t{0},
-                                 ~uint64_t{0} - 1,
-                                 0xFFFFFFFF00000000u,
-                                 0x80000000FFFFFFFFu,
-                                 0x8000000100000000u};
+  std::vector<uint64_t> words = {0, 0xFFFFFFFF00000000u, 0x80000000FFFFFFFFu};
+  for (int bit = 0; bit < 64; ++bit) {
+    words.push_back(uint64_t{1} << bit);
+    words.push_back(~uint64_t{0} >> bit);
+  }
   std::mt19937_64 random(1);
   for (int i = 0; i < 2000; ++i) words.push_back(random() >> (random() % 64));
   return words;
@@ -105,22 +98,17 @@ TEST(WidenFloat32, GivesTheExactValue) {
     Extended expected;
   } cases[] = {
       {0x3F800000, kOne},
-      {0xC0000000, Value(1, kTop, true)},
-      {0x3F000000, kHalf},
       {0x00000000, kPositiveZero},
       {0x80000000, kNegativeZero},
-      {0x00000001, Value(-149, kTop)},  // smallest denormal
-      {0x80000003, Value(-148, 0xC000000000000000u, true)},
+      {0x00000001, Value(-149, kTop)},                 // smallest denormal
       {0x007FFFFF, Value(-127, 0xFFFFFE0000000000u)},  // largest denormal
       {0x00800000, Value(-126, kTop)},                 // smallest normal
       {0x7F7FFFFF, Value(127, 0xFFFFFF0000000000u)},   // largest finite
       {0x3DCCCCCD, Value(-4, 0xCCCCCD0000000000u)},    // 0.1f
       {0x7F800000, kInfinity},
-      {0xFF800000, kMinusInfinity},
       {0x7FC00000, {false, 0x7FFF, 0xC000000000000000u}},  // quiet NaN
       {0xFFC00001, {true, 0x7FFF, 0xC000010000000000u}},
       {0x7F800001, {false, 0x7FFF, 0x8000010000000000u}},  // signalling NaN stays so
-      {0x7FBFFFFF, {false, 0x7FFF, 0xBFFFFF0000000000u}},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(WidenFloat32(c.bits), c.expected) << std::hex << c.bits;
@@ -134,9 +122,7 @@ TEST(DivideInt32By15, RoundsTheQuotientToNearestEven) {
   } cases[] = {
       {0, kPositiveZero},
       {15, kOne},
-      {-30, Value(1, kTop, true)},
-      {1, Value(-4, 0x8888888888888889u)},  // 1/15 = 0x0.1111...: rounds up
-      {2, Value(-3, 0x8888888888888889u)},
+      {1, Value(-4, 0x8888888888888889u)},           // 1/15 = 0x0.1111...: rounds up
       {7, Value(-2, 0xEEEEEEEEEEEEEEEFu)},           // 0.4666...
       {-8, Value(-1, 0x8888888888888889u, true)},    // -0.5333...
       {2147483647, Value(27, 0x8888888777777777u)},  // 143165576.4666...
@@ -148,107 +134,70 @@ TEST(DivideInt32By15, RoundsTheQuotientToNearestEven) {
 }
 
 // ---------------------------------------------------------------------------
-// Correct rounding: ties to even at the last bit, in multiplication, division
-// and rounding to an integer.
+// Results as the FPU gives them with every exception masked: rounding ties to
+// even, overflow to infinity, gradual underflow rounded once, special operands.
 
-TEST(ExtendedRounding, TiesGoToEven) {
-  // (1 + 2^-63)^2 = 1 + 2^-62 + 2^-126: the rest is far below half an ulp.
-  const Extended odd = Value(0, kTop + 1);
-  EXPECT_EQ(MultiplyExtended(odd, odd), Value(0, kTop + 2));
-  // 3 * (1 + 2^-63) = 3 + 3 * 2^-63 needs 65 bits; the dropped bit is exactly
-  // half an ulp and the kept significand ...0001 is odd: rounds up.
-  EXPECT_EQ(MultiplyExtended(odd, kThree), Value(1, 0xC000000000000002u));
-  // 3 * (1 + 3 * 2^-63): a tie again, the kept ...0004 is even: stays.
-  EXPECT_EQ(MultiplyExtended(Value(0, kTop + 3), kThree), Value(1, 0xC000000000000004u));
-  // 1/3 rounds down, 2/3 rounds up.
-  EXPECT_EQ(DivideExtended(kOne, kThree), Value(-2, 0xAAAAAAAAAAAAAAABu));
-  EXPECT_EQ(DivideExtended(kTwo, kThree), Value(-1, 0xAAAAAAAAAAAAAAABu));
-  EXPECT_EQ(DivideExtended(kOne, Value(0, ~uint64_t{0})), Value(-1, kTop + 1));
+TEST(ExtendedArithmetic, MultiplyAndDivide) {
+  const Extended odd = Value(0, kTop + 1);  // 1 + 2^-63
+  const Extended quieted{false, 0x7FFF, 0xC000000000000001u};
+  const struct {
+    const char* name;
+    Extended result;
+    Extended expected;
+  } cases[] = {
+      {"(1+2^-63)^2: rest far below half", MultiplyExtended(odd, odd), Value(0, kTop + 2)},
+      {"3(1+2^-63): tie, odd -> up", MultiplyExtended(odd, kThree), Value(1, 0xC000000000000002u)},
+      {"3(1+3*2^-63): tie, even stays", MultiplyExtended(Value(0, kTop + 3), kThree),
+       Value(1, 0xC000000000000004u)},
+      {"1/3", DivideExtended(kOne, kThree), Value(-2, 0xAAAAAAAAAAAAAAABu)},
+      {"1/(2-2^-63)", DivideExtended(kOne, Value(0, ~uint64_t{0})), Value(-1, kTop + 1)},
+      {"overflow", MultiplyExtended(kMaxFinite, kTwo), kInfinity},
+      {"min normal / 2", MultiplyExtended(kMinNormal, kHalf), Extended{false, 0, kTop >> 1}},
+      {"half the min denormal: tie -> 0", DivideExtended(kMinDenormal, kTwo), kPositiveZero},
+      {"1.5 denormal ulps -> 2", DivideExtended(Extended{false, 0, 3}, kTwo),
+       Extended{false, 0, 2}},
+      {"2.5 denormal ulps -> 2", DivideExtended(Extended{false, 0, 5}, kTwo),
+       Extended{false, 0, 2}},
+      {"rounds up into the normal range",
+       MultiplyExtended(Extended{false, 0, ~uint64_t{0} >> 1}, odd), kMinNormal},
+      {"underflow to -0", MultiplyExtended(kMinDenormal, Value(-70, kTop, true)), kNegativeZero},
+      {"pseudo-denormal", MultiplyExtended(Extended{false, 0, kTop}, kOne), kMinNormal},
+      {"inf * 0", MultiplyExtended(kInfinity, kPositiveZero), kExtendedIndefinite},
+      {"inf / 0", DivideExtended(kInfinity, kPositiveZero), kInfinity},
+      {"0 / 0", DivideExtended(kPositiveZero, kPositiveZero), kExtendedIndefinite},
+      {"inf / inf", DivideExtended(kInfinity, kInfinity), kExtendedIndefinite},
+      {"1 / 0", DivideExtended(kOne, kPositiveZero), kInfinity},
+      {"2 / -inf", DivideExtended(kTwo, kMinusInfinity), kNegativeZero},
+      {"-0 * 1", MultiplyExtended(kNegativeZero, kOne), kNegativeZero},
+      {"sNaN * 1 is quieted", MultiplyExtended(kSignallingNan, kOne), quieted},
+      {"sNaN / qNaN: the quiet one", DivideExtended(kSignallingNan, kQuietNan), kQuietNan},
+      {"unnormal operand", MultiplyExtended(kUnnormal, kOne), kExtendedIndefinite},
+      {"pseudo-infinity operand", DivideExtended(kOne, Extended{false, 0x7FFF, 0}),
+       kExtendedIndefinite},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.result, c.expected) << c.name;
 }
 
-TEST(ExtendedRounding, ToIntegerTiesToEven) {
+TEST(ExtendedArithmetic, RoundToIntegerTiesToEven) {
   const struct {
     Extended value;
     Extended expected;
   } cases[] = {
       {kHalf, kPositiveZero},
-      {Value(-1, kTop, true), kNegativeZero},              // -0.5 -> -0
-      {Value(-1, kTop + 1), kOne},                         // just above 1/2
-      {Value(-2, ~uint64_t{0}), kPositiveZero},            // just below 1/2
-      {Value(0, 0xC000000000000000u), kTwo},               // 1.5
-      {Value(1, 0xA000000000000000u), kTwo},               // 2.5
-      {Value(1, 0xE000000000000000u), Value(2, kTop)},     // 3.5 -> 4
-      {Value(1, 0xA000000000000001u), kThree},             // 2.5 + tiny
-      {Value(62, ~uint64_t{0}), Value(63, kTop)},          // 2^63 - 1/2 -> 2^63 (odd below)
-      {Value(63, ~uint64_t{0}), Value(63, ~uint64_t{0})},  // already an integer
+      {Value(-1, kTop, true), kNegativeZero},           // -0.5 keeps its sign
+      {Value(-1, kTop + 1), kOne},                      // just above 1/2
+      {Value(1, 0xA000000000000000u), kTwo},            // 2.5
+      {Value(1, 0xE000000000000000u), Value(2, kTop)},  // 3.5
+      {Value(62, ~uint64_t{0}), Value(63, kTop)},       // 2^63 - 1/2
+      {Value(63, ~uint64_t{0}), Value(63, ~uint64_t{0})},
       {kMinDenormal, kPositiveZero},
-      {kInfinity, kInfinity},
-      {kNegativeZero, kNegativeZero},
       {kSignallingNan, {false, 0x7FFF, 0xC000000000000001u}},
       {kUnnormal, kExtendedIndefinite},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(RoundExtendedToInteger(c.value), c.expected)
-        << c.value.biased_exponent << " " << std::hex << c.value.significand;
-  }
+  for (const auto& c : cases) EXPECT_EQ(RoundExtendedToInteger(c.value), c.expected);
 }
 
-// ---------------------------------------------------------------------------
-// The 80-bit range: overflow to infinity, gradual underflow rounded once.
-
-TEST(ExtendedRange, OverflowAndUnderflow) {
-  EXPECT_EQ(MultiplyExtended(kMaxFinite, kTwo), kInfinity);
-  EXPECT_EQ(DivideExtended(Value(0, kTop, true), kMinNormal), Value(16382, kTop, true));
-  EXPECT_EQ(DivideExtended(kMaxFinite, kHalf), kInfinity);
-  // Halving the smallest normal gives the largest power-of-two denormal.
-  EXPECT_EQ(MultiplyExtended(kMinNormal, kHalf), (Extended{false, 0, 0x4000000000000000u}));
-  EXPECT_EQ(DivideExtended(kMinDenormal, kTwo), kPositiveZero);  // 1/2 ulp: tie -> even 0
-  EXPECT_EQ(MultiplyExtended(kMinDenormal, kThree), (Extended{false, 0, 3}));
-  // An exact denormal result needs no rounding.
-  EXPECT_EQ(DivideExtended(Value(-16382, kTop + kTop / 2), kTwo),
-            (Extended{false, 0, 0x6000000000000000u}));
-  EXPECT_EQ(DivideExtended(Extended{false, 0, 3}, kTwo), (Extended{false, 0, 2}));  // 1.5 -> 2
-  EXPECT_EQ(DivideExtended(Extended{false, 0, 5}, kTwo), (Extended{false, 0, 2}));  // 2.5 -> 2
-  // Rounding up out of the denormal range gives the smallest normal.
-  EXPECT_EQ(MultiplyExtended(Extended{false, 0, ~uint64_t{0} >> 1}, Value(0, kTop + 1)),
-            kMinNormal);
-  EXPECT_EQ(MultiplyExtended(kMinDenormal, Value(-70, kTop, true)), kNegativeZero);
-  // A pseudo-denormal (integer bit set, exponent 0) is worth the smallest normal.
-  EXPECT_EQ(MultiplyExtended(Extended{false, 0, kTop}, kOne), kMinNormal);
-}
-
-// ---------------------------------------------------------------------------
-// Special operands, as the FPU treats them with every exception masked.
-
-TEST(ExtendedSpecials, MultiplyAndDivide) {
-  const Extended quieted{false, 0x7FFF, 0xC000000000000001u};
-  const struct {
-    Extended a;
-    Extended b;
-    Extended product;
-    Extended quotient;
-  } cases[] = {
-      {kInfinity, kPositiveZero, kExtendedIndefinite, kInfinity},
-      {kPositiveZero, kInfinity, kExtendedIndefinite, kPositiveZero},
-      {kPositiveZero, kPositiveZero, kPositiveZero, kExtendedIndefinite},
-      {kInfinity, kInfinity, kInfinity, kExtendedIndefinite},
-      {kOne, kPositiveZero, kPositiveZero, kInfinity},
-      {kNegativeZero, kOne, kNegativeZero, kNegativeZero},
-      {kMinusInfinity, kTwo, kMinusInfinity, kMinusInfinity},
-      {kTwo, kMinusInfinity, kMinusInfinity, kNegativeZero},
-      {kSignallingNan, kOne, quieted, quieted},
-      {kOne, kQuietNan, kQuietNan, kQuietNan},
-      {kSignallingNan, kQuietNan, kQuietNan, kQuietNan},  // the quiet one wins
-      {kUnnormal, kOne, kExtendedIndefinite, kExtendedIndefinite},
-      {kOne, Extended{false, 0x7FFF, 0}, kExtendedIndefinite, kExtendedIndefinite},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(MultiplyExtended(c.a, c.b), c.product);
-    EXPECT_EQ(DivideExtended(c.a, c.b), c.quotient);
-  }
-}
-
-TEST(ExtendedCompare, OrdersByValue) {
+TEST(ExtendedArithmetic, CompareByValue) {
   using std::partial_ordering;
   const struct {
     Extended a;
@@ -256,16 +205,11 @@ TEST(ExtendedCompare, OrdersByValue) {
     partial_ordering expected;
   } cases[] = {
       {kPositiveZero, kNegativeZero, partial_ordering::equivalent},
-      {kOne, kTwo, partial_ordering::less},
       {Value(0, kTop, true), Value(1, kTop, true), partial_ordering::greater},
-      {Value(0, kTop, true), kNegativeZero, partial_ordering::less},
       {kMinDenormal, kPositiveZero, partial_ordering::greater},
       {Extended{false, 0, kTop}, kMinNormal, partial_ordering::equivalent},  // pseudo-denormal
-      {Extended{false, 0, kTop - 1}, kMinNormal, partial_ordering::less},
       {kMaxFinite, kInfinity, partial_ordering::less},
-      {kMinusInfinity, Value(16000, kTop, true), partial_ordering::less},
       {Value(5, kTop + 1), Value(5, kTop), partial_ordering::greater},
-      {kQuietNan, kQuietNan, partial_ordering::unordered},
       {kOne, kSignallingNan, partial_ordering::unordered},
       {kUnnormal, kOne, partial_ordering::unordered},
   };
