@@ -5,8 +5,15 @@ set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
 set(KOVRANT_MINGW_TRIPLET i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${KOVRANT_MINGW_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${KOVRANT_MINGW_TRIPLET}-g++)
+# The compilers' plain names; another variant of the same toolchain can be
+# given with -DCMAKE_CXX_COMPILER=..., e.g. the "-posix" one with std::thread,
+# which GoogleTest needs.
+if(NOT CMAKE_C_COMPILER)
+  set(CMAKE_C_COMPILER ${KOVRANT_MINGW_TRIPLET}-gcc)
+endif()
+if(NOT CMAKE_CXX_COMPILER)
+  set(CMAKE_CXX_COMPILER ${KOVRANT_MINGW_TRIPLET}-g++)
+endif()
 set(CMAKE_RC_COMPILER ${KOVRANT_MINGW_TRIPLET}-windres)
 
 # Libraries and headers come from the MinGW sysroot only, never from the
