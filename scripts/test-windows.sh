@@ -8,9 +8,12 @@
 #    way, then run under Wine by the end-to-end suite and by the parity tests,
 #    which convert the same databases (the bundled sample among them) with the
 #    Linux converter and the Windows one and compare tables, reports and exit
-#    codes.
-# The Linux side is built in build-win-linux, Wine keeps its private prefix
-# in build-win-wine; neither touches the other build directories.
+#    codes;
+#  - the unit tests, built with MinGW-w64 against GoogleTest from
+#    /usr/src/googletest and run under Wine.
+# The Linux side is built in build-win-linux, GoogleTest and the unit tests
+# in build-win-gtest and build-win-unit, Wine keeps its private prefix in
+# build-win-wine; none of them touches the other build directories.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -70,13 +73,6 @@ stage "checking the executables"
 check_exe build/mingw32/src/kovrant.exe i686-w64-mingw32 pei-i386
 check_exe build/mingw64/src/kovrant.exe x86_64-w64-mingw32 pei-x86-64
 
-# --- the Linux reference and the test programs -------------------------------
-stage "building the Linux converter and the end-to-end tests"
-cmake -S . -B build-win-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRANT_WERROR=ON \
-  -DKOVRANT_BUILD_BENCH=OFF >/dev/null
-cmake --build build-win-linux --target kovrant kovrant_e2e_tests
-e2e=build-win-linux/tests/e2e/kovrant_e2e_tests
-
 # --- Wine --------------------------------------------------------------------
 stage "starting Wine ($wine64)"
 export WINEPREFIX=$PWD/build-win-wine/prefix
@@ -96,6 +92,43 @@ fi
 "$wineserver" -p </dev/null >/dev/null 2>&1 || true
 trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 "$wine64" wineboot </dev/null >/dev/null 2>&1 || true
+
+# --- the unit tests on Windows ------------------------------------------------
+# GoogleTest needs std::thread, which only the "-posix" variant of the MinGW
+# compilers has; the unit tests link statically like the converter.
+stage "building GoogleTest and the unit tests with MinGW-w64"
+gtest_root=$PWD/build-win-gtest/install
+unit_targets=(kovrant_app_tests kovrant_io_tests kovrant_ldb_tests kovrant_table_tests)
+mingw_posix=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw64.cmake"
+  -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix
+  -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix -DCMAKE_BUILD_TYPE=Release)
+if [[ ! -f $gtest_root/lib/cmake/GTest/GTestConfig.cmake ]]; then
+  cmake -S /usr/src/googletest -B build-win-gtest -G Ninja "${mingw_posix[@]}" \
+    -DCMAKE_INSTALL_PREFIX="$gtest_root" >/dev/null
+  cmake --build build-win-gtest
+  cmake --install build-win-gtest >/dev/null
+fi
+# The tests are listed when ctest runs, not at build time, so that building
+# needs no Wine.
+cmake -S . -B build-win-unit -G Ninja "${mingw_posix[@]}" -DKOVRANT_BUILD_BENCH=OFF \
+  -DCMAKE_EXE_LINKER_FLAGS=-static -DGTest_DIR="$gtest_root/lib/cmake/GTest" \
+  -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="$wine64" >/dev/null
+cmake --build build-win-unit --target "${unit_targets[@]}"
+
+stage "unit tests under Wine"
+for target in "${unit_targets[@]}"; do
+  suite=$(find build-win-unit/tests -name "$target.exe")
+  echo "$suite"
+  "$wine64" "$suite" --gtest_brief=1
+done
+
+# --- the Linux reference and the test programs -------------------------------
+stage "building the Linux converter and the end-to-end tests"
+cmake -S . -B build-win-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRANT_WERROR=ON \
+  -DKOVRANT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-win-linux --target kovrant kovrant_e2e_tests
+e2e=build-win-linux/tests/e2e/kovrant_e2e_tests
 
 export KOVRANT_EXE=$PWD/build/mingw64/src/kovrant.exe
 export KOVRANT_LAUNCHER=$wine64
