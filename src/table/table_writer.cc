@@ -97,6 +97,12 @@ void TableWriter::TableStart() { table_.WriteLine(kHeaderRow, CheckSite::kWriteH
 
 void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
                         InputFile& input) {
+  Decode(field_type, length, first_level_tag, input);
+}
+
+[[gnu::always_inline]] inline void TableWriter::Decode(std::uint8_t field_type, std::int64_t length,
+                                                       std::uint8_t first_level_tag,
+                                                       InputFile& input) {
   // Only prototypes under a first-level record with tag 1 are written; the
   // others are still read (and can still fail), but not rendered.
   const bool written = first_level_tag == 1;
@@ -209,7 +215,20 @@ void TableWriter::Places(std::int32_t count, bool written) {
   table_.Used(out);
 }
 
-void WalkRecords(InputFile& input, TableWriter& writer) { WalkRecordsWith(input, writer); }
+void WalkRecords(InputFile& input, TableWriter& writer) {
+  // The walk calls Field for every field; here it is the inlined Decode.
+  struct Inlined {
+    TableWriter& writer;
+    void TableStart() { writer.TableStart(); }
+    void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+               InputFile& input) {
+      writer.Decode(field_type, length, first_level_tag, input);
+    }
+    void PrototypeEnd(std::uint8_t first_level_tag) { writer.PrototypeEnd(first_level_tag); }
+  };
+  Inlined handler{writer};
+  WalkRecordsWith(input, handler);
+}
 
 char* TableWriter::Number(std::uint32_t float_bits, char* out) const {
   std::uint64_t tenths;

@@ -47,6 +47,10 @@ class TableWriter final : public RecordHandler {
   void PrototypeEnd(std::uint8_t first_level_tag) override;
 
  private:
+  friend void WalkRecords(InputFile& input, TableWriter& writer);
+  // The work of Field, inlined into the walk of WalkRecords.
+  void Decode(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+              InputFile& input);
   void Text(std::int64_t length, bool written, CheckSite site, InputFile& input);
   void Places(std::int32_t count, bool written);
   // Formats the float with these bits at `out`; returns the end.
