@@ -124,10 +124,16 @@ class Win32Platform final : public Platform {
                            static_cast<std::uint64_t>(counter.QuadPart) ^
                            static_cast<std::uint64_t>(::GetCurrentProcessId()) << 16);
     for (int attempt = 0; attempt < 100; ++attempt) {
-      char suffix[24];
-      std::snprintf(suffix, sizeof suffix, ".%016llx.tmp",
+      char random_hex[17];
+      std::snprintf(random_hex, sizeof random_hex, "%016llx",
                     static_cast<unsigned long long>(random()));
-      std::string candidate = directory + "." + name + suffix;
+      std::string candidate = directory + "." + name + "." + random_hex + ".tmp";
+      // The ANSI functions take at most MAX_PATH - 1 characters: where the
+      // long name would not fit but the table's own would, a name no longer
+      // than the table's keeps the conversion possible.
+      if (candidate.size() >= MAX_PATH) {
+        candidate = directory + "~" + std::string(random_hex, 8) + ".tmp";
+      }
       // CREATE_NEW never opens an existing name, so nobody can hand the
       // converter a file (or a link) to write through.
       HANDLE handle = ::CreateFileA(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
