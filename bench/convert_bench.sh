@@ -6,18 +6,21 @@
 #
 # Builds the release preset (the converter and the database generator only)
 # unless --no-build is given, generates a large synthetic lever database in
-# DIR/convert-bench/ when it is not there yet (kovrant_make_large_db, deterministic:
-# 1,000,000 prototypes, about 290 MB), then runs, N times each and
-# interleaved so that a change of machine load hits all three alike:
+# DIR/convert-bench/ when it is not there yet (kovrant_make_large_db,
+# deterministic: 1,000,000 prototypes, about 290 MB), then runs, N times each
+# and interleaved so that a change of machine load hits all of them alike:
 #   kovrant DB OUTDIR         the conversion
 #   cat DB > /dev/null        reading the bytes
-#   cat DB > COPY             reading and writing the same bytes through user
-#                             space (the yardstick)
-# Each run goes through /usr/bin/time -v for the peak resident memory; wall
-# time is taken around it with the shell's clock. One warm-up round (not
-# counted) puts the database in the page cache first. Prints the median wall
-# time, the throughput in MB/s of input (1 MB = 10^6 bytes), the ratio to
-# `cat DB > COPY` and the largest peak RSS of the runs.
+#   cat DB > COPY             copying them (the yardstick)
+#   dd bs=256K DB COPY        copying them through user space in blocks of the
+#                             converter's buffer size (GNU cat copies inside
+#                             the kernel where it can; the script says which)
+# Each run goes through /usr/bin/time -v for the CPU time and the peak
+# resident memory; wall time is taken around it with the shell's clock. One
+# warm-up round (not counted) puts the database in the page cache first.
+# Prints the median wall time, the throughput in MB/s of input (1 MB = 10^6
+# bytes), the ratios to `cat DB > COPY` and to the dd copy, the median CPU
+# time and the largest peak RSS of the runs.
 #
 # Then counts the system calls of one conversion with strace -c, on a small
 # database (10,000 prototypes) and on the large one: they should grow with
@@ -77,23 +80,34 @@ out=$work/out
 [[ -f $small_db ]] || "$generator" "$small_db" "$small_prototypes" >/dev/null
 bytes=$(stat -c %s "$db")
 
-# run NAME COMMAND: one timed run; appends "seconds kbytes" to $work/NAME.runs.
+# run NAME COMMAND: one timed run; appends "wall-seconds cpu-seconds kbytes"
+# to $work/NAME.runs (cpu = user + system, as /usr/bin/time reports them).
 run() {
   local name=$1 command=$2 start end
   start=$EPOCHREALTIME
   /usr/bin/time -v -o "$work/time.txt" bash -c "$command"
   end=$EPOCHREALTIME
-  local rss
-  rss=$(awk -F': ' '/Maximum resident set size/ {print $2}' "$work/time.txt")
-  echo "$(awk -v a="$start" -v b="$end" 'BEGIN {printf "%.4f", b - a}') $rss" >>"$work/$name.runs"
+  awk -F': ' -v a="$start" -v b="$end" '
+    /User time/ {cpu += $2} /System time/ {cpu += $2} /Maximum resident set size/ {rss = $2}
+    END {printf "%.4f %.2f %d\n", b - a, cpu, rss}' "$work/time.txt" >>"$work/$name.runs"
 }
 
-convert="'$kovrant' '$db' '$out' >/dev/null"
-read_only="cat '$db' >/dev/null"
-copy_command="cat '$db' >'$copy'"
-names=(convert read copy)
-commands=("$convert" "$read_only" "$copy_command")
-labels=("kovrant DB OUTDIR" "cat DB > /dev/null" "cat DB > COPY")
+names=(convert read copy dd)
+labels=("kovrant DB OUTDIR" "cat DB > /dev/null" "cat DB > COPY" "dd bs=256K DB COPY")
+commands=("'$kovrant' '$db' '$out' >/dev/null"
+          "cat '$db' >/dev/null"
+          "cat '$db' >'$copy'"
+          "dd if='$db' of='$copy' bs=256K status=none")
+
+# GNU cat (coreutils 9) copies between regular files inside the kernel
+# (copy_file_range) when it can: then `cat DB > COPY` never passes the bytes
+# through user space. dd always does (read and write of 256 KiB blocks, the
+# converter's buffer size), so it is shown as the user-space copy as well.
+cat_copy="read and write through user space"
+if strace -f -e trace=copy_file_range -o "$work/cat.strace" cat "$small_db" >"$copy" 2>/dev/null &&
+   grep -q 'copy_file_range(.*= [1-9]' "$work/cat.strace"; then
+  cat_copy="copy_file_range: copied inside the kernel, not through user space"
+fi
 
 echo "kovrant conversion benchmark"
 echo "  program: $kovrant"
@@ -101,27 +115,34 @@ echo "  input:   $db"
 echo "           $bytes bytes ($(awk -v b="$bytes" 'BEGIN {printf "%.1f", b / 1e6}') MB), $prototypes prototypes"
 echo "  machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
 echo "  runs:    $runs of each, interleaved, after one warm-up round; medians quoted"
+echo "  cat DB > COPY here: $cat_copy"
 
-for i in 0 1 2; do run warmup "${commands[$i]}"; done
+for i in "${!names[@]}"; do run warmup "${commands[$i]}"; done
 rm -f "$work"/*.runs
 for ((r = 0; r < runs; r++)); do
-  for i in 0 1 2; do run "${names[$i]}" "${commands[$i]}"; done
+  for i in "${!names[@]}"; do run "${names[$i]}" "${commands[$i]}"; done
 done
 
 median() { sort -g | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 copy_median=$(cut -d' ' -f1 "$work/copy.runs" | median)
+dd_median=$(cut -d' ' -f1 "$work/dd.runs" | median)
 echo
-printf '  %-22s %10s %10s %12s %14s\n' "command" "wall s" "MB/s" "x cat>COPY" "peak RSS KiB"
-for i in 0 1 2; do
+printf '  %-20s %8s %9s %11s %10s %8s %13s
+' \
+  "command" "wall s" "MB/s" "x cat>COPY" "x dd copy" "cpu s" "peak RSS KiB"
+for i in "${!names[@]}"; do
   file=$work/${names[$i]}.runs
   wall=$(cut -d' ' -f1 "$file" | median)
-  rss=$(cut -d' ' -f2 "$file" | sort -g | tail -1)
-  awk -v label="${labels[$i]}" -v w="$wall" -v c="$copy_median" -v b="$bytes" -v rss="$rss" \
-    'BEGIN {printf "  %-22s %10.3f %10.1f %12.2f %14d\n", label, w, b / 1e6 / w, w / c, rss}'
+  cpu=$(cut -d' ' -f2 "$file" | median)
+  rss=$(cut -d' ' -f3 "$file" | sort -g | tail -1)
+  awk -v label="${labels[$i]}" -v w="$wall" -v c="$copy_median" -v d="$dd_median" -v b="$bytes" \
+    -v cpu="$cpu" -v rss="$rss" \
+    'BEGIN {printf "  %-20s %8.3f %9.1f %11.2f %10.2f %8.2f %13d\n", label, w, b / 1e6 / w, w / c,
+            w / d, cpu, rss}'
 done
-echo "  all runs, seconds:"
-for i in 0 1 2; do
-  printf '    %-22s %s\n' "${labels[$i]}" "$(cut -d' ' -f1 "$work/${names[$i]}.runs" | tr '\n' ' ')"
+echo "  all runs, wall seconds:"
+for i in "${!names[@]}"; do
+  printf '    %-20s %s\n' "${labels[$i]}" "$(cut -d' ' -f1 "$work/${names[$i]}.runs" | tr '\n' ' ')"
 done
 echo "  load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
 
@@ -142,4 +163,4 @@ echo "  system calls of one conversion (strace -c)"
 printf '  %-22s %12s %8s %8s %8s %8s %10s\n' "database" "bytes" "total" "read" "write" "lseek" "per MB"
 syscalls "$small_db"
 syscalls "$db"
-rm -f "$copy" "$work/time.txt" "$work/strace.txt"
+rm -f "$copy" "$work/time.txt" "$work/strace.txt" "$work/cat.strace"
