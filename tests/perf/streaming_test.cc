@@ -16,9 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "io/failure.h"
 #include "io/input_file.h"
 #include "io/platform.h"
 #include "io/table_file.h"
+#include "ldb/packed_length.h"
 #include "ldb/record_walk.h"
 #include "ldb_builder.h"
 #include "table/table_writer.h"
@@ -202,6 +204,47 @@ TEST(StreamingTest, AValueLongerThanBothBuffersStreamsThrough) {
   EXPECT_LE(static_cast<std::size_t>(c.reads), Blocks(c.input_bytes, InputFile::kBufferSize) + 1);
   EXPECT_LE(static_cast<std::size_t>(c.writes), Blocks(c.table_bytes, TableFile::kBufferSize) + 1);
   EXPECT_EQ(c.walk_allocations, 0);
+}
+
+TEST(StreamingTest, FourByteLengthsAcrossTheBufferEndReadAsAnywhereElse) {
+  // The four-byte form is read as one word after its first byte: at every
+  // place around the end of the first buffer it gives the same length, and
+  // cut short by the end of the file it fails after the bytes that were there.
+  for (std::size_t before_end = 0; before_end <= 4; ++before_end) {
+    SCOPED_TRACE(before_end);
+    const std::size_t at = InputFile::kBufferSize - before_end;
+    for (bool complete : {true, false}) {
+      std::string data(at, 'p');
+      data += ldb::PackedLength(300, ldb::LengthForm::kFourByte);
+      if (complete) {
+        data += "tail";
+      } else {
+        data.resize(at + 2);
+      }
+      CountingPlatform platform(data);
+      std::unique_ptr<InputFile> input;
+      ASSERT_EQ(InputFile::Open(platform, "levers.ldb", &input), 0);
+      // Read up to there, so that the first buffer holds the bytes before.
+      input->ReadInto(static_cast<std::int64_t>(at), CheckSite::kReadName,
+                      [](const std::uint8_t*, std::size_t) {});
+      ASSERT_EQ(platform.reads, 1);
+      int code = 0;
+      std::int64_t length = -1;
+      try {
+        length = ReadPackedLength(*input);
+      } catch (const IoError& error) {
+        code = error.code();
+      }
+      if (complete) {
+        EXPECT_EQ(code, 0);
+        EXPECT_EQ(length, 300);
+        EXPECT_EQ(input->Position(), static_cast<std::int64_t>(at + 4));
+      } else {
+        EXPECT_EQ(code, kIoReadBeyondEnd);
+        EXPECT_EQ(input->Position(), static_cast<std::int64_t>(data.size()));
+      }
+    }
+  }
 }
 
 }  // namespace
