@@ -29,6 +29,7 @@ int FakePlatform::OpenInput(const std::string& path, FileHandle* file) {
 int FakePlatform::Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) {
   *got = 0;
   if (int code = Fault(Op::kRead)) return code;
+  largest_read_request_ = std::max(largest_read_request_, size);
   Handle& h = handles_.at(file);
   const std::string& data = files.at(h.path).data;
   std::int64_t available =
@@ -37,6 +38,7 @@ int FakePlatform::Read(FileHandle file, void* buffer, std::size_t size, std::siz
       static_cast<std::size_t>(std::min<std::int64_t>(available, static_cast<std::int64_t>(size)));
   if (n > 0) std::memcpy(buffer, data.data() + h.position, n);
   h.position += static_cast<std::int64_t>(n);
+  bytes_read_ += static_cast<std::int64_t>(n);
   *got = n;
   return 0;
 }
@@ -75,7 +77,9 @@ int FakePlatform::CreateTemporary(const std::string& path, std::string* temporar
 int FakePlatform::Write(FileHandle file, const void* data, std::size_t size) {
   if (int code = Fault(Op::kWrite)) return code;
   Handle& h = handles_.at(file);
-  files.at(h.path).data.append(static_cast<const char*>(data), size);
+  bytes_written_ += static_cast<std::int64_t>(size);
+  largest_write_ = std::max(largest_write_, size);
+  if (keep_written_bytes) files.at(h.path).data.append(static_cast<const char*>(data), size);
   return 0;
 }
 

@@ -34,6 +34,16 @@ class FakePlatform : public Platform {
   int calls(Op op) const { return counts_.count(op) ? counts_.at(op) : 0; }
   int open_handles() const { return static_cast<int>(handles_.size()); }
 
+  // Traffic through Read and Write, for checking how much work a conversion
+  // does: bytes delivered and written, and the largest single request.
+  std::int64_t bytes_read() const { return bytes_read_; }
+  std::int64_t bytes_written() const { return bytes_written_; }
+  std::size_t largest_read_request() const { return largest_read_request_; }
+  std::size_t largest_write() const { return largest_write_; }
+  // When false, written bytes are counted but not kept (a table too large to
+  // hold in memory; the file's data then stays empty).
+  bool keep_written_bytes = true;
+
   int OpenInput(const std::string& path, FileHandle* file) override;
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override;
   int Seek(FileHandle file, std::int64_t position) override;
@@ -65,6 +75,10 @@ class FakePlatform : public Platform {
   Op fail_op_ = Op::kOpen;
   int fail_nth_ = 0;
   int fail_code_ = 0;
+  std::int64_t bytes_read_ = 0;
+  std::int64_t bytes_written_ = 0;
+  std::size_t largest_read_request_ = 0;
+  std::size_t largest_write_ = 0;
 };
 
 }  // namespace kovrant::test
