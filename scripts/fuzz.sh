@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Fuzzes the whole conversion with libFuzzer under AddressSanitizer and
+# UndefinedBehaviorSanitizer (clang).
+#
+#   scripts/fuzz.sh --ci        build, replay the saved corpus, fuzz for 60 s
+#   scripts/fuzz.sh [SECONDS]   the same, fuzzing for SECONDS (default 1800)
+#
+# Environment: KOVRANT_FUZZ_BUILD, the build directory (default build/fuzz).
+#
+# Inputs: the saved corpus fuzz/corpus/convert_fuzzer/ (seeds made by
+# fuzz/make_seeds.cc and every input that ever broke the converter), the
+# sample database examples/levers.ldb when present, and the working corpus in
+# the build directory, which grows from run to run and is not committed.
+# A finding leaves its input in <build>/artifacts/ and fails the script; once
+# the fault is fixed, copy the input into fuzz/corpus/convert_fuzzer/ so that
+# the replay test keeps it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+seconds=1800
+case "${1:-}" in
+  --ci) seconds=60 ;;
+  "") ;;
+  *[!0-9]*)
+    echo "usage: $0 [--ci | SECONDS]" >&2
+    exit 2
+    ;;
+  *) seconds=$1 ;;
+esac
+
+build=${KOVRANT_FUZZ_BUILD:-build/fuzz}
+saved=fuzz/corpus/convert_fuzzer
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKOVRANT_FUZZ=ON -DKOVRANT_WERROR=ON \
+  -DKOVRANT_BUILD_TESTS=OFF -DKOVRANT_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" --target convert_fuzzer convert_fuzzer_replay make_seeds
+
+# The seeds as the generator makes them now, and the sample database.
+rm -rf "$build/seeds"
+"$build/fuzz/make_seeds" "$build/seeds"
+if [[ -f examples/levers.ldb ]]; then cp examples/levers.ldb "$build/seeds/sample-levers.ldb"; fi
+
+echo "replaying the saved corpus"
+"$build/fuzz/convert_fuzzer_replay" "$saved" "$build/seeds"
+
+mkdir -p "$build/corpus" "$build/artifacts"
+log="$build/fuzz.log"
+echo "fuzzing for ${seconds} s (log: $log)"
+# Limits: a single input may take 10 s and allocate 64 MB at once; a
+# conversion holds two 256 KiB buffers, so either limit is a finding.
+status=0
+"$build/fuzz/convert_fuzzer" -max_total_time="$seconds" -timeout=10 -malloc_limit_mb=64 \
+  -rss_limit_mb=1024 -max_len=16384 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
+  "$build/corpus" "$build/seeds" "$saved" >"$log" 2>&1 || status=$?
+grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
+if ((status != 0)); then
+  tail -n 60 "$log"
+  echo "fuzzing found a fault; its input is in $build/artifacts/" >&2
+  exit "$status"
+fi
+echo "fuzzing clean"
