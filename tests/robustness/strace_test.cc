@@ -1,0 +1,232 @@
+// Fault injection against the real converter binary: strace makes one system
+// call fail at a time (read, lseek, fstat, write, close, rename, open), at
+// every call the conversion makes, counted from the opening of the database
+// (the calls before it belong to the loader and the C runtime). Each run must
+// end with the failure report and exit code 1, or complete with the same
+// table as a clean run; either way the earlier table stays byte-identical
+// after a failure and no temporary file is left.
+//
+// Needs strace and permission to trace; skipped otherwise.
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ldb_builder.h"
+#include "table/table_writer.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char kTraced[] = "openat,read,write,lseek,fstat,newfstatat,close,rename,renameat,renameat2";
+const std::string kEarlier = "Name\tthe earlier table\r\n";
+
+std::string ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const fs::path& path, const std::string& data) {
+  std::ofstream out(path, std::ios::binary);
+  out << data;
+}
+
+struct Result {
+  int exit_code = -1;
+  std::string output;
+};
+
+// Runs a shell command, capturing its standard output.
+Result Shell(const std::string& command) {
+  Result result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) result.output.append(buffer, n);
+  int status = ::pclose(pipe);
+  if (WIFEXITED(status)) result.exit_code = WEXITSTATUS(status);
+  return result;
+}
+
+// A database that needs several reads and several table writes.
+std::string Database() {
+  using namespace kovrant::ldb;
+  std::vector<std::string> prototypes;
+  for (int i = 0; i < 5000; ++i) {
+    prototypes.push_back(
+        Prototype({Name("Lever " + std::to_string(i)), PlaceBlock(1.0f, 2.0f, 3.0f, 4.0f),
+                   PlaceCount(2), SwitchTime(i), Description(std::string(80, 'd'))}));
+  }
+  return Cat({Section(0, {Group({Prototype({Description(std::string(300'000, 'h'))})})}),
+              kovrant::ldb::Database(prototypes)});
+}
+
+class StraceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // LeakSanitizer cannot run under a tracer; it is not what is tested here.
+    if (Shell("strace -f -qq -o /dev/null -e inject=getpid:error=EPERM true 2>/dev/null")
+            .exit_code != 0) {
+      GTEST_SKIP() << "strace cannot trace here (missing, or ptrace not permitted)";
+    }
+    std::string pattern = (fs::temp_directory_path() / "kovrant-strace-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    WriteFile(dir_ / "levers.ldb", Database());
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    if (!dir_.empty()) fs::remove_all(dir_, ignored);
+  }
+
+  // The converter on levers.ldb in the scratch directory, under strace with
+  // `options`.
+  Result Converter(const std::string& options) {
+    return Shell("cd '" + dir_.string() + "' && ASAN_OPTIONS=detect_leaks=0 strace -f -qq " +
+                 options + " -- '" + fs::absolute(KOVRANT_BINARY).string() +
+                 "' levers.ldb 2>/dev/null");
+  }
+
+  std::vector<std::string> Entries() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  // The conversion's own calls in a clean run: for each traced system call,
+  // the numbers (counted from 1 among all calls of that name, as strace's
+  // "when" counts them) of those made by the converter on the database, the
+  // table and its temporary file, from the database's opening on. Calls the
+  // runtime makes for itself (the loader, the sanitizers' internal pipes)
+  // are left out.
+  struct Call {
+    int nth;
+    std::string line;
+  };
+  std::map<std::string, std::vector<Call>> ConverterCalls() {
+    const fs::path log = dir_.parent_path() / (dir_.filename().string() + ".log");
+    EXPECT_EQ(Converter("-o '" + log.string() + "' -e trace=" + kTraced).exit_code, 0);
+    std::map<std::string, std::vector<Call>> calls;
+    std::map<std::string, int> counts;
+    std::vector<std::string> files;  // descriptors of the converter's files
+    bool opened = false;
+    std::istringstream lines(ReadFile(log));
+    fs::remove(log);
+    for (std::string line; std::getline(lines, line);) {
+      // "pid name(arguments) = result"
+      const std::size_t start = line.find_first_not_of("0123456789 ");
+      const std::size_t paren = line.find('(', start);
+      const std::size_t equals = line.rfind(" = ");
+      if (start == std::string::npos || paren == std::string::npos || equals == std::string::npos) {
+        continue;
+      }
+      const std::string name = line.substr(start, paren - start);
+      const std::string arguments = line.substr(paren + 1, equals - paren - 1);
+      const std::string result = line.substr(equals + 3, line.find(' ', equals + 3) - equals - 3);
+      const int nth = ++counts[name];
+      const bool names_ours = arguments.find("\"levers.ldb\"") != std::string::npos ||
+                              arguments.find("LeverPrototypes.txt") != std::string::npos;
+      const std::string fd = arguments.substr(0, arguments.find_first_of(",)"));
+      const bool on_ours = std::find(files.begin(), files.end(), fd) != files.end();
+      if (name == "openat" && arguments.find("\"levers.ldb\"") != std::string::npos) opened = true;
+      if (!opened) continue;
+      if (names_ours || on_ours || (name == "write" && fd == "1")) {
+        calls[name].push_back({nth, line.substr(start)});
+      }
+      if (name == "openat" && names_ours && result != "-1") files.push_back(result);
+      if (name == "close" && on_ours) files.erase(std::find(files.begin(), files.end(), fd));
+    }
+    EXPECT_TRUE(opened) << "the trace shows no opening of the database";
+    return calls;
+  }
+
+  fs::path dir_;
+};
+
+std::string ReportEnd(const char* message) { return std::string("\n") + message + ".\r\n"; }
+
+TEST_F(StraceTest, EverySystemCallOfTheConversionFailsCleanly) {
+  WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
+  const std::map<std::string, std::vector<Call>> calls = ConverterCalls();
+  const std::string table = ReadFile(dir_ / "LeverPrototypes.txt");
+  ASSERT_TRUE(table.starts_with(kovrant::kHeaderRow));
+  WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
+  const std::vector<std::string> entries = Entries();
+
+  struct Injection {
+    const char* call;
+    const char* error;
+  };
+  const Injection injections[] = {{"openat", "EACCES"},  {"read", "EIO"},     {"write", "ENOSPC"},
+                                  {"lseek", "EIO"},      {"fstat", "EIO"},    {"newfstatat", "EIO"},
+                                  {"close", "EIO"},      {"rename", "EXDEV"}, {"renameat", "EXDEV"},
+                                  {"renameat2", "EXDEV"}};
+  int failed = 0;
+  std::string completed;  // the injected calls after which the run still completed
+  for (const Injection& injection : injections) {
+    const auto found = calls.find(injection.call);
+    if (found == calls.end()) continue;
+    for (const Call& call : found->second) {
+      SCOPED_TRACE(call.line + " fails with " + injection.error);
+      const Result result = Converter("-o /dev/null -e trace=" + std::string(injection.call) +
+                                      " -e inject=" + injection.call + ":error=" + injection.error +
+                                      ":when=" + std::to_string(call.nth));
+      EXPECT_EQ(Entries(), entries) << "a temporary file was left";
+      if (result.exit_code == 0) {
+        // A call the converter does not check, or the database's own open
+        // ("Error opening file", the earlier table untouched).
+        completed +=
+            call.line.substr(0, call.line.find('(')) + " #" + std::to_string(call.nth) + " ";
+        const std::string now = ReadFile(dir_ / "LeverPrototypes.txt");
+        if (result.output == "Error opening file\r\n") {
+          EXPECT_EQ(now, kEarlier);
+        } else {
+          EXPECT_EQ(result.output, "");
+          EXPECT_TRUE(now == table) << "the table differs from a clean run's";
+        }
+      } else {
+        ++failed;
+        EXPECT_EQ(result.exit_code, 1);
+        EXPECT_TRUE(result.output.starts_with("Exception EInOutError in module ")) << result.output;
+        EXPECT_TRUE(ReadFile(dir_ / "LeverPrototypes.txt") == kEarlier) << "the table was changed";
+      }
+      WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
+    }
+  }
+  // Most of the conversion's calls are checked ones.
+  EXPECT_GE(failed, 8);
+  RecordProperty("failed", failed);
+  RecordProperty("completed", completed);
+}
+
+TEST_F(StraceTest, FullDiskReportsDiskFull) {
+  WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
+  const std::map<std::string, std::vector<Call>> calls = ConverterCalls();
+  ASSERT_TRUE(calls.count("write"));
+  WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
+  // The converter's first write is the table's first block.
+  const Result result = Converter("-o /dev/null -e trace=write -e inject=write:error=ENOSPC:when=" +
+                                  std::to_string(calls.at("write").front().nth));
+  EXPECT_EQ(result.exit_code, 1);
+  EXPECT_TRUE(result.output.ends_with(ReportEnd("Disk full"))) << result.output;
+  EXPECT_EQ(ReadFile(dir_ / "LeverPrototypes.txt"), kEarlier);
+  EXPECT_EQ(Entries(), (std::vector<std::string>{"LeverPrototypes.txt", "levers.ldb"}));
+}
+
+}  // namespace
