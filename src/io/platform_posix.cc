@@ -66,10 +66,14 @@ class PosixPlatform final : public Platform {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return LastIoCode();
     struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-      int code = S_ISDIR(st.st_mode) ? kIoAccessDenied : LastIoCode();
+    if (::fstat(fd, &st) != 0) {
+      int code = LastIoCode();
       ::close(fd);
       return code;
+    }
+    if (S_ISDIR(st.st_mode)) {
+      ::close(fd);
+      return kIoAccessDenied;
     }
     *file = fd;
     return 0;
