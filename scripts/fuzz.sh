@@ -32,7 +32,7 @@ build=${KOVRANT_FUZZ_BUILD:-build/fuzz}
 saved=fuzz/corpus/convert_fuzzer
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DKOVRANT_FUZZ=ON -DKOVRANT_WERROR=ON \
+  -DCMAKE_CXX_COMPILER=clang++ -DKOVRANT_FUZZ=ON -DKOVRANT_WERROR=ON \
   -DKOVRANT_BUILD_TESTS=OFF -DKOVRANT_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target convert_fuzzer convert_fuzzer_replay make_seeds
 

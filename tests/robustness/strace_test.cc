@@ -215,6 +215,20 @@ TEST_F(StraceTest, EverySystemCallOfTheConversionFailsCleanly) {
   RecordProperty("completed", completed);
 }
 
+TEST_F(StraceTest, TemporaryTableIsCreatedExclusivelyWithoutFollowingLinks) {
+  const std::map<std::string, std::vector<Call>> calls = ConverterCalls();
+  ASSERT_TRUE(calls.count("openat"));
+  int temporaries = 0;
+  for (const Call& call : calls.at("openat")) {
+    if (call.line.find("\".LeverPrototypes.txt.") == std::string::npos) continue;
+    ++temporaries;
+    for (const char* flag : {"O_CREAT", "O_EXCL", "O_NOFOLLOW"}) {
+      EXPECT_NE(call.line.find(flag), std::string::npos) << flag << " missing: " << call.line;
+    }
+  }
+  EXPECT_EQ(temporaries, 1);
+}
+
 TEST_F(StraceTest, FullDiskReportsDiskFull) {
   WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
   const std::map<std::string, std::vector<Call>> calls = ConverterCalls();
