@@ -109,9 +109,39 @@ Extended ExtendedFromInt64(int64_t value) {
   return {negative, static_cast<uint16_t>(kExtendedBias + 63 - shift), magnitude << shift};
 }
 
+// |value| / 15 = q + r / 15, and since 15 = 2^4 - 1 the fraction r / 15 is,
+// in binary, the 4-bit group r repeated forever (1/15 = 0.000100010001...).
+// So the quotient's bits are those of q followed by that pattern, and the
+// first bit cut off decides the rounding on its own: a tie is impossible, as
+// the bits after it repeat r != 0. Same result as DivideExtended(value, 15),
+// without a 128-bit division.
 Extended DivideInt32By15(int32_t value) {
-  static constexpr Extended kFifteen{false, kExtendedBias + 3, 0xF000000000000000u};
-  return DivideExtended(ExtendedFromInt64(value), kFifteen);
+  if (value == 0) return Zero(false);
+  const bool negative = value < 0;
+  const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(static_cast<int64_t>(value))
+                                      : static_cast<uint64_t>(value);
+  const uint64_t q = magnitude / 15;
+  const uint64_t r = magnitude % 15;
+  const uint64_t pattern = r * 0x1111111111111111u;  // the first 64 fraction bits
+  uint64_t significand;
+  int exponent;
+  bool round_up;
+  if (q != 0) {
+    const int integer_bits = 64 - std::countl_zero(q);  // at most 28
+    significand = (q << (64 - integer_bits)) | (pattern >> integer_bits);
+    round_up = ((pattern >> (integer_bits - 1)) & 1) != 0;
+    exponent = integer_bits - 1;
+  } else {
+    // Below 1: skip the pattern's leading zeros; as it repeats every 4 bits,
+    // shifting it left is a rotation.
+    const int zeros = std::countl_zero(pattern);  // 0..3
+    significand = std::rotl(pattern, zeros);
+    round_up = ((pattern >> (63 - zeros)) & 1) != 0;
+    exponent = -1 - zeros;
+  }
+  // No carry out of the significand: it would need 64 one bits, and r < 15.
+  significand += round_up ? 1 : 0;
+  return {negative, static_cast<uint16_t>(kExtendedBias + exponent), significand};
 }
 
 Extended MultiplyExtended(const Extended& a, const Extended& b) {

@@ -34,11 +34,11 @@ constexpr Magnitude MagnitudeOf(const Extended& normal) {
 }
 
 // The 18-digit decimal form: |value| ~ digits * 10^(exponent - 18), digits
-// below 10^18. For positive binary exponents the estimate of `exponent` is
-// never too large, so digits >= 10^17; for tiny values it can be one too large
-// and digits then has a leading zero, which only shifts the rounding position
-// by one place and leaves every result of the format unchanged (they are all
-// "0.0" there).
+// below 10^18. The exponent estimate is exact for binary exponents |b| < 681
+// (every single). From b = 681 up it can be one too small, which the S >= 10^18
+// step corrects; from b = -681 down one too large, so that digits keeps a
+// leading zero: that only moves the rounding position along with the value,
+// and such values (below 10^-204) all render as zero anyway.
 struct DecimalForm {
   uint64_t digits;
   int exponent;

@@ -131,6 +131,14 @@ TEST(DivideInt32By15, RoundsTheQuotientToNearestEven) {
   for (const auto& c : cases) {
     EXPECT_EQ(DivideInt32By15(c.value), c.expected) << c.value;
   }
+  // The shortcut agrees with the general division, near zero and at the ends.
+  const Extended fifteen = ExtendedFromInt64(15);
+  for (int64_t base : {int64_t{0}, int64_t{INT32_MIN} + 50000, int64_t{INT32_MAX} - 50000}) {
+    for (int64_t value = base - 50000; value <= base + 50000; ++value) {
+      const auto v = static_cast<int32_t>(value);
+      ASSERT_EQ(DivideInt32By15(v), DivideExtended(ExtendedFromInt64(v), fifteen)) << v;
+    }
+  }
 }
 
 // ---------------------------------------------------------------------------
