@@ -71,6 +71,15 @@ inline constexpr int kOneDecimalScientificDigits = 15;
 // nor changed.
 std::size_t FormatOneDecimal(const Extended& value, char separator, char* out);
 
+// The same text for the two kinds of value the lever table holds, computed
+// directly from their integers (several times faster):
+//   FormatFloat32OneDecimal(bits) == FormatOneDecimal(WidenFloat32(bits))
+//   FormatSwitchTimeOneDecimal(t) == FormatOneDecimal(DivideInt32By15(t))
+// for every bit pattern and every int32 (checked exhaustively by
+// tools/one_decimal_exhaustive).
+std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out);
+std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out);
+
 // Convenience form for tests and tools.
 std::string FormatOneDecimal(const Extended& value, char separator = '.');
 

@@ -1,7 +1,5 @@
 #include "table/table_writer.h"
 
-#include <array>
-#include <bit>
 #include <cstring>
 
 #include "io/failure.h"
@@ -20,92 +18,6 @@ std::int32_t AsInt32(std::uint32_t bits) {
   std::int32_t value;
   std::memcpy(&value, &bits, sizeof value);
   return value;
-}
-
-// The numbers of the table, short cut. For a float32 and for an int32 / 15
-// below 10^18 the one-decimal format equals the exact value rounded to one
-// decimal place, halves away from zero (its contract in one_decimal.h, and
-// checked against it by tests/perf/number_cells_test.cc). The common values
-// are rendered here from that rule with a few integer operations;
-// infinities, NaNs and floats of 2^56 and more still go through
-// FormatOneDecimal.
-
-// |value| * 10 rounded half away from zero, for the float32 `bits`; false
-// when the value is left to FormatOneDecimal.
-bool Float32Tenths(std::uint32_t bits, std::uint64_t* tenths) {
-  const int biased = static_cast<int>(bits >> 23 & 0xFF);
-  if (biased == 0) {  // zeros and denormals, far below half a tenth
-    *tenths = 0;
-    return true;
-  }
-  // |value| = m / 2^shift with the 24-bit significand m.
-  const std::uint64_t scaled = 10 * (std::uint64_t{bits & 0x7FFFFF} | 0x800000);  // 10 m < 2^28
-  const int shift = 150 - biased;
-  if (shift <= 0) {
-    if (shift < -32) return false;  // 2^56 and more, infinities, NaNs
-    *tenths = scaled << -shift;
-    return true;
-  }
-  if (shift > 28) {  // 10 m / 2^shift < 1/2
-    *tenths = 0;
-    return true;
-  }
-  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-  *tenths = (scaled >> shift) + ((scaled & (2 * half - 1)) >= half ? 1 : 0);
-  return true;
-}
-
-// |t / 15| * 10 rounded half away from zero: 2|t| / 3 never ends in a half,
-// so rounding to nearest is (2|t| + 1) div 3.
-std::uint64_t SwitchTimeTenths(std::int32_t ticks) {
-  const std::uint64_t magnitude =
-      ticks < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(ticks))
-                : static_cast<std::uint64_t>(ticks);
-  return (2 * magnitude + 1) / 3;
-}
-
-// 10^0 .. 10^19.
-constexpr auto kPowersOfTen = [] {
-  std::array<std::uint64_t, 20> powers{};
-  std::uint64_t power = 1;
-  for (std::uint64_t& entry : powers) {
-    entry = power;
-    power *= 10;  // wraps harmlessly after the last entry
-  }
-  return powers;
-}();
-
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// The fixed form of `tenths` tenths: "-" unless the value rounded to zero,
-// the integer part, the separator, the tenths digit.
-char* WriteTenths(bool negative, std::uint64_t tenths, char separator, char* out) {
-  if (negative && tenths != 0) *out++ = '-';
-  std::uint64_t integer = tenths / 10;
-  // Digits of the integer part: log10 estimated from the bit length
-  // (1233 / 4096 ~ log10 2), then corrected by one comparison.
-  // (integer | 1 has the same number of digits and at least one.)
-  const std::uint64_t odd = integer | 1;
-  const auto estimate = static_cast<std::size_t>(std::bit_width(odd) * 1233 >> 12);
-  const int count = static_cast<int>(estimate) + (odd < kPowersOfTen[estimate] ? 0 : 1);
-  char* p = out + count;
-  out = p;
-  while (integer >= 100) {
-    p -= 2;
-    std::memcpy(p, kDigitPairs + 2 * (integer % 100), 2);
-    integer /= 100;
-  }
-  if (integer >= 10) {
-    std::memcpy(p - 2, kDigitPairs + 2 * integer, 2);
-  } else {
-    p[-1] = static_cast<char>('0' + integer);
-  }
-  *out++ = separator;
-  *out++ = static_cast<char>('0' + tenths % 10);
-  return out;
 }
 
 }  // namespace
@@ -150,8 +62,7 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';
-      out =
-          WriteTenths(integer_value_ < 0, SwitchTimeTenths(integer_value_), shown_separator_, out);
+      out += FormatSwitchTimeOneDecimal(integer_value_, decimal_separator_, out);
       table_.Used(out);
       break;
     }
@@ -248,11 +159,7 @@ void WalkRecords(InputFile& input, TableWriter& writer) {
 }
 
 char* TableWriter::Number(std::uint32_t float_bits, char* out) const {
-  std::uint64_t tenths;
-  if (Float32Tenths(float_bits, &tenths)) {
-    return WriteTenths((float_bits >> 31) != 0, tenths, shown_separator_, out);
-  }
-  return out + FormatOneDecimal(WidenFloat32(float_bits), decimal_separator_, out);
+  return out + FormatFloat32OneDecimal(float_bits, decimal_separator_, out);
 }
 
 }  // namespace kovrant

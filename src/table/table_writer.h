@@ -37,9 +37,7 @@ inline constexpr char kHeaderRow[] =
 class TableWriter final : public RecordHandler {
  public:
   TableWriter(TableFile& table, char decimal_separator)
-      : table_(table),
-        decimal_separator_(decimal_separator),
-        shown_separator_(decimal_separator == ',' ? '.' : decimal_separator) {}
+      : table_(table), decimal_separator_(decimal_separator) {}
 
   void TableStart() override;
   void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
@@ -59,8 +57,6 @@ class TableWriter final : public RecordHandler {
 
   TableFile& table_;
   char decimal_separator_;
-  // The separator as the one-decimal format shows it: "," becomes ".".
-  char shown_separator_;
   // Carried over from field to field and from prototype to prototype.
   std::uint32_t place_[4] = {0, 0, 0, 0};
   std::uint32_t scale_ = 0;
