@@ -20,62 +20,11 @@
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
 #include "ldb_builder.h"
+#include "support/counting_platform.h"
 #include "table/table_writer.h"
 
 namespace kovrant {
 namespace {
-
-// One input file in memory; whatever is written is counted and dropped.
-class MemoryPlatform final : public Platform {
- public:
-  explicit MemoryPlatform(const std::string& input) : input_(input) {}
-
-  std::size_t written() const { return written_; }
-
-  int OpenInput(const std::string&, FileHandle* file) override {
-    position_ = 0;
-    *file = 1;
-    return 0;
-  }
-  int Read(FileHandle, void* buffer, std::size_t size, std::size_t* got) override {
-    const std::size_t available = position_ < input_.size() ? input_.size() - position_ : 0;
-    const std::size_t n = size < available ? size : available;
-    std::memcpy(buffer, input_.data() + position_, n);
-    position_ += n;
-    *got = n;
-    return 0;
-  }
-  int Seek(FileHandle, std::int64_t position) override {
-    position_ = static_cast<std::size_t>(position);
-    return 0;
-  }
-  int FileSize(FileHandle, std::int64_t* size) override {
-    *size = static_cast<std::int64_t>(input_.size());
-    return 0;
-  }
-  int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
-    *temporary_path = "table.tmp";
-    *file = 2;
-    return 0;
-  }
-  int Write(FileHandle, const void* data, std::size_t size) override {
-    benchmark::DoNotOptimize(data);
-    written_ += size;
-    return 0;
-  }
-  int Close(FileHandle) override { return 0; }
-  int MoveOver(const std::string&, const std::string&) override { return 0; }
-  void RemoveFile(const std::string&) override {}
-  bool IsDirectory(const std::string&) override { return true; }
-  bool MakeDirectory(const std::string&) override { return true; }
-  char PathSeparator() const override { return '/'; }
-  int WriteStandardOutput(const void*, std::size_t) override { return 0; }
-
- private:
-  const std::string& input_;
-  std::size_t position_ = 0;
-  std::size_t written_ = 0;
-};
 
 // A fixed database of `prototypes` prototypes in one written section.
 std::string MakeDatabase(int prototypes) {
@@ -131,7 +80,7 @@ void Report(benchmark::State& state, std::size_t bytes, int prototypes) {
 // The whole conversion: walk, field decoding, numbers, text, table buffer.
 void BM_Convert(benchmark::State& state) {
   const std::string& database = Database();
-  MemoryPlatform platform(database);
+  test::CountingPlatform platform(database);
   for (auto _ : state) {
     std::unique_ptr<InputFile> input;
     InputFile::Open(platform, "levers.ldb", &input);
@@ -141,7 +90,7 @@ void BM_Convert(benchmark::State& state) {
     input->Close(CheckSite::kCloseInput);
     table.Commit(CheckSite::kCloseTable);
   }
-  benchmark::DoNotOptimize(platform.written());
+  benchmark::DoNotOptimize(platform.written);
   Report(state, database.size(), 20000);
 }
 BENCHMARK(BM_Convert)->Unit(benchmark::kMillisecond);
@@ -156,7 +105,7 @@ class SkippingHandler final : public RecordHandler {
 
 void BM_WalkOnly(benchmark::State& state) {
   const std::string& database = Database();
-  MemoryPlatform platform(database);
+  test::CountingPlatform platform(database);
   for (auto _ : state) {
     std::unique_ptr<InputFile> input;
     InputFile::Open(platform, "levers.ldb", &input);

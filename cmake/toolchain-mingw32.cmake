@@ -1,29 +1,6 @@
 # Cross-compiles kovrant into a 32-bit Windows console program with the
 # MinGW-w64 toolchain of Debian (package g++-mingw-w64-i686).
 #   cmake --preset mingw32 && cmake --build --preset mingw32
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(KOVRANT_MINGW_TRIPLET i686-w64-mingw32)
-# The compilers' plain names; another variant of the same toolchain can be
-# given with -DCMAKE_CXX_COMPILER=..., e.g. the "-posix" one with std::thread,
-# which GoogleTest needs.
-if(NOT CMAKE_C_COMPILER)
-  set(CMAKE_C_COMPILER ${KOVRANT_MINGW_TRIPLET}-gcc)
-endif()
-if(NOT CMAKE_CXX_COMPILER)
-  set(CMAKE_CXX_COMPILER ${KOVRANT_MINGW_TRIPLET}-g++)
-endif()
-set(CMAKE_RC_COMPILER ${KOVRANT_MINGW_TRIPLET}-windres)
-
-# Libraries and headers come from the MinGW sysroot only, never from the
-# build machine; programs (code generators) from the build machine.
-set(CMAKE_FIND_ROOT_PATH /usr/${KOVRANT_MINGW_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# The release executable is shipped to users: without symbols it is less
-# than half the size.
-set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -4,10 +4,10 @@
 // integers only.
 #include "table/one_decimal.h"
 
-#include <array>
 #include <bit>
 #include <cstring>
 
+#include "table/decimal_digits.h"
 #include "table/extended_core.h"
 #include "table/powers_of_ten.h"
 
@@ -16,16 +16,9 @@ namespace {
 
 using extended_core::Magnitude;
 
-// 10^0 .. 10^19, all that fit in 64 bits.
-constexpr auto kPowersOfTen = [] {
-  std::array<uint64_t, 20> powers{};
-  uint64_t power = 1;
-  for (uint64_t& entry : powers) {
-    entry = power;
-    power *= 10;  // wraps harmlessly after the last entry
-  }
-  return powers;
-}();
+using decimal_digits::kPowersOfTen;
+using decimal_digits::WriteDigits;
+using decimal_digits::WriteUnsigned;
 
 static_assert(kPowersOfTen[kOneDecimalGeneratedDigits] == kOneDecimalScientificFrom);
 
@@ -85,35 +78,6 @@ DecimalForm EighteenDigits(Magnitude value) {
   return {digits, exponent};
 }
 
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
-
-// Writes exactly `count` digits of `value` (zero-padded); returns the end.
-char* WriteDigits(uint64_t value, int count, char* out) {
-  char* end = out + count;
-  char* p = end;
-  while (count >= 2) {
-    p -= 2;
-    std::memcpy(p, kDigitPairs + 2 * (value % 100), 2);
-    value /= 100;
-    count -= 2;
-  }
-  if (count == 1) *--p = static_cast<char>('0' + value % 10);
-  return end;
-}
-
-int DecimalLength(uint64_t value) {
-  int length = 1;
-  while (length < 20 && value >= kPowersOfTen[length]) ++length;
-  return length;
-}
-
-char* WriteUnsigned(uint64_t value, char* out) {
-  return WriteDigits(value, DecimalLength(value), out);
-}
-
 char* WriteText(const char* text, char* out) {
   const std::size_t length = std::strlen(text);
   std::memcpy(out, text, length);
@@ -134,11 +98,7 @@ char* WriteFixed(bool negative, const DecimalForm& form, char separator, char* o
     tenths = form.digits / unit + (form.digits % unit >= 5 * (unit / 10) ? 1 : 0);
   }
   // A value that rounds to zero loses its sign.
-  if (negative && tenths != 0) *out++ = '-';
-  out = WriteUnsigned(tenths / 10, out);
-  *out++ = separator;
-  *out++ = static_cast<char>('0' + tenths % 10);
-  return out;
+  return decimal_digits::WriteTenths(negative, tenths, separator, out);
 }
 
 // Scientific form for a decimal exponent above 18: 15 significant digits,

@@ -15,18 +15,13 @@ using test::FakePlatform;
 
 const std::string kHeaderLine = std::string(kHeaderRow) + "\r\n";
 
-TEST(RunTest, NoArgumentsPrintsTheBanner) {
+TEST(RunTest, NoArgumentsPrintsTheBannerAndTouchesNoFile) {
+  // The banner's exact bytes are checked end to end, on the real binary.
   FakePlatform platform;
   EXPECT_EQ(kovrant::Run({}, platform, '.'), 0);
-  EXPECT_EQ(platform.standard_output,
-            "/------------------------------------\\\r\n"
-            "QUARVELMONDE LEVERS DATABASE UNPACKER\r\n"
-            "AUTHOR: Brennik\r\n"
-            "VERSION: 0.4\r\n"
-            "\\------------------------------------/\r\n"
-            "\r\n"
-            " USAGE: kovrant.exe levers.ldb\r\n");
+  EXPECT_TRUE(platform.standard_output.ends_with("\r\n USAGE: kovrant.exe levers.ldb\r\n"));
   EXPECT_TRUE(platform.files.empty());
+  EXPECT_TRUE(platform.directories.empty());
 }
 
 TEST(RunTest, OutputDirectoryResolution) {

@@ -23,10 +23,13 @@
 #include <vector>
 
 #include "ldb_builder.h"
+#include "support/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using kovrant::test::ReadFile;
+using kovrant::test::WriteFile;
 
 const char kHeader[] =
     "Name\tPlace1\tPlace2\tScale\tSwitch Time\tMaterial\tSwitch Sound\tLever Description\r\n";
@@ -45,18 +48,6 @@ bool UnderWine() {
   return fs::path(Launcher()).filename().string().find("wine") != std::string::npos;
 }
 std::string Module() { return fs::path(Executable()).filename().string(); }
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary);
-  out << data;
-}
 
 struct Result {
   int exit_code = -1;  // -1: ended by a signal

@@ -11,17 +11,12 @@
 #include <sstream>
 
 #include "sample_db.h"
+#include "support/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
+using kovrant::test::ReadFile;
 
 const fs::path kExamples = fs::path(KOVRANT_SOURCE_DIR) / "examples";
 

@@ -25,27 +25,18 @@
 #include <vector>
 
 #include "ldb_builder.h"
+#include "support/files.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using kovrant::test::ReadFile;
+using kovrant::test::WriteFile;
 using namespace kovrant::ldb;
 
 std::string Env(const char* name) {
   const char* value = std::getenv(name);
   return value != nullptr ? value : "";
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary);
-  out << data;
 }
 
 // What a run leaves for the user to see.

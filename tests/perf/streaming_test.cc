@@ -23,6 +23,7 @@
 #include "ldb/packed_length.h"
 #include "ldb/record_walk.h"
 #include "ldb_builder.h"
+#include "support/counting_platform.h"
 #include "table/table_writer.h"
 
 // Every allocation of the test program is counted while `counting` is set.
@@ -47,64 +48,7 @@ void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 namespace kovrant {
 namespace {
 
-// One input file in memory; the table's bytes are counted and dropped, so
-// that the platform itself allocates nothing while the walk runs.
-class CountingPlatform final : public Platform {
- public:
-  explicit CountingPlatform(std::string input) : input_(std::move(input)) {}
-
-  int reads = 0;
-  int seeks = 0;
-  int writes = 0;
-  std::size_t written = 0;
-
-  std::size_t size() const { return input_.size(); }
-
-  int OpenInput(const std::string&, FileHandle* file) override {
-    *file = 1;
-    return 0;
-  }
-  int Read(FileHandle, void* buffer, std::size_t size, std::size_t* got) override {
-    ++reads;
-    const std::size_t available = position_ < input_.size() ? input_.size() - position_ : 0;
-    const std::size_t n = size < available ? size : available;
-    std::memcpy(buffer, input_.data() + position_, n);
-    position_ += n;
-    *got = n;
-    return 0;
-  }
-  int Seek(FileHandle, std::int64_t position) override {
-    ++seeks;
-    position_ = static_cast<std::size_t>(position);
-    return 0;
-  }
-  int FileSize(FileHandle, std::int64_t* size) override {
-    *size = static_cast<std::int64_t>(input_.size());
-    return 0;
-  }
-  int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
-    *temporary_path = std::string(1, 't');
-    *file = 2;
-    return 0;
-  }
-  int Write(FileHandle, const void* data, std::size_t size) override {
-    ++writes;
-    written += size;
-    static_cast<void>(data);
-    return 0;
-  }
-  int Close(FileHandle) override { return 0; }
-  int MoveOver(const std::string&, const std::string&) override { return 0; }
-  void RemoveFile(const std::string&) override {}
-  bool IsDirectory(const std::string&) override { return true; }
-  bool MakeDirectory(const std::string&) override { return true; }
-  char PathSeparator() const override { return '/'; }
-  int WriteStandardOutput(const void*, std::size_t) override { return 0; }
-
- private:
-  std::string input_;
-  std::size_t position_ = 0;
-};
+using test::CountingPlatform;
 
 struct Conversion {
   int reads = 0;

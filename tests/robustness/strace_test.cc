@@ -24,24 +24,17 @@
 #include <vector>
 
 #include "ldb_builder.h"
+#include "support/files.h"
 #include "table/table_writer.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using kovrant::test::ReadFile;
+using kovrant::test::WriteFile;
 
 const char kTraced[] = "openat,read,write,lseek,fstat,newfstatat,close,rename,renameat,renameat2";
 const std::string kEarlier = "Name\tthe earlier table\r\n";
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary);
-  out << data;
-}
 
 struct Result {
   int exit_code = -1;

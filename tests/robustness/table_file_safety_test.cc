@@ -21,23 +21,16 @@
 #include "io/platform.h"
 #include "ldb_builder.h"
 #include "support/fake_platform.h"
+#include "support/files.h"
 #include "table/table_writer.h"
 
 namespace kovrant::robustness {
 namespace {
 
 namespace fs = std::filesystem;
+using kovrant::test::ReadFile;
+using kovrant::test::WriteFile;
 using test::Op;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& path, const std::string& data) {
-  std::ofstream out(path, std::ios::binary);
-  out << data;
-}
 
 // The real platform, with one call of one operation made to fail.
 class FaultyPlatform final : public Platform {
