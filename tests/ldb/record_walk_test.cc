@@ -22,16 +22,21 @@ class RecordingHandler : public RecordHandler {
   explicit RecordingHandler(int read_per_field = 0) : read_per_field_(read_per_field) {}
   void TableStart() override { log += "start;"; }
   void Field(std::uint8_t type, std::int64_t length, std::uint8_t tag, InputFile& input) override {
-    log += "f" + std::to_string(type) + "/" + std::to_string(length) + "@" +
-           std::to_string(input.Position());
+    Log({"f", std::to_string(type), "/", std::to_string(length), "@",
+         std::to_string(input.Position())});
     if (read_per_field_ > 0) {
       std::string value(static_cast<std::size_t>(read_per_field_), '\0');
       input.Read(value.data(), read_per_field_, CheckSite::kReadName);
-      log += "=" + value;
+      Log({"=", value});
     }
-    log += "[" + std::to_string(tag) + "];";
+    Log({"[", std::to_string(tag), "];"});
   }
-  void PrototypeEnd(std::uint8_t tag) override { log += "end" + std::to_string(tag) + ";"; }
+  void PrototypeEnd(std::uint8_t tag) override { Log({"end", std::to_string(tag), ";"}); }
+  // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about chains
+  // of std::string operator+ at -O3.
+  void Log(std::initializer_list<std::string_view> pieces) {
+    for (std::string_view piece : pieces) log += piece;
+  }
   std::string log;
 
  private:

@@ -131,13 +131,16 @@ inline void RoundDigits(DecimalDigits& d, int kept) {
     const bool up = d.digits[kept] >= '5';
     d.count = kept;
     if (up) {
-      while (d.count > 0 && d.digits[d.count - 1] == '9') --d.count;  // carry drops the 9
-      if (d.count == 0) {
+      // A carry drops every trailing 9 and raises the digit before them.
+      int last = d.count - 1;
+      while (last >= 0 && d.digits[last] == '9') --last;
+      if (last < 0) {
         d.digits[0] = '1';
         d.count = 1;
         ++d.exponent;
       } else {
-        ++d.digits[d.count - 1];
+        d.digits[last] = static_cast<char>(d.digits[last] + 1);
+        d.count = last + 1;
       }
     }
   }
