@@ -198,6 +198,34 @@ TEST_F(E2eTest, OutputDirectories) {
   }
 }
 
+// Positions and record ends are 64-bit: a database of 3.2 GB converts. The
+// file is sparse: three unwritten sections of 2^30 - 1 bytes each hold one
+// prototype whose single field (a type without cells) spans the rest of the
+// section, so the converter only moves over them; a written section follows.
+TEST_F(E2eTest, DatabaseBeyondTwoGibibytesConverts) {
+  namespace ldb = kovrant::ldb;
+  constexpr std::int64_t kSection = (std::int64_t{1} << 30) - 1;
+  const std::string_view nul("\0", 1);
+  const std::string header =
+      ldb::Cat({"\x02", ldb::PackedLength(kSection), nul, ldb::PackedLength(kSection - 5), nul,
+                ldb::PackedLength(kSection - 10), "\x08", ldb::PackedLength(kSection - 15)});
+  ASSERT_EQ(header.size(), 20u);
+  {
+    std::ofstream out(dir_ / "levers.ldb", std::ios::binary);
+    for (std::int64_t i = 0; i < 3; ++i) {
+      out.seekp(i * (kSection + 5));
+      out << header;
+    }
+    out.seekp(3 * (kSection + 5));
+    out << ldb::Database({ldb::Prototype({ldb::Name("Far lever"), ldb::SwitchTime(45)})});
+  }
+  ASSERT_GT(fs::file_size(dir_ / "levers.ldb"), std::uintmax_t{3} << 30);
+  Result r = Run({"levers.ldb"});
+  EXPECT_EQ(r.exit_code, 0);
+  EXPECT_EQ(r.output, "");
+  EXPECT_EQ(ReadFile(dir_ / "LeverPrototypes.txt"), std::string(kHeader) + "Far lever\t3.0\r\n");
+}
+
 TEST_F(E2eTest, EmptyDatabaseGivesTheHeaderOnly) {
   WriteFile(dir_ / "levers.ldb", "");
   Result r = Run({"levers.ldb"});
