@@ -2,12 +2,16 @@
 // bit patterns (widened exactly) and every int32 divided by 15. For each, the
 // value's bits are compared with the FPU's, its text with the x87 reference's
 // (tests/support/x87_reference.h) and, below 10^18, with the exact binary
-// value rounded with integers. Takes minutes, so it is a tool and not part of
-// the test run.
+// value rounded with integers. The table's direct renderings
+// (FormatFloat32OneDecimal, FormatSwitchTimeOneDecimal) are compared with
+// the general path for each value too. Takes minutes, so it is a tool and
+// not part of the test run.
 //
-//   one_decimal_exhaustive [--threads N] [--every K]
+//   one_decimal_exhaustive [--threads N] [--every K] [--direct-only 1]
 //
-// --every K checks only every K-th value of each set (a quick smoke run).
+// --every K checks only every K-th value of each set (a quick smoke run);
+// --direct-only 1 compares only the direct renderings with the general path
+// (no FPU reference, a few minutes).
 // Exit code 0 when nothing differs, 1 on any mismatch, 2 when this compiler's
 // long double is not the x87 format.
 #include <algorithm>
@@ -44,12 +48,13 @@ constexpr int kMaxExamples = 10;
 struct Totals {
   uint64_t checked = 0;
   uint64_t exact_checked = 0;
+  uint64_t direct_checked = 0;
   uint64_t mismatches = 0;
 };
 
 class Run {
  public:
-  Run(uint64_t every) : every_(every) {}
+  Run(uint64_t every, bool direct_only) : every_(every), direct_only_(direct_only) {}
 
   void Work() {
     Totals local;
@@ -65,6 +70,7 @@ class Run {
     std::lock_guard<std::mutex> lock(mutex_);
     totals_.checked += local.checked;
     totals_.exact_checked += local.exact_checked;
+    totals_.direct_checked += local.direct_checked;
     totals_.mismatches += local.mismatches;
   }
 
@@ -77,6 +83,21 @@ class Run {
     const auto bits = static_cast<uint32_t>(index);  // low 32 bits in both sets
     const Extended value = is_float ? kovrant::WidenFloat32(bits)
                                     : kovrant::DivideInt32By15(static_cast<int32_t>(bits));
+    // Alternate the separator so that its handling is covered too.
+    const char separator = (bits & 1) != 0 ? ',' : '.';
+    char buffer[kovrant::kOneDecimalMaxLength];
+    const std::string_view actual(buffer, kovrant::FormatOneDecimal(value, separator, buffer));
+    char direct_buffer[kovrant::kOneDecimalMaxLength];
+    const std::string_view direct(
+        direct_buffer, is_float ? kovrant::FormatFloat32OneDecimal(bits, separator, direct_buffer)
+                                : kovrant::FormatSwitchTimeOneDecimal(static_cast<int32_t>(bits),
+                                                                      separator, direct_buffer));
+    ++local.direct_checked;
+    if (direct != actual) {
+      Report(local, is_float, bits, direct, actual, "the general path");
+      return;
+    }
+    if (direct_only_) return;
     // The value itself: widening is exact, the quotient correctly rounded, as
     // on the FPU (which quiets signalling NaNs on loading: those are skipped).
     if (!is_float || !std::isnan(std::bit_cast<float>(bits))) {
@@ -88,10 +109,6 @@ class Run {
         return;
       }
     }
-    // Alternate the separator so that its handling is covered too.
-    const char separator = (bits & 1) != 0 ? ',' : '.';
-    char buffer[kovrant::kOneDecimalMaxLength];
-    const std::string_view actual(buffer, kovrant::FormatOneDecimal(value, separator, buffer));
     const kovrant::x87::Text reference = kovrant::x87::Format(value, separator);
     ++local.checked;
     if (actual != reference.View()) {
@@ -128,6 +145,7 @@ class Run {
   }
 
   const uint64_t every_;
+  const bool direct_only_;
   std::atomic<uint64_t> next_{0};
   std::atomic<uint64_t> done_{0};
   std::mutex mutex_;
@@ -140,11 +158,14 @@ class Run {
 int main(int argc, char** argv) {
   unsigned threads = std::max(2u, std::thread::hardware_concurrency());
   uint64_t every = 1;
+  bool direct_only = false;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--threads") == 0) {
       threads = static_cast<unsigned>(std::strtoul(argv[i + 1], nullptr, 10));
     } else if (std::strcmp(argv[i], "--every") == 0) {
       every = std::strtoull(argv[i + 1], nullptr, 10);
+    } else if (std::strcmp(argv[i], "--direct-only") == 0) {
+      direct_only = std::strcmp(argv[i + 1], "0") != 0;
     }
   }
   if (threads == 0 || every == 0 || every > kChunk) {
@@ -159,7 +180,7 @@ int main(int argc, char** argv) {
   std::printf("one-decimal format, all float32 patterns and all int32/15, %u threads%s\n", threads,
               every == 1 ? "" : (", every " + std::to_string(every) + "th value").c_str());
   const auto start = std::chrono::steady_clock::now();
-  Run run(every);
+  Run run(every, direct_only);
   std::vector<std::thread> workers;
   for (unsigned i = 0; i < threads; ++i) workers.emplace_back([&run] { run.Work(); });
   for (std::thread& worker : workers) worker.join();
@@ -171,6 +192,8 @@ int main(int argc, char** argv) {
               static_cast<unsigned long long>(totals.checked));
   std::printf("exact checked:  %llu of them (below 10^18) against the exact value\n",
               static_cast<unsigned long long>(totals.exact_checked));
+  std::printf("direct checked: %llu direct renderings against the general path\n",
+              static_cast<unsigned long long>(totals.direct_checked));
   std::printf("mismatches:     %llu\n", static_cast<unsigned long long>(totals.mismatches));
   for (const std::string& example : run.examples()) std::printf("  %s\n", example.c_str());
   std::printf("elapsed:        %.1f s\n", seconds);
