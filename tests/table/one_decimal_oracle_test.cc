@@ -47,7 +47,6 @@ uint64_t Cases(uint64_t normal_count) {
   return std::max<uint64_t>(1, static_cast<uint64_t>(static_cast<double>(normal_count) * scale));
 }
 
-constexpr bool kHaveFpu = KOVRANT_HAVE_X87_REFERENCE != 0;
 constexpr uint64_t kTop = uint64_t{1} << 63;
 
 std::string Describe(const Extended& x) {
