@@ -58,20 +58,6 @@ enum class Stdout { kCapture, kClosedPipe, kFullDevice };
 
 class E2eTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kovrant-e2e-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ignored);
-    for (auto& entry : fs::recursive_directory_iterator(dir_, ignored)) {
-      fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    }
-    fs::remove_all(dir_, ignored);
-  }
-
   // Runs the converter with `arguments` in the scratch directory.
   Result Run(const std::vector<std::string>& arguments, Stdout mode = Stdout::kCapture,
              const std::vector<std::string>& prefix = {}) {
@@ -126,7 +112,8 @@ class E2eTest : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
+  kovrant::test::ScratchDirectory scratch_{"kovrant-e2e"};
+  fs::path dir_ = scratch_.path();
 };
 
 using ::testing::ElementsAre;

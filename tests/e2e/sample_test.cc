@@ -3,8 +3,6 @@
 // examples/LeverPrototypes.txt.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -28,9 +26,8 @@ TEST(SampleTest, CommittedDatabaseIsWhatTheBuilderMakes) {
 TEST(SampleTest, ConverterGivesTheCommittedTable) {
   const char* exe = std::getenv("KOVRANT_EXE");
   const char* launcher = std::getenv("KOVRANT_LAUNCHER");
-  fs::path scratch = fs::temp_directory_path() / ("kovrant-sample-" + std::to_string(::getpid()));
-  fs::remove_all(scratch);
-  fs::create_directories(scratch);
+  const kovrant::test::ScratchDirectory directory("kovrant-sample");
+  const fs::path& scratch = directory.path();
   fs::copy_file(kExamples / "levers.ldb", scratch / "levers.ldb");
   std::string command = "cd '" + scratch.string() + "' && " +
                         (launcher != nullptr ? std::string(launcher) + " " : std::string()) + "'" +
@@ -40,7 +37,6 @@ TEST(SampleTest, ConverterGivesTheCommittedTable) {
   EXPECT_EQ(ReadFile(scratch / "stdout.txt"), "");
   EXPECT_TRUE(ReadFile(scratch / "out" / "LeverPrototypes.txt") ==
               ReadFile(kExamples / "LeverPrototypes.txt"));
-  fs::remove_all(scratch);
 }
 
 }  // namespace

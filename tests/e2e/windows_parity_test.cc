@@ -243,13 +243,6 @@ class WindowsParityTest : public ::testing::TestWithParam<Case> {
  protected:
   void SetUp() override {
     if (Env("KOVRANT_EXE").empty()) GTEST_SKIP() << "no KOVRANT_EXE to compare with";
-    std::string pattern = (fs::temp_directory_path() / "kovrant-parity-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    if (!dir_.empty()) fs::remove_all(dir_, ignored);
   }
 
   Outcome Convert(const char* side, const std::string& launcher, const std::string& executable) {
@@ -262,7 +255,8 @@ class WindowsParityTest : public ::testing::TestWithParam<Case> {
                  fs::absolute(executable).string(), c.arguments);
   }
 
-  fs::path dir_;
+  kovrant::test::ScratchDirectory scratch_{"kovrant-parity"};
+  fs::path dir_ = scratch_.path();
 };
 
 TEST_P(WindowsParityTest, SameTablesReportsAndExitCodes) {

@@ -75,14 +75,7 @@ class StraceTest : public ::testing::Test {
             .exit_code != 0) {
       GTEST_SKIP() << "strace cannot trace here (missing, or ptrace not permitted)";
     }
-    std::string pattern = (fs::temp_directory_path() / "kovrant-strace-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
     WriteFile(dir_ / "levers.ldb", Database());
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    if (!dir_.empty()) fs::remove_all(dir_, ignored);
   }
 
   // The converter on levers.ldb in the scratch directory, under strace with
@@ -149,7 +142,8 @@ class StraceTest : public ::testing::Test {
     return calls;
   }
 
-  fs::path dir_;
+  kovrant::test::ScratchDirectory scratch_{"kovrant-strace"};
+  fs::path dir_ = scratch_.path();
 };
 
 std::string ReportEnd(const char* message) { return std::string("\n") + message + ".\r\n"; }

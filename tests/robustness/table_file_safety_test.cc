@@ -99,16 +99,6 @@ class FaultyPlatform final : public Platform {
 
 class TableFileSafetyTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "kovrant-safety-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(dir_, ignored);
-  }
-
   fs::path Database() const { return dir_ / "levers.ldb"; }
   fs::path Table() const { return dir_ / "LeverPrototypes.txt"; }
 
@@ -132,7 +122,8 @@ class TableFileSafetyTest : public ::testing::Test {
     return names;
   }
 
-  fs::path dir_;
+  kovrant::test::ScratchDirectory scratch_{"kovrant-safety"};
+  fs::path dir_ = scratch_.path();
 };
 
 const std::string kEarlier = "Name\tthe earlier table\r\n";
