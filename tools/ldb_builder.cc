@@ -82,4 +82,17 @@ std::string Database(const std::vector<std::string>& prototypes) {
   return Section(1, {Group(prototypes)});
 }
 
+std::string OverlappingGroups(int count, std::uint8_t tag, bool shrinking) {
+  constexpr int kGroupSize = 7;  // tag, length 5: prototype tag, four-byte length
+  std::string groups;
+  for (int i = 0; i < count; ++i) {
+    // Group i + 1 starts where the prototype's body does.
+    int reach = count;  // the group whose start the prototype reaches
+    if (shrinking) reach = count - i - 1 > i + 1 ? count - i - 1 : i + 1;
+    const std::int64_t length = std::int64_t{kGroupSize} * (reach - (i + 1));
+    groups += Record(9, Cat({std::string(1, '\0'), PackedLength(length, LengthForm::kFourByte)}));
+  }
+  return Record(tag, groups, LengthForm::kFourByte);
+}
+
 }  // namespace kovrant::ldb

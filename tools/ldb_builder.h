@@ -59,4 +59,15 @@ std::string Section(std::uint8_t tag, const std::vector<std::string>& groups,
 // A whole database of one written section holding one group.
 std::string Database(const std::vector<std::string>& prototypes);
 
+// A crafted database whose records overlap: one first-level section with
+// `tag`, holding `count` seven-byte groups. Each group holds nothing but the
+// header of a prototype whose body starts where the group ends, so that the
+// prototype's fields are the groups after it, read as fields of type 9
+// (which add nothing). Every prototype reaches the end of the file; with
+// `shrinking`, the first half reach less and less far instead (group i
+// reaches the start of group count - i - 1), the rest hold no field at all.
+// Walked plainly, the prototypes visit about count^2 / 2 (count^2 / 4
+// shrinking) fields; the table has one empty row per group under tag 1.
+std::string OverlappingGroups(int count, std::uint8_t tag, bool shrinking = false);
+
 }  // namespace kovrant::ldb

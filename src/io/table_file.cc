@@ -27,12 +27,14 @@ void TableFile::Flush(CheckSite site) {
   if (int code = platform_.Write(handle_, buffer_.data(), length); code != 0) {
     throw IoError(code, site);
   }
+  written_ += static_cast<std::int64_t>(length);
 }
 
 void TableFile::AppendSlow(const void* data, std::size_t size, CheckSite site) {
   Flush(site);
   if (size >= buffer_.size()) {
     if (int code = platform_.Write(handle_, data, size); code != 0) throw IoError(code, site);
+    written_ += static_cast<std::int64_t>(size);
     return;
   }
   std::memcpy(buffer_.data(), data, size);

@@ -64,6 +64,9 @@ class TableFile {
     EndLine(site);
   }
 
+  // Bytes taken into the table so far.
+  std::int64_t Length() const { return written_ + static_cast<std::int64_t>(buffer_length_); }
+
   // Writes out the buffer, closes the file and moves it over the table's
   // name.
   void Commit(CheckSite site);
@@ -82,6 +85,7 @@ class TableFile {
   bool committed_ = false;
   std::vector<char> buffer_;
   std::size_t buffer_length_ = 0;
+  std::int64_t written_ = 0;  // bytes written out of the buffer
 };
 
 }  // namespace kovrant

@@ -48,14 +48,37 @@ class RecordHandler {
 // to its end.
 void WalkRecords(InputFile& input, RecordHandler& handler);
 
+// A handler may also take over the records that lie beyond the end of an
+// enclosing record other than their parent. Such records exist only when a
+// child overruns its parent: the walk later moves back to the parent's end
+// and may walk the same bytes again, as often as records overlap, so a
+// crafted file could make the plain walk take time quadratic in its size.
+// Records that lie inside all their ancestors are never walked twice (every
+// later move goes to one of their ancestors' ends or beyond), so the plain
+// loops keep them; from the first record of a chain beyond an ancestor's end
+// on, the handler walks the rest of that chain itself:
+//   WalkBeyond(level, position, end, first_level_tag, input)
+// walks the records of `level` (3 or 4) from `position` while the position
+// is before `end`, exactly as the loops below would. SectionStart(position)
+// is called before every first-level record; no later record lies before
+// it.
+template <typename Handler>
+concept TakesRecordsBeyond = requires(Handler& handler, InputFile& input, std::int64_t position,
+                                      std::uint8_t tag) {
+  handler.WalkBeyond(3, position, position, tag, input);
+  handler.SectionStart(position);
+};
+
 // The same walk for a handler whose class is known where the walk is
 // compiled: its calls are direct and can be inlined into the loops. A
 // handler module instantiates it beside its own definitions (see
 // table_writer.h).
 template <typename Handler>
 void WalkRecordsWith(InputFile& input, Handler& handler) {
+  constexpr bool kTakesRecordsBeyond = TakesRecordsBeyond<Handler>;
   handler.TableStart();
   while (!input.AtEnd(CheckSite::kEndOfFile)) {
+    if constexpr (kTakesRecordsBeyond) handler.SectionStart(input.Position());
     const std::uint8_t first_level_tag = input.ReadByte(CheckSite::kReadLevel1Tag);
     const std::int64_t level1_length = ReadPackedLength(input);
     const std::int64_t level1_end = input.Position() + level1_length;
@@ -64,10 +87,23 @@ void WalkRecordsWith(InputFile& input, Handler& handler) {
       const std::int64_t level2_length = ReadPackedLength(input);
       const std::int64_t level2_end = input.Position() + level2_length;
       while (input.Position() < level2_end) {
+        if constexpr (kTakesRecordsBeyond) {
+          if (input.Position() >= level1_end) [[unlikely]] {
+            handler.WalkBeyond(3, input.Position(), level2_end, first_level_tag, input);
+            break;
+          }
+        }
         input.ReadByte(CheckSite::kReadLevel3Tag);
         const std::int64_t prototype_length = ReadPackedLength(input);
         const std::int64_t prototype_end = input.Position() + prototype_length;
+        const std::int64_t ancestors_end = level1_end < level2_end ? level1_end : level2_end;
         while (input.Position() < prototype_end) {
+          if constexpr (kTakesRecordsBeyond) {
+            if (input.Position() >= ancestors_end) [[unlikely]] {
+              handler.WalkBeyond(4, input.Position(), prototype_end, first_level_tag, input);
+              break;
+            }
+          }
           const std::uint8_t field_type = input.ReadByte(CheckSite::kReadFieldType);
           const std::int64_t value_length = ReadPackedLength(input);
           const std::int64_t value_end = input.Position() + value_length;

@@ -22,6 +22,15 @@ std::int32_t AsInt32(std::uint32_t bits) {
 
 }  // namespace
 
+TableWriter::~TableWriter() = default;
+
+bool TableWriter::RendersSignallingNaN(const std::uint32_t place[4], int count) {
+  for (int i = 0; i < count; ++i) {
+    if (IsSignallingNaN(place[i])) return true;
+  }
+  return false;
+}
+
 void TableWriter::TableStart() { table_.WriteLine(kHeaderRow, CheckSite::kWriteHeader); }
 
 void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
@@ -121,10 +130,7 @@ void TableWriter::Places(std::int32_t count, bool written) {
   if (count < 0 || count > 2) return;
   // Rendering a signalling NaN is an invalid operation; only the places the
   // row shows are rendered.
-  const int shown = count * 2;
-  for (int i = 0; i < shown; ++i) {
-    if (IsSignallingNaN(place_[i])) throw InvalidOpError(CheckSite::kRenderPlace);
-  }
+  if (RendersSignallingNaN(place_, count * 2)) throw InvalidOpError(CheckSite::kRenderPlace);
   if (!written) return;
   // TAB x1 "," y1 TAB x2 "," y2
   char* out = table_.Space(4 + 4 * kOneDecimalMaxLength, CheckSite::kWriteRow);
@@ -153,6 +159,15 @@ void WalkRecords(InputFile& input, TableWriter& writer) {
       writer.Decode(field_type, length, first_level_tag, input);
     }
     void PrototypeEnd(std::uint8_t first_level_tag) { writer.PrototypeEnd(first_level_tag); }
+    void SectionStart(std::int64_t position) {
+      if (writer.overlap_walk_) writer.overlap_walk_->Forget(position);
+    }
+    void WalkBeyond(int level, std::int64_t position, std::int64_t end,
+                    std::uint8_t first_level_tag, InputFile& input) {
+      if (!writer.overlap_walk_)
+        writer.overlap_walk_ = std::make_unique<OverlapWalk>(writer, input);
+      writer.overlap_walk_->Walk(level, position, end, first_level_tag == 1);
+    }
   };
   Inlined handler{writer};
   WalkRecordsWith(input, handler);

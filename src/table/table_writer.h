@@ -25,9 +25,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
+#include "table/overlap_walk.h"
 
 namespace kovrant {
 
@@ -38,14 +40,23 @@ class TableWriter final : public RecordHandler {
  public:
   TableWriter(TableFile& table, char decimal_separator)
       : table_(table), decimal_separator_(decimal_separator) {}
+  ~TableWriter() override;
 
   void TableStart() override;
   void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
              InputFile& input) override;
   void PrototypeEnd(std::uint8_t first_level_tag) override;
 
+  // Whether any of the first `count` floats of a place block is a signalling
+  // NaN, which rendering them would find.
+  static bool RendersSignallingNaN(const std::uint32_t place[4], int count);
+
+  // The walk of overlapping records, once WalkRecords has met one.
+  const OverlapWalk* overlap_walk() const { return overlap_walk_.get(); }
+
  private:
   friend void WalkRecords(InputFile& input, TableWriter& writer);
+  friend class OverlapWalk;
   // The work of Field, inlined into the walk of WalkRecords.
   void Decode(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
               InputFile& input);
@@ -61,12 +72,15 @@ class TableWriter final : public RecordHandler {
   std::uint32_t place_[4] = {0, 0, 0, 0};
   std::uint32_t scale_ = 0;
   std::int32_t integer_value_ = 0;
+  std::unique_ptr<OverlapWalk> overlap_walk_;
 };
 
 // The record walk with the table writer as its handler, compiled beside the
-// writer so that the calls for every field are direct and inlined. Chosen
-// over WalkRecords(InputFile&, RecordHandler&) for a TableWriter; the walk
-// is the same.
+// writer so that the calls for every field are direct and inlined, and with
+// overlapping records taken by the writer's OverlapWalk, so that time stays
+// proportional to the input and the table whatever the file. Chosen over
+// WalkRecords(InputFile&, RecordHandler&) for a TableWriter; the table and
+// any failure are the same.
 void WalkRecords(InputFile& input, TableWriter& writer);
 
 }  // namespace kovrant

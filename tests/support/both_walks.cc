@@ -1,0 +1,43 @@
+#include "support/both_walks.h"
+
+#include <memory>
+
+#include "io/failure.h"
+#include "io/input_file.h"
+#include "io/table_file.h"
+#include "support/fake_platform.h"
+#include "table/table_writer.h"
+
+namespace kovrant::test {
+
+WalkOutcome ConvertWith(Walk walk, const std::string& database) {
+  FakePlatform platform;
+  platform.files["db"].data = database;
+  WalkOutcome outcome;
+  try {
+    std::unique_ptr<InputFile> input;
+    if (int code = InputFile::Open(platform, "db", &input); code != 0) {
+      throw IoError(code, CheckSite::kEndOfFile);
+    }
+    TableFile table(platform, "table", CheckSite::kCreateTable);
+    TableWriter writer(table, '.');
+    if (walk == Walk::kPlain) {
+      WalkRecords(*input, static_cast<RecordHandler&>(writer));
+    } else {
+      WalkRecords(*input, writer);
+    }
+    if (const OverlapWalk* overlap = writer.overlap_walk()) {
+      outcome.overlapped = true;
+      outcome.steps = overlap->steps();
+      outcome.remembered = overlap->remembered();
+    }
+    input->Close(CheckSite::kCloseInput);
+    table.Commit(CheckSite::kCloseTable);
+    outcome.table = platform.files.at("table").data;
+  } catch (const Failure& failure) {
+    outcome.failure = FormatFailureReport(failure, "kovrant");
+  }
+  return outcome;
+}
+
+}  // namespace kovrant::test
