@@ -33,6 +33,22 @@ std::string AroundPrototype(const std::string& body) {
   return Section(1, {Group({Record(0, body)})});
 }
 
+// An unwritten section whose two prototypes run on over the written section
+// after it, reading its header as a place block; that block is the one the
+// written section's first row renders.
+std::string OverlappingPlace() {
+  const std::string written =
+      Section(1, {Group({Prototype({Name("b"), PlaceCount(2)}),
+                         Prototype({PlaceBlock(5, 6, 7, 8), PlaceCount(1)})})});
+  const auto header = [](std::size_t length) {
+    return Record(0, Cat({std::string(1, '\0'),
+                          PackedLength(static_cast<std::int64_t>(length), LengthForm::kFourByte)}));
+  };
+  const std::string second = header(written.size());
+  return Record(2, header(second.size() + written.size()) + second, LengthForm::kFourByte) +
+         written;
+}
+
 std::vector<std::pair<std::string, std::string>> Seeds() {
   const float quiet_nan = std::numeric_limits<float>::quiet_NaN();
   const std::string four_byte_prototype = Prototype(
@@ -75,6 +91,10 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
       {"nan-scale", Database({Prototype({ScaleBits(0x7FC00000u)})})},
       {"signalling-place",
        Database({Prototype({PlaceBlockBits(0x7F800001u, 0, 0, 0), PlaceCount(1)})})},
+      // Records overlapping the records after them, written and not.
+      {"overlapping-written", OverlappingGroups(12, 1)},
+      {"overlapping-shrinking", OverlappingGroups(12, 2, true)},
+      {"overlapping-place", OverlappingPlace()},
   };
 }
 
