@@ -95,4 +95,18 @@ std::string OverlappingGroups(int count, std::uint8_t tag, bool shrinking) {
   return Record(tag, groups, LengthForm::kFourByte);
 }
 
+std::string OverlappingNulTexts(int count, std::int64_t nul_bytes) {
+  constexpr std::int64_t kHeaders = 10;  // section and group, four-byte lengths
+  constexpr std::int64_t kPrototypeSize = 7;
+  const std::int64_t file_end = kHeaders + kPrototypeSize * count + nul_bytes;
+  std::string prototypes;
+  for (int i = 0; i < count; ++i) {
+    const std::int64_t value_start = kHeaders + kPrototypeSize * (i + 1);
+    prototypes += Record(0, Cat({std::string(1, '\5'),
+                                 PackedLength(file_end - value_start, LengthForm::kFourByte)}));
+  }
+  return Record(1, Record(0, prototypes, LengthForm::kFourByte), LengthForm::kFourByte) +
+         std::string(static_cast<std::size_t>(nul_bytes), '\0');
+}
+
 }  // namespace kovrant::ldb

@@ -70,4 +70,12 @@ std::string Database(const std::vector<std::string>& prototypes);
 // shrinking) fields; the table has one empty row per group under tag 1.
 std::string OverlappingGroups(int count, std::uint8_t tag, bool shrinking = false);
 
+// A crafted database whose text values overlap: one written section holding
+// `count` seven-byte prototypes, each nothing but the header of a Material
+// whose value runs from the prototype's end to the end of the file, over
+// the prototypes after it and then `nul_bytes` NUL bytes (read as empty
+// first-level records once the section ends). Read plainly, the values
+// cover about count * nul_bytes bytes, which add nothing to the table.
+std::string OverlappingNulTexts(int count, std::int64_t nul_bytes);
+
 }  // namespace kovrant::ldb

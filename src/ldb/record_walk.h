@@ -61,12 +61,15 @@ void WalkRecords(InputFile& input, RecordHandler& handler);
 // walks the records of `level` (3 or 4) from `position` while the position
 // is before `end`, exactly as the loops below would. SectionStart(position)
 // is called before every first-level record; no later record lies before
-// it.
+// it. PrototypeStart(within) is called before the fields of a prototype the
+// loops walk: the bytes before `within` (the nearest end of the prototype
+// and its ancestors) are never read again once its fields are read.
 template <typename Handler>
 concept TakesRecordsBeyond = requires(Handler& handler, InputFile& input, std::int64_t position,
                                       std::uint8_t tag) {
   handler.WalkBeyond(3, position, position, tag, input);
   handler.SectionStart(position);
+  handler.PrototypeStart(position);
 };
 
 // The same walk for a handler whose class is known where the walk is
@@ -97,6 +100,9 @@ void WalkRecordsWith(InputFile& input, Handler& handler) {
         const std::int64_t prototype_length = ReadPackedLength(input);
         const std::int64_t prototype_end = input.Position() + prototype_length;
         const std::int64_t ancestors_end = level1_end < level2_end ? level1_end : level2_end;
+        if constexpr (kTakesRecordsBeyond) {
+          handler.PrototypeStart(ancestors_end < prototype_end ? ancestors_end : prototype_end);
+        }
         while (input.Position() < prototype_end) {
           if constexpr (kTakesRecordsBeyond) {
             if (input.Position() >= ancestors_end) [[unlikely]] {

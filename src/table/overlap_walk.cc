@@ -78,6 +78,8 @@ void OverlapWalk::Apply(const PlaceEffect& effect) {
 }
 
 void OverlapWalk::Walk(int level, std::int64_t position, std::int64_t end, bool written) {
+  // Every byte here may be read again.
+  writer_.read_again_from_ = 0;
   PlaceEffect effect;
   bool adds = false;
   WalkChain(level, position, end, written, &effect, &adds);

@@ -1,5 +1,6 @@
 #include "table/table_writer.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "io/failure.h"
@@ -103,6 +104,10 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
     input.Skip(length, site);
     return;
   }
+  if (input.Position() + length > read_again_from_) [[unlikely]] {
+    TextReadAgain(length, site, input);
+    return;
+  }
   // Copied straight from the input's buffer to the table's, NUL bytes left
   // out; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
@@ -124,6 +129,42 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
       size -= piece;
     }
   });
+}
+
+void TableWriter::TextReadAgain(std::int64_t length, CheckSite site, InputFile& input) {
+  std::int64_t position = input.Position();
+  const std::int64_t end = position + length;
+  while (position < end) {
+    if (const std::int64_t after_run = nul_runs_.EndOfRunAt(position); after_run > position) {
+      position = std::min(after_run, end);
+      continue;
+    }
+    // Up to the next known run, copied byte by byte, noting the runs met.
+    const std::int64_t stop = nul_runs_.NextRunStart(position, end);
+    input.Seek(position, site);
+    std::int64_t at = position;
+    std::int64_t run_start = -1;
+    input.ReadInto(stop - position, site, [&](const std::uint8_t* data, std::size_t size) {
+      while (size > 0) {
+        const std::size_t piece = size < TableFile::kBufferSize ? size : TableFile::kBufferSize;
+        char* out = table_.Space(piece, CheckSite::kWriteRow);
+        for (std::size_t i = 0; i < piece; ++i, ++at) {
+          if (data[i] == 0) {
+            if (run_start < 0) run_start = at;
+            continue;
+          }
+          if (run_start >= 0) nul_runs_.Add(run_start, at);
+          run_start = -1;
+          *out++ = static_cast<char>(data[i]);
+        }
+        table_.Used(out);
+        data += piece;
+        size -= piece;
+      }
+    });
+    if (run_start >= 0) nul_runs_.Add(run_start, stop);
+    position = stop;
+  }
 }
 
 void TableWriter::Places(std::int32_t count, bool written) {
@@ -161,7 +202,9 @@ void WalkRecords(InputFile& input, TableWriter& writer) {
     void PrototypeEnd(std::uint8_t first_level_tag) { writer.PrototypeEnd(first_level_tag); }
     void SectionStart(std::int64_t position) {
       if (writer.overlap_walk_) writer.overlap_walk_->Forget(position);
+      writer.nul_runs_.Forget(position);
     }
+    void PrototypeStart(std::int64_t within) { writer.read_again_from_ = within; }
     void WalkBeyond(int level, std::int64_t position, std::int64_t end,
                     std::uint8_t first_level_tag, InputFile& input) {
       if (!writer.overlap_walk_)

@@ -29,6 +29,7 @@
 
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
+#include "table/nul_runs.h"
 #include "table/overlap_walk.h"
 
 namespace kovrant {
@@ -61,6 +62,8 @@ class TableWriter final : public RecordHandler {
   void Decode(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
               InputFile& input);
   void Text(std::int64_t length, bool written, CheckSite site, InputFile& input);
+  // Text whose bytes may be read again, over the NUL runs already known.
+  void TextReadAgain(std::int64_t length, CheckSite site, InputFile& input);
   void Places(std::int32_t count, bool written);
   // Formats the float with these bits at `out`; returns the end.
   char* Number(std::uint32_t float_bits, char* out) const;
@@ -73,6 +76,10 @@ class TableWriter final : public RecordHandler {
   std::uint32_t scale_ = 0;
   std::int32_t integer_value_ = 0;
   std::unique_ptr<OverlapWalk> overlap_walk_;
+  // Bytes from here on may be read again (set by WalkRecords; in the view
+  // of the plain walk nothing is).
+  std::int64_t read_again_from_ = INT64_MAX;
+  NulRuns nul_runs_;
 };
 
 // The record walk with the table writer as its handler, compiled beside the

@@ -34,6 +34,7 @@ WalkOutcome ConvertWith(Walk walk, const std::string& database) {
     input->Close(CheckSite::kCloseInput);
     table.Commit(CheckSite::kCloseTable);
     outcome.table = platform.files.at("table").data;
+    outcome.bytes_read = platform.bytes_read();
   } catch (const Failure& failure) {
     outcome.failure = FormatFailureReport(failure, "kovrant");
   }

@@ -16,6 +16,7 @@ struct WalkOutcome {
   bool overlapped = false;
   std::uint64_t steps = 0;
   std::size_t remembered = 0;
+  std::int64_t bytes_read = 0;  // from the file, through the platform
 
   bool operator==(const WalkOutcome& other) const {
     return table == other.table && failure == other.failure;
