@@ -22,6 +22,8 @@ std::uint64_t Key(int level, std::int64_t position, bool written) {
          (written ? 1u : 0u);
 }
 
+std::int64_t PositionOf(std::uint64_t key) { return static_cast<std::int64_t>(key >> 3); }
+
 std::uint64_t SplitMix64(std::uint64_t* state) {
   std::uint64_t z = (*state += 0x9E3779B97F4A7C15u);
   z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
@@ -52,21 +54,20 @@ OverlapWalk::OverlapWalk(TableWriter& writer, InputFile& input)
       // them.
       random_(
           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
-          reinterpret_cast<std::uintptr_t>(this)) {}
+          reinterpret_cast<std::uintptr_t>(this)),
+      salt_(SplitMix64(&random_)) {}
 
-OverlapWalk::PlaceEffect OverlapWalk::Then(const PlaceEffect& first, const PlaceEffect& second) {
+OverlapWalk::PlaceEffect OverlapWalk::Then(const PlaceEffect& first, const PlaceEffect& second,
+                                           const std::vector<PlaceBlock>& blocks) {
   PlaceEffect result = first;
   if (first.fails) return result;
-  if (!first.stores) {
+  if (first.stores == kNoBlock) {
     result.checks = std::max(first.checks, second.checks);
-  } else if (TableWriter::RendersSignallingNaN(first.place, second.checks)) {
+  } else if (TableWriter::RendersSignallingNaN(blocks[first.stores].value, second.checks)) {
     result.fails = true;
   }
   result.fails = result.fails || second.fails;
-  if (second.stores) {
-    result.stores = true;
-    std::memcpy(result.place, second.place, sizeof result.place);
-  }
+  if (second.stores != kNoBlock) result.stores = second.stores;
   return result;
 }
 
@@ -74,7 +75,9 @@ void OverlapWalk::Apply(const PlaceEffect& effect) {
   if (effect.fails || TableWriter::RendersSignallingNaN(writer_.place_, effect.checks)) {
     throw InvalidOpError(CheckSite::kRenderPlace);
   }
-  if (effect.stores) std::memcpy(writer_.place_, effect.place, sizeof effect.place);
+  if (effect.stores != kNoBlock) {
+    std::memcpy(writer_.place_, blocks_[effect.stores].value, sizeof writer_.place_);
+  }
 }
 
 void OverlapWalk::Walk(int level, std::int64_t position, std::int64_t end, bool written) {
@@ -87,14 +90,12 @@ void OverlapWalk::Walk(int level, std::int64_t position, std::int64_t end, bool 
 
 void OverlapWalk::Forget(std::int64_t position) {
   if (position <= highest_position_) return;
-  index_.clear();
-  nodes_.clear();
-  spans_.clear();
-}
-
-std::uint32_t OverlapWalk::Find(int level, std::int64_t position, bool written) const {
-  const auto found = index_.find(Key(level, position, written));
-  return found == index_.end() ? kNoNode : found->second;
+  // Give the memory back: the next overlap may be far smaller.
+  nodes_ = {};
+  spans_ = {};
+  blocks_ = {};
+  slots_ = {};
+  highest_position_ = -1;
 }
 
 std::uint8_t OverlapWalk::RandomHeight() {
@@ -103,46 +104,75 @@ std::uint8_t OverlapWalk::RandomHeight() {
   return static_cast<std::uint8_t>(std::min(height, kMaxHeight));
 }
 
-std::uint32_t OverlapWalk::Add(int level, std::int64_t position, bool written) {
+std::size_t OverlapWalk::Slot(std::uint64_t key) const {
+  // Salted, so that no file can choose positions that collide.
+  std::uint64_t state = key ^ salt_;
+  return static_cast<std::size_t>(SplitMix64(&state)) & (slots_.size() - 1);
+}
+
+std::uint32_t OverlapWalk::Find(std::uint64_t key) const {
+  if (slots_.empty()) return kNoNode;
+  for (std::size_t slot = Slot(key);; slot = (slot + 1) & (slots_.size() - 1)) {
+    const std::uint32_t id = slots_[slot];
+    if (id == kNoNode || nodes_[id].key == key) return id;
+  }
+}
+
+void OverlapWalk::Grow() {
+  slots_.assign(slots_.empty() ? 1024 : slots_.size() * 2, kNoNode);
+  for (std::uint32_t id = 0; id < nodes_.size(); ++id) {
+    std::size_t slot = Slot(nodes_[id].key);
+    while (slots_[slot] != kNoNode) slot = (slot + 1) & (slots_.size() - 1);
+    slots_[slot] = id;
+  }
+}
+
+std::uint32_t OverlapWalk::Add(std::uint64_t key) {
+  if (2 * (nodes_.size() + 1) > slots_.size()) Grow();
   const auto id = static_cast<std::uint32_t>(nodes_.size());
   Node node{};
-  node.position = position;
+  node.key = key;
   node.height = RandomHeight();
   node.first_span = static_cast<std::uint32_t>(spans_.size());
   nodes_.push_back(node);
   spans_.resize(spans_.size() + node.height);
-  index_.emplace(Key(level, position, written), id);
-  highest_position_ = std::max(highest_position_, position);
+  std::size_t slot = Slot(key);
+  while (slots_[slot] != kNoNode) slot = (slot + 1) & (slots_.size() - 1);
+  slots_[slot] = id;
+  highest_position_ = std::max(highest_position_, PositionOf(key));
   return id;
 }
 
 // One walk along a chain: the runs that start at a node met on the way stay
 // open (one per height) until the next node at least as tall closes them.
 struct OverlapWalk::Chain {
-  std::array<std::uint32_t, kMaxHeight + 1> from;  // [height]: node the open run starts at
-  std::array<PlaceEffect, kMaxHeight + 1> effect;  // [height]: effect of the run so far
-  int top = 0;                                     // no run is open above this height
+  explicit Chain(const OverlapWalk& owner) : walk(owner) { from.fill(kNoNode); }
 
-  Chain() { from.fill(kNoNode); }
   void Extend(const PlaceEffect& more, int lowest) {
     for (int j = lowest; j <= top; ++j) {
-      if (from[j] != kNoNode) effect[j] = Then(effect[j], more);
+      if (from[j] != kNoNode) effect[j] = walk.Then(effect[j], more);
     }
   }
   void CloseBelow(int height) {
     for (int j = 1; j < height && j <= top; ++j) from[j] = kNoNode;
   }
+
+  const OverlapWalk& walk;
+  std::array<std::uint32_t, kMaxHeight + 1> from;  // [height]: node the open run starts at
+  std::array<PlaceEffect, kMaxHeight + 1> effect;  // [height]: effect of the run so far
+  int top = 0;                                     // no run is open above this height
 };
 
 void OverlapWalk::WalkChain(int level, std::int64_t position, std::int64_t end, bool written,
                             PlaceEffect* effect, bool* adds) {
-  Chain chain;
+  Chain chain(*this);
   std::int64_t previous = position;
   while (position < end) {
     ++steps_;
-    std::uint32_t id = Find(level, position, written);
+    const std::uint64_t key = Key(level, position, written);
+    std::uint32_t id = Find(key);
     const bool first_visit = id == kNoNode;
-    if (first_visit) id = Add(level, position, written);
+    if (first_visit) id = Add(key);
 
     // Arriving here closes the runs of this height and below, and opens
     // this record's own.
@@ -199,7 +229,8 @@ void OverlapWalk::WalkChain(int level, std::int64_t position, std::int64_t end, 
 }
 
 void OverlapWalk::Visit(std::uint32_t id, int level, bool written) {
-  input_.Seek(nodes_[id].position, SeekSite(level));
+  const std::int64_t position = PositionOf(nodes_[id].key);
+  input_.Seek(position, SeekSite(level));
   PlaceEffect effect;
   bool adds = false;
   std::uint8_t field_type = 0;
@@ -214,8 +245,10 @@ void OverlapWalk::Visit(std::uint32_t id, int level, bool written) {
     writer_.Field(field_type, length, written ? 1 : 0, input_);
     adds = writer_.table_.Length() != table_length;
     if (field_type == 1) {
-      effect.stores = true;
-      std::memcpy(effect.place, writer_.place_, sizeof effect.place);
+      effect.stores = static_cast<std::uint32_t>(blocks_.size());
+      PlaceBlock block;
+      std::memcpy(block.value, writer_.place_, sizeof block.value);
+      blocks_.push_back(block);
     } else if (field_type == 2 && (writer_.integer_value_ == 1 || writer_.integer_value_ == 2)) {
       effect.checks = static_cast<std::uint8_t>(writer_.integer_value_ * 2);
     }
@@ -235,8 +268,8 @@ void OverlapWalk::Visit(std::uint32_t id, int level, bool written) {
     }
   }
   Node& node = nodes_[id];
-  node.body = body;
   node.end = end;
+  node.header = static_cast<std::uint8_t>(body - position);  // 2 or 5
   node.effect = effect;
   node.field_type = field_type;
   node.adds = adds;
@@ -245,15 +278,16 @@ void OverlapWalk::Visit(std::uint32_t id, int level, bool written) {
 void OverlapWalk::VisitAgain(std::uint32_t id, int level) {
   // Only written records add to the table.
   const Node node = nodes_[id];
+  const std::int64_t body = PositionOf(node.key) + node.header;
   if (level == 4) {
-    input_.Seek(node.body, CheckSite::kSeekFieldEnd);
-    writer_.Field(node.field_type, node.end - node.body, 1, input_);
+    input_.Seek(body, CheckSite::kSeekFieldEnd);
+    writer_.Field(node.field_type, node.end - body, 1, input_);
     input_.Seek(node.end, CheckSite::kSeekFieldEnd);
     return;
   }
   PlaceEffect effect;
   bool adds = false;
-  WalkChain(level + 1, node.body, node.end, true, &effect, &adds);
+  WalkChain(level + 1, body, node.end, true, &effect, &adds);
   if (level == 3) {
     input_.Seek(node.end, CheckSite::kSeekPrototypeEnd);
     writer_.PrototypeEnd(1);

@@ -29,8 +29,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "io/input_file.h"
@@ -57,26 +55,34 @@ class OverlapWalk {
   std::size_t remembered() const { return nodes_.size(); }
   std::uint64_t steps() const { return steps_; }
 
-  // What a stretch of records does to the place block. Composable: the
-  // effect of two stretches in a row is Then(first, second).
-  struct PlaceEffect {
-    std::uint32_t place[4] = {0, 0, 0, 0};  // the block left behind, if `stores`
-    std::uint8_t checks = 0;                // leading floats of the incoming block rendered
-    bool stores = false;
-    bool fails = false;  // renders a signalling NaN of a block it stored itself
+  // A place block as four float bit patterns: x1, y1, x2, y2.
+  struct PlaceBlock {
+    std::uint32_t value[4];
   };
-  static PlaceEffect Then(const PlaceEffect& first, const PlaceEffect& second);
+  static constexpr std::uint32_t kNoBlock = 0xFFFFFFFF;
+  // What a stretch of records does to the place block. Composable: the
+  // effect of two stretches in a row is Then(first, second, blocks), where
+  // `blocks` holds the blocks the effects store.
+  struct PlaceEffect {
+    std::uint32_t stores = kNoBlock;  // index of the block it leaves behind
+    std::uint8_t checks = 0;          // leading floats of the incoming block rendered
+    bool fails = false;               // renders a signalling NaN of a block it stored
+  };
+  static PlaceEffect Then(const PlaceEffect& first, const PlaceEffect& second,
+                          const std::vector<PlaceBlock>& blocks);
 
  private:
   static constexpr int kMaxHeight = 24;
 
+  // Kept small: a crafted file can make every few bytes a record to
+  // remember.
   struct Node {
-    std::int64_t position;
-    std::int64_t body;  // the value of a field, the children of other records
+    std::uint64_t key;  // level, position, written: see Key()
     std::int64_t end;   // where the next record of the chain starts
     PlaceEffect effect;
     std::uint32_t first_span;  // spans_[first_span + j - 1] is the span at height j
     std::uint8_t height;
+    std::uint8_t header;  // bytes of tag and length: the body starts after them
     std::uint8_t field_type;
     bool adds;  // adds to the table: visited again for real
   };
@@ -94,23 +100,32 @@ class OverlapWalk {
   // whether anything was added to the table.
   void WalkChain(int level, std::int64_t position, std::int64_t end, bool written,
                  PlaceEffect* effect, bool* adds);
-  std::uint32_t Find(int level, std::int64_t position, bool written) const;
-  std::uint32_t Add(int level, std::int64_t position, bool written);
+  std::uint32_t Find(std::uint64_t key) const;
+  std::uint32_t Add(std::uint64_t key);
+  std::size_t Slot(std::uint64_t key) const;
+  void Grow();
   // The first visit, for real.
   void Visit(std::uint32_t node, int level, bool written);
   // A record that adds to the table, visited again.
   void VisitAgain(std::uint32_t node, int level);
   // Applies a remembered effect to the writer's place block.
   void Apply(const PlaceEffect& effect);
+  PlaceEffect Then(const PlaceEffect& first, const PlaceEffect& second) const {
+    return Then(first, second, blocks_);
+  }
   std::uint8_t RandomHeight();
 
   TableWriter& writer_;
   InputFile& input_;
-  std::unordered_map<std::uint64_t, std::uint32_t> index_;
   std::vector<Node> nodes_;
   std::vector<Span> spans_;
+  std::vector<PlaceBlock> blocks_;
+  // Open addressing over nodes_: node indices, kNoNode where free; a power
+  // of two in size, at most half full.
+  std::vector<std::uint32_t> slots_;
   std::int64_t highest_position_ = -1;
   std::uint64_t random_;
+  std::uint64_t salt_;
   std::uint64_t steps_ = 0;
 };
 
