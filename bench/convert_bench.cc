@@ -117,6 +117,33 @@ void BM_WalkOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_WalkOnly)->Unit(benchmark::kMillisecond);
 
+// A crafted database of overlapping groups (tools/ldb_builder.h), whose
+// plain walk visits about count^2 / 2 fields: the time per group should grow
+// only with log(count). Unwritten, so that only the walk is measured.
+void BM_ConvertOverlapping(benchmark::State& state) {
+  const int count = static_cast<int>(state.range(0));
+  const std::string database = ldb::OverlappingGroups(count, 2);
+  test::CountingPlatform platform(database);
+  for (auto _ : state) {
+    std::unique_ptr<InputFile> input;
+    InputFile::Open(platform, "levers.ldb", &input);
+    TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
+    TableWriter writer(table, '.');
+    WalkRecords(*input, writer);
+    input->Close(CheckSite::kCloseInput);
+    table.Commit(CheckSite::kCloseTable);
+  }
+  state.SetComplexityN(count);
+  state.counters["groups"] =
+      benchmark::Counter(static_cast<double>(count) * static_cast<double>(state.iterations()),
+                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_ConvertOverlapping)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 18)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oNLogN);
+
 // The floor: moving the same bytes through a block buffer of the input's
 // size, as a copy in user space would.
 void BM_CopyBlocks(benchmark::State& state) {
