@@ -77,19 +77,22 @@ void Report(benchmark::State& state, std::size_t bytes, int prototypes) {
                          benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
+// One whole conversion over the in-memory platform.
+void ConvertOnce(test::CountingPlatform& platform) {
+  std::unique_ptr<InputFile> input;
+  InputFile::Open(platform, "levers.ldb", &input);
+  TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
+  TableWriter writer(table, '.');
+  WalkRecords(*input, writer);
+  input->Close(CheckSite::kCloseInput);
+  table.Commit(CheckSite::kCloseTable);
+}
+
 // The whole conversion: walk, field decoding, numbers, text, table buffer.
 void BM_Convert(benchmark::State& state) {
   const std::string& database = Database();
   test::CountingPlatform platform(database);
-  for (auto _ : state) {
-    std::unique_ptr<InputFile> input;
-    InputFile::Open(platform, "levers.ldb", &input);
-    TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
-    TableWriter writer(table, '.');
-    WalkRecords(*input, writer);
-    input->Close(CheckSite::kCloseInput);
-    table.Commit(CheckSite::kCloseTable);
-  }
+  for (auto _ : state) ConvertOnce(platform);
   benchmark::DoNotOptimize(platform.written);
   Report(state, database.size(), 20000);
 }
@@ -124,15 +127,7 @@ void BM_ConvertOverlapping(benchmark::State& state) {
   const int count = static_cast<int>(state.range(0));
   const std::string database = ldb::OverlappingGroups(count, 2);
   test::CountingPlatform platform(database);
-  for (auto _ : state) {
-    std::unique_ptr<InputFile> input;
-    InputFile::Open(platform, "levers.ldb", &input);
-    TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
-    TableWriter writer(table, '.');
-    WalkRecords(*input, writer);
-    input->Close(CheckSite::kCloseInput);
-    table.Commit(CheckSite::kCloseTable);
-  }
+  for (auto _ : state) ConvertOnce(platform);
   state.SetComplexityN(count);
   state.counters["groups"] =
       benchmark::Counter(static_cast<double>(count) * static_cast<double>(state.iterations()),
