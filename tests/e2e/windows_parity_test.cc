@@ -200,6 +200,8 @@ const Case kCases[] = {
     {"Strings", Strings},
     {"SectionsAndLengthForms", SectionsAndLengthForms},
     {"ManyPrototypes", ManyPrototypes},
+    {"OverlappingGroups", [] { return OverlappingGroups(3000, 1, true); }},
+    {"OverlappingNulTexts", [] { return OverlappingNulTexts(200, 100000); }},
     {"OutputDirectoryCreated", AllFields, {"levers.ldb", "made"}},
     // On Windows the arguments come back from one command line, quoted.
     {"SpacesInArguments",
