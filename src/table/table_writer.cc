@@ -111,10 +111,8 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
   // Copied straight from the input's buffer to the table's, NUL bytes left
   // out; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-      const std::size_t piece = size < TableFile::kBufferSize ? size : TableFile::kBufferSize;
-      char* out = table_.Space(piece, CheckSite::kWriteRow);
-      std::memcpy(out, data, piece);
+    CopyPieces(data, size, [](const std::uint8_t* from, std::size_t piece, char* out) {
+      std::memcpy(out, from, piece);
       char* end = out + piece;
       // Names and materials end in a NUL; most other values hold none.
       if (char* nul = static_cast<char*>(std::memchr(out, 0, piece)); nul != nullptr) {
@@ -124,11 +122,20 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
         }
         end = kept;
       }
-      table_.Used(end);
-      data += piece;
-      size -= piece;
-    }
+      return end;
+    });
   });
+}
+
+template <typename Copy>
+void TableWriter::CopyPieces(const std::uint8_t* data, std::size_t size, Copy&& copy) {
+  // The table's buffer takes at most kBufferSize bytes at once.
+  while (size > 0) {
+    const std::size_t piece = size < TableFile::kBufferSize ? size : TableFile::kBufferSize;
+    table_.Used(copy(data, piece, table_.Space(piece, CheckSite::kWriteRow)));
+    data += piece;
+    size -= piece;
+  }
 }
 
 void TableWriter::TextReadAgain(std::int64_t length, CheckSite site, InputFile& input) {
@@ -145,22 +152,18 @@ void TableWriter::TextReadAgain(std::int64_t length, CheckSite site, InputFile& 
     std::int64_t at = position;
     std::int64_t run_start = -1;
     input.ReadInto(stop - position, site, [&](const std::uint8_t* data, std::size_t size) {
-      while (size > 0) {
-        const std::size_t piece = size < TableFile::kBufferSize ? size : TableFile::kBufferSize;
-        char* out = table_.Space(piece, CheckSite::kWriteRow);
+      CopyPieces(data, size, [&](const std::uint8_t* from, std::size_t piece, char* out) {
         for (std::size_t i = 0; i < piece; ++i, ++at) {
-          if (data[i] == 0) {
+          if (from[i] == 0) {
             if (run_start < 0) run_start = at;
             continue;
           }
           if (run_start >= 0) nul_runs_.Add(run_start, at);
           run_start = -1;
-          *out++ = static_cast<char>(data[i]);
+          *out++ = static_cast<char>(from[i]);
         }
-        table_.Used(out);
-        data += piece;
-        size -= piece;
-      }
+        return out;
+      });
     });
     if (run_start >= 0) nul_runs_.Add(run_start, stop);
     position = stop;

@@ -64,6 +64,11 @@ class TableWriter final : public RecordHandler {
   void Text(std::int64_t length, bool written, CheckSite site, InputFile& input);
   // Text whose bytes may be read again, over the NUL runs already known.
   void TextReadAgain(std::int64_t length, CheckSite site, InputFile& input);
+  // Hands `size` bytes to `copy(from, piece, out)` in pieces that fit the
+  // table's buffer; `copy` writes a piece's cells at `out` and returns their
+  // end.
+  template <typename Copy>
+  void CopyPieces(const std::uint8_t* data, std::size_t size, Copy&& copy);
   void Places(std::int32_t count, bool written);
   // Formats the float with these bits at `out`; returns the end.
   char* Number(std::uint32_t float_bits, char* out) const;
@@ -84,8 +89,8 @@ class TableWriter final : public RecordHandler {
 
 // The record walk with the table writer as its handler, compiled beside the
 // writer so that the calls for every field are direct and inlined, and with
-// overlapping records taken by the writer's OverlapWalk, so that time stays
-// proportional to the input and the table whatever the file. Chosen over
+// overlapping records taken by the writer's OverlapWalk, so that no file can
+// make the time grow faster than n log n in the input and the table. Chosen over
 // WalkRecords(InputFile&, RecordHandler&) for a TableWriter; the table and
 // any failure are the same.
 void WalkRecords(InputFile& input, TableWriter& writer);
