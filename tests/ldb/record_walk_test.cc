@@ -122,5 +122,50 @@ TEST(RecordWalkTest, ShapesOfMalformedDatabases) {
   }
 }
 
+// Follows the frames as well: "<level>@offset" before a tag, then
+// "(level tag offset+form:length body..end parent_end)" and ")" at the end.
+class FrameHandler : public RecordingHandler {
+ public:
+  void RecordAt(int level, std::int64_t offset) {
+    Log({std::to_string(level), "@", std::to_string(offset), " "});
+  }
+  void RecordOpened(const RecordFrame& f) {
+    Log({"(", std::to_string(f.tag), " ", std::to_string(f.length_bytes), ":",
+         std::to_string(f.length), " ", std::to_string(f.body), "..", std::to_string(f.end()), " ",
+         f.level == 1 ? "-" : std::to_string(f.parent_end), " "});
+  }
+  void RecordClosed(const RecordFrame&) { Log({")"}); }
+};
+
+TEST(RecordWalkTest, FramesOfEveryRecordWithFormsEndsAndTheFailingRecord) {
+  static_assert(SeesRecordFrames<FrameHandler>);
+  static_assert(!SeesRecordFrames<RecordingHandler>);
+  // A four-byte prototype length and a field overshooting its prototype.
+  std::string db = Record(1, Record(0, Cat({Record(0, Record(5, "ab"), ldb::LengthForm::kFourByte),
+                                            "\x00\x06"sv, "\x05\x08"sv, "x"})));
+  auto walk = [](const std::string& database) {
+    test::FakePlatform platform;
+    platform.files["db"].data = database;
+    std::unique_ptr<InputFile> input;
+    EXPECT_EQ(InputFile::Open(platform, "db", &input), 0);
+    FrameHandler handler;
+    try {
+      WalkRecordsWith(*input, handler);
+    } catch (const IoError& error) {
+      handler.Log({"!", std::to_string(error.code())});
+    }
+    return handler.log;
+  };
+  EXPECT_EQ(walk(db),
+            "start;1@0 (1 1:16 2..18 - 2@2 (0 1:14 4..18 18 3@4 (0 4:4 9..13 18 4@9 (5 1:2 11..13 "
+            "13 f5/2@11[1];)end1;)3@13 (0 1:3 15..18 18 4@15 (5 1:4 17..21 18 f5/4@17[1];)end1;))"
+            ")");
+  // Cut inside the second prototype's field header: the failing read is the
+  // length of the record announced at offset 15.
+  EXPECT_EQ(walk(db.substr(0, 16)),
+            "start;1@0 (1 1:16 2..18 - 2@2 (0 1:14 4..18 18 3@4 (0 4:4 9..13 18 4@9 (5 1:2 11..13 "
+            "13 f5/2@11[1];)end1;)3@13 (0 1:3 15..18 18 4@15 !100");
+}
+
 }  // namespace
 }  // namespace kovrant
