@@ -11,6 +11,16 @@ packages=(
 if [[ "${KOVRANT_WINDOWS:-1}" == 1 ]]; then
   packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
 fi
+# The release packages and their checks (scripts/test-release.sh,
+# scripts/test-32bit.sh): CPack's .deb with dpkg-shlibdeps, archive and
+# format tools, LibreOffice Calc for the spreadsheet round trip, a 32-bit
+# Linux compiler with qemu-i386 where 32-bit programs do not run natively,
+# and the 32-bit half of Wine for the 32-bit kovrant.exe (from the i386
+# architecture, added to dpkg when missing).
+if [[ "${KOVRANT_RELEASE:-${KOVRANT_WINDOWS:-1}}" == 1 ]]; then
+  packages+=(dpkg-dev file zip unzip libreoffice-calc-nogui g++-multilib qemu-user)
+  if [[ $(dpkg --print-architecture) == amd64 ]]; then packages+=(wine32:i386); fi
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -21,6 +31,9 @@ if ((${#missing[@]})); then
   sudo_cmd=()
   [[ $(id -u) == 0 ]] || sudo_cmd=(sudo)
   echo "setup: installing ${missing[*]}"
+  if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    "${sudo_cmd[@]}" dpkg --add-architecture i386
+  fi
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
     "${missing[@]}" >/dev/null
