@@ -141,3 +141,5 @@ databases=$("$e2e" --gtest_list_tests --gtest_filter='Databases/WindowsParityTes
   grep -c '^  ')
 "$e2e" --gtest_filter='Databases/WindowsParityTest.*' --gtest_brief=1
 echo "$databases databases converted by both: tables byte-identical, reports and exit codes equal"
+
+stage "the 32-bit kovrant.exe in a 32-bit Wine prefix"; scripts/test-windows32.sh "$e2e"
