@@ -69,10 +69,11 @@ TEST(WideKernels, PortableDivideIsLongDivision) {
   std::mt19937_64 random(2);
   const std::vector<uint64_t> words = InterestingWords();
   for (int i = 0; i < 200000; ++i) {
-    const uint64_t divisor = words[random() % words.size()] | kTop;
+    const uint64_t divisor = words[static_cast<size_t>(random() % words.size())] | kTop;
     // high < divisor; the edge high = divisor - 1 gives the largest quotients.
     const uint64_t high = i % 3 == 0 ? divisor - 1 : random() % divisor;
-    const uint64_t low = i % 5 == 0 ? words[random() % words.size()] : random();
+    const uint64_t low =
+        i % 5 == 0 ? words[static_cast<size_t>(random() % words.size())] : random();
     const auto portable = extended_core::DivideNormalizedPortable(high, low, divisor);
     ASSERT_LT(portable.remainder, divisor);
     // quotient * divisor + remainder == high:low
