@@ -67,7 +67,9 @@ expect_files() {
     fail "$package holds$(printf '\n  %s' $listing)"$'\n'"expected$(printf '\n  %s' $expected)"
   echo "$package: $(wc -l <<<"$expected") files as expected"
 }
-has_ldbtool() { [[ -n $(find "build/$1" -name "ldbtool$2" -type f -print -quit) ]]; }
+has_ldbtool() {
+  [[ -n $(find "build/$1" -path "build/$1/packages" -prune -o -name "ldbtool$2" -type f -print -quit) ]]
+}
 
 # --- contents --------------------------------------------------------------
 step "checking the contents"

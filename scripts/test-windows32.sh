@@ -69,8 +69,8 @@ echo "--- same databases, Linux converter against the 32-bit kovrant.exe"
 "$e2e" --gtest_filter='Databases/WindowsParityTest.*' --gtest_brief=1
 
 version=$(sed -n 's/^#define KOVRANT_VERSION_STRING "\(.*\)"$/\1/p' build/mingw32/generated/kovrant/version.h)
-for tool in $(find build/mingw32 -name ldbtool.exe -type f); do
+while IFS= read -r tool; do
   printed=$("$wine32" "$tool" --version </dev/null 2>&1 | tr -d '\r')
   grep -qF "$version" <<<"$printed" || fail "$tool --version printed '$printed', not $version"
   echo "$tool --version: $printed"
-done
+done < <(find build/mingw32 -path build/mingw32/packages -prune -o -name ldbtool.exe -type f -print)
