@@ -66,9 +66,13 @@ void AddToList(std::string& list, const char* item) {
   list += item;
 }
 
-std::string Bytes(std::int64_t count) {
-  return std::to_string(count) + (count == 1 ? " byte" : " bytes");
+std::string Count(std::int64_t count, const char* noun) {
+  std::string text = std::to_string(count) + " " + noun;
+  if (count != 1) text += 's';
+  return text;
 }
+
+std::string Bytes(std::int64_t count) { return Count(count, "byte"); }
 
 class CheckObserver final : public TraceObserver {
  public:
@@ -220,16 +224,16 @@ std::string DescribeFailure(const TraceResult& r) {
            std::to_string(r.stopped_at) + " before reaching the failing record";
   }
   if (r.failure_in_header) {
-    // The record is not counted yet: name its parent.
-    const std::string within = r.failure_level == 1
-                                   ? "after the last complete first-level record"
-                                   : "in " + r.failure_path.Describe(r.failure_level - 1);
+    // The record is not counted yet: its parent is named.
+    const std::string within =
+        r.failure_level == 1 ? "" : " in " + r.failure_path.Describe(r.failure_level - 1);
     if (r.cause == Cause::kNegativeLength) {
-      return text + "the packed length of the " + LevelName(r.failure_level) + " here " + within +
-             " is negative (its four bytes have the top bit set)";
+      return text + "the packed length of the " + LevelName(r.failure_level) +
+             " starting here is negative (its four bytes have the top bit set)" + within;
     }
-    return text + "the tag and packed length of a " + LevelName(r.failure_level) + " " + within +
-           " run past the end of the file (" + Bytes(r.file_size - r.failure_offset) + " remain)";
+    return text + "the tag and packed length of the " + LevelName(r.failure_level) +
+           " starting here run past the end of the file (" + Bytes(r.file_size - r.failure_offset) +
+           " left)" + within;
   }
   if (r.failure_level != 4) return text + "at this offset";
   const RecordFrame& f = r.failure_frame;
@@ -277,10 +281,9 @@ int CheckWithBudget(Platform& platform, const std::string& database, std::ostrea
   } else {
     out << "kovrant converts it";
   }
-  out << " (" << result.prototypes << " prototypes, " << result.rows << " table rows";
+  out << " (" << Count(result.prototypes, "prototype") << ", " << Count(result.rows, "table row");
   if (result.stopped) out << " before the check stopped";
-  out << "); " << observer.warnings() << (observer.warnings() == 1 ? " warning" : " warnings")
-      << '\n';
+  out << "); " << Count(observer.warnings(), "warning") << '\n';
   return result.failed ? 1 : 0;
 }
 
