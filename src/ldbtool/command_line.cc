@@ -28,6 +28,10 @@ constexpr const char kFooter[] =
     "Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...   Exit codes: 0 done, 1\n"
     "refused or the database fails, 2 usage error.";
 
+bool IsCommand(const std::string& word) {
+  return word == "check" || word == "dump" || word == "apply" || word == "pack";
+}
+
 }  // namespace
 
 int RunCommandLine(int argc, const char* const* argv, Platform& platform, char decimal_separator,
@@ -68,6 +72,12 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   pack->add_option("-o,--output", pack_options.output, "The new database")->required();
 
   try {
+    // CLI11 would only say that a command is required.
+    if (argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
+      throw CLI::ExtrasError(
+          std::string("unknown command ") + argv[1] + " (check, dump, apply or pack)",
+          CLI::ExitCodes::ExtrasError);
+    }
     app.parse(argc, argv);
     if (apply->parsed() && !apply_options.dry_run && apply_output->count() == 0) {
       throw CLI::RequiredError("--output (or --dry-run)");
