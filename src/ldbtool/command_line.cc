@@ -15,18 +15,18 @@ constexpr const char kDescription[] =
 
 constexpr const char kFooter[] =
     "Editing the table and bringing it back:\n"
-    "  kovrant levers.ldb out                                    convert\n"
-    "  (edit out/LeverPrototypes.txt in a spreadsheet or editor; save it as TAB-separated text)\n"
-    "  ldbtool apply levers.ldb out/LeverPrototypes.txt --dry-run  list the changed cells\n"
+    "  kovrant levers.ldb out         convert into out/LeverPrototypes.txt\n"
+    "  (edit the table in a spreadsheet or text editor; save it as TAB-separated text)\n"
+    "  ldbtool apply levers.ldb out/LeverPrototypes.txt --dry-run\n"
+    "                                 list every changed cell, write nothing\n"
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
-    "                                                            write them back (levers.ldb.bak "
-    "keeps the old file)\n"
-    "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch Time\n"
-    "(seconds). Refused, with the row named: a different row count or header, a row with another\n"
-    "number of cells, Place2 without Place1, a NAN scale, a number that does not parse, a cell\n"
-    "that more than one field makes; a database that check finds failing or overlapping.\n"
-    "Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...   Exit codes: 0 done, 1\n"
-    "refused or the database fails, 2 usage error.";
+    "                                 write the edits back (levers.ldb.bak keeps the old file)\n"
+    "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
+    "Time (seconds). Refused, with the row named: another row count or header, a row with\n"
+    "another number of cells, Place2 without Place1, a NAN scale, a number that does not\n"
+    "parse, a cell that more than one field makes; a database that `check` finds failing or\n"
+    "overlapping. Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
+    "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
 
 bool IsCommand(const std::string& word) {
   return word == "check" || word == "dump" || word == "apply" || word == "pack";
