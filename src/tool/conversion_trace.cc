@@ -218,15 +218,15 @@ std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
 }
 
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
-                    TraceResult* result, std::int64_t work_budget) {
+                    TraceResult* result, std::int64_t work_budget, int budget_per_byte) {
   *result = TraceResult{};
   std::unique_ptr<InputFile> input;
   if (int code = OpenWithSize(platform, database, &input, &result->file_size); code != 0) {
     return code;
   }
-  // A file whose records nest costs at most 16 per two bytes plus its text.
-  const std::int64_t budget =
-      work_budget >= 0 ? work_budget : 64 * result->file_size + (std::int64_t{1} << 24);
+  const std::int64_t budget = work_budget >= 0
+                                  ? work_budget
+                                  : budget_per_byte * result->file_size + (std::int64_t{1} << 24);
   DiscardingPlatform discard(platform);
   {
     TableFile table(discard, std::string(), CheckSite::kCreateTable);

@@ -82,9 +82,11 @@ struct TraceResult {
 };
 
 // Opens `database` and runs the traced conversion. Returns the I/O code of a
-// failed open (nothing is traced then), else 0. `work_budget` overrides the
-// default budget (for tests).
+// failed open (nothing is traced then), else 0. The work budget is
+// `budget_per_byte` times the file's size plus 2^24, or `work_budget` when
+// that is not negative (for tests). A record costs 16, a written text's byte
+// 1, so a file whose records nest needs at most 9 per byte.
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
-                    TraceResult* result, std::int64_t work_budget = -1);
+                    TraceResult* result, std::int64_t work_budget = -1, int budget_per_byte = 64);
 
 }  // namespace kovrant::tool

@@ -170,7 +170,9 @@ int DumpWithBudget(Platform& platform, const std::string& database, std::ostream
                    std::ostream& err, std::int64_t work_budget) {
   DumpObserver observer(out);
   TraceResult result;
-  if (const int code = TraceConversion(platform, database, observer, &result, work_budget);
+  // Every record visited is a line: a quarter of check's budget keeps the
+  // output of a crafted file within a few lines per byte.
+  if (const int code = TraceConversion(platform, database, observer, &result, work_budget, 16);
       code != 0) {
     err << "ldbtool: " << database << ": error: cannot open the database: " << IoErrorMessage(code)
         << '\n';
