@@ -1,7 +1,9 @@
 // ldbtool: checks, shows and edits lever databases.
 //
 // main only hands the process's arguments to the command line and turns a
-// failure that no command caught into a message and exit code 1.
+// failure that no command caught into a message and exit code 1. Output that
+// could not be written all (a full disk, a closed pipe) is such a failure
+// too: a dump cut short must not end as if it were complete.
 #include <iostream>
 #include <new>
 
@@ -12,8 +14,11 @@
 int main(int argc, char** argv) {
   kovrant::PrepareProcess();
   try {
-    return kovrant::tool::RunCommandLine(argc, argv, kovrant::SystemPlatform(),
-                                         kovrant::LocaleDecimalSeparator(), std::cout, std::cerr);
+    const int code =
+        kovrant::tool::RunCommandLine(argc, argv, kovrant::SystemPlatform(),
+                                      kovrant::LocaleDecimalSeparator(), std::cout, std::cerr);
+    if (std::cout.flush()) return code;
+    std::cerr << "ldbtool: error: standard output could not be written\n";
   } catch (const kovrant::Failure& failure) {
     std::cerr << "ldbtool: error: " << failure.Message() << '\n';
   } catch (const std::bad_alloc&) {

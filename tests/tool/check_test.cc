@@ -11,7 +11,6 @@
 #include "sample_db.h"
 #include "support/both_walks.h"
 #include "support/fake_platform.h"
-#include "tool/commands.h"
 
 namespace kovrant::tool {
 namespace {
@@ -41,7 +40,7 @@ bool KovrantFails(const std::string& database) {
 // length, then what the table writer reads of a field's value.
 struct Reads {
   struct Read {
-    int level;
+    int level;  // 0: a value
     std::int64_t start, end;
   };
   std::vector<Read> reads;
@@ -72,32 +71,28 @@ struct Reads {
 TEST(CheckTest, EveryPrefixOfTheSampleFailsExactlyWhereKovrantDoes) {
   const std::string sample = ldb::SampleDatabase();
   Reads model;
-  {
-    test::FakePlatform platform;
-    platform.files["db"].data = sample;
-    std::unique_ptr<InputFile> input;
-    ASSERT_EQ(InputFile::Open(platform, "db", &input), 0);
-    WalkRecordsWith(*input, model);
-  }
+  test::FakePlatform platform;
+  platform.files["db"].data = sample;
+  std::unique_ptr<InputFile> input;
+  ASSERT_EQ(InputFile::Open(platform, "db", &input), 0);
+  WalkRecordsWith(*input, model);
   for (std::size_t size = 0; size <= sample.size(); ++size) {
     const std::string prefix = sample.substr(0, size);
     const Outcome check = RunCheck(prefix);
-    const bool fails = KovrantFails(prefix);
-    ASSERT_EQ(check.code, fails ? 1 : 0) << size << "\n" << check.err;
     const std::int64_t expected = model.FailureOfPrefix(static_cast<std::int64_t>(size));
-    ASSERT_EQ(expected >= 0, fails) << size;
-    if (fails) {
-      EXPECT_TRUE(
-          check.err.starts_with(FindingPrefix("db", expected) + "error: Read beyond end of file: "))
-          << size << "\n"
-          << check.err;
-      EXPECT_TRUE(check.out.starts_with("db: kovrant fails at offset " + std::to_string(expected)));
-    }
+    ASSERT_EQ(check.code, KovrantFails(prefix) ? 1 : 0) << size << "\n" << check.err;
+    ASSERT_EQ(check.code, expected >= 0 ? 1 : 0) << size;
+    EXPECT_TRUE(expected < 0 || check.err.starts_with(FindingPrefix("db", expected) +
+                                                      "error: Read beyond end of file: "))
+        << check.err;
   }
 }
 
 TEST(CheckTest, ErrorsAndWarningsWithTheirPlaces) {
   const std::string row1 = "first-level record 1 (tag 1), prototype 1 (table row 1)";
+  auto warn = [](std::int64_t offset, const std::string& what) {
+    return FindingPrefix("db", offset) + "warning: " + what + "\n";
+  };
   struct Case {
     std::string database;
     int code;
@@ -119,46 +114,36 @@ TEST(CheckTest, ErrorsAndWarningsWithTheirPlaces) {
       // Warnings come after the error, up to the failing record.
       {ldb::Database({ldb::Prototype({ldb::Record(9, "")})}) + "\x01"s, 1,
        "ldbtool: db: offset 8 (0x8): error: Read beyond end of file: the tag and packed length "
-       "of the first-level record starting here run past the end of the file (1 byte left)\n"
-       "ldbtool: db: offset 6 (0x6): warning: " +
-           row1 +
-           ", field type 9: unknown field type: it makes no cell\n"
-           "ldbtool: db: offset 4 (0x4): warning: " +
-           row1 +
-           ": cells do not line up with the header: its fields fill no cell; missing Name, "
-           "Place1/Place2, Scale, Switch Time, Material, Switch Sound, Lever Description\n"},
+       "of the first-level record starting here run past the end of the file (1 byte left)\n" +
+           warn(6, row1 + ", field type 9: unknown field type: it makes no cell") +
+           warn(4, row1 + ": cells do not line up with the header: its fields fill no cell; "
+                          "missing Name, Place1/Place2, Scale, Switch Time, Material, Switch "
+                          "Sound, Lever Description")},
       {ldb::Database(
            {ldb::Prototype({ldb::Name("x\ty"), ldb::PlaceCount(5), ldb::Record(3, "\0\0"s),
                             ldb::SwitchTime(1), ldb::Name("z\n")})}),
        0,
-       "ldbtool: db: offset 9 (0x9): warning: " + row1 +
-           ", field type 0 (Name): the text holds 1 TAB (it splits the cell), the first at this "
-           "offset\n"
-           "ldbtool: db: offset 11 (0xB): warning: " +
-           row1 +
-           ", field type 2 (Place1/Place2): place count 5 is outside 0 to 2: no place cells\n"
-           "ldbtool: db: offset 17 (0x11): warning: " +
-           row1 +
-           ", field type 3 (Scale): its value holds 2 bytes, its type reads 4: the bytes after it "
-           "are read as part of it\n"
-           "ldbtool: db: offset 30 (0x1E): warning: " +
-           row1 +
-           ", field type 0 (Name): the text holds 1 CR or LF (it splits the row: rows and "
-           "prototypes no longer pair up), the first at this offset\n"
-           "ldbtool: db: offset 4 (0x4): warning: " +
-           row1 +
-           ": cells do not line up with the header: its fields fill Name, Scale, Switch Time, "
-           "Name; missing Place1/Place2, Material, Switch Sound, Lever Description; repeated "
-           "Name\n"},
+       warn(9, row1 + ", field type 0 (Name): the text holds 1 TAB (it splits the cell), the "
+                      "first at this offset") +
+           warn(11, row1 + ", field type 2 (Place1/Place2): place count 5 is outside 0 to 2: "
+                           "no place cells") +
+           warn(17, row1 + ", field type 3 (Scale): its value holds 2 bytes, its type reads 4: "
+                           "the bytes after it are read as part of it") +
+           warn(30, row1 + ", field type 0 (Name): the text holds 1 CR or LF (it splits the row: "
+                           "rows and prototypes no longer pair up), the first at this offset") +
+           warn(4, row1 + ": cells do not line up with the header: its fields fill Name, Scale, "
+                          "Switch Time, Name; missing Place1/Place2, Material, Switch Sound, "
+                          "Lever Description; repeated Name")},
       // A byte left at a prototype's end is read as a field whose length is
-      // the next prototype's tag; the fields of an unwritten section make no
-      // rows.
+      // the next prototype's tag; an unwritten section makes no rows.
       {ldb::Record(2, ldb::Record(0, ldb::Record(0, "\x09"s) + ldb::Record(0, ""))), 0,
-       "ldbtool: db: offset 6 (0x6): warning: first-level record 1 (tag 2), prototype 1 (not "
-       "written), field type 9: the 1 byte left before its parent's end are read as a further "
-       "field, whose tag and length run past that end\n"
-       "ldbtool: db: offset 6 (0x6): warning: first-level record 1 (tag 2), prototype 1 (not "
-       "written), field type 9: unknown field type: it makes no cell\n"},
+       warn(6,
+            "first-level record 1 (tag 2), prototype 1 (not written), field type 9: the 1 "
+            "byte left before its parent's end are read as a further field, whose tag and "
+            "length run past that end") +
+           warn(6,
+                "first-level record 1 (tag 2), prototype 1 (not written), field type 9: "
+                "unknown field type: it makes no cell")},
   };
   for (const Case& c : cases) {
     const Outcome check = RunCheck(c.database);
@@ -168,19 +153,20 @@ TEST(CheckTest, ErrorsAndWarningsWithTheirPlaces) {
   }
 }
 
+// At most kMaxListedPerKind warnings of a kind are listed of 45,000 overlaps.
 TEST(CheckTest, OverlappingRecordsAreListedUpToALimitAndTheWorkIsBounded) {
   const std::string crafted = ldb::OverlappingGroups(300, 1);
   const Outcome full = RunCheck(crafted);
   EXPECT_EQ(full.code, 0);
-  const std::regex overlap("warning: [^\n]*reaches past its parent's end");
-  const auto listed = std::distance(std::sregex_iterator(full.err.begin(), full.err.end(), overlap),
-                                    std::sregex_iterator());
+  int listed = 0;
+  for (auto at = full.err.find("parent's end: ends"); at != std::string::npos; ++listed) {
+    at = full.err.find("parent's end: ends", at + 1);
+  }
   EXPECT_EQ(listed, kMaxListedPerKind);
   EXPECT_TRUE(std::regex_search(
       full.err, std::regex("\nldbtool: db: note: [0-9]+ more records reaching past their "
                            "parent's end not listed\n")))
       << full.err.substr(full.err.size() - 300);
-
   // With the budget spent, the outcome is still kovrant's, without a place.
   for (const std::string& database : {crafted, crafted + "\x01"s}) {
     const Outcome stopped = RunCheck(database, 5000);
@@ -193,14 +179,6 @@ TEST(CheckTest, OverlappingRecordsAreListedUpToALimitAndTheWorkIsBounded) {
   EXPECT_TRUE(RunCheck(crafted + "\x01"s, 5000)
                   .err.starts_with("ldbtool: db: error: Read beyond end of file: the records "
                                    "overlap so often that the check stopped at offset "));
-}
-
-TEST(CheckTest, AFileThatCannotBeOpened) {
-  test::FakePlatform platform;
-  std::ostringstream out, err;
-  EXPECT_EQ(Check(platform, "missing.ldb", out, err), 1);
-  EXPECT_EQ(err.str(), "ldbtool: missing.ldb: error: cannot open the database: File not found\n");
-  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace
