@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
   util-linux strace time python3
 )
 if [[ "${KOVRANT_WINDOWS:-1}" == 1 ]]; then

@@ -9,6 +9,9 @@
 #    which convert the same databases (the bundled sample among them) with the
 #    Linux converter and the Windows one and compare tables, reports and exit
 #    codes;
+#  - build/mingw32/src/ldbtool/ldbtool.exe and build/mingw64/src/ldbtool/ldbtool.exe,
+#    checked the same way; the 64-bit one runs ldbtool's end-to-end tests
+#    under Wine, beside the 64-bit kovrant.exe;
 #  - the unit tests, built with MinGW-w64 against GoogleTest from
 #    /usr/src/googletest and run under Wine.
 # The Linux side is built in build-win-linux, GoogleTest and the unit tests
@@ -72,6 +75,8 @@ check_exe() {
 stage "checking the executables"
 check_exe build/mingw32/src/kovrant.exe i686-w64-mingw32 pei-i386
 check_exe build/mingw64/src/kovrant.exe x86_64-w64-mingw32 pei-x86-64
+check_exe build/mingw32/src/ldbtool/ldbtool.exe i686-w64-mingw32 pei-i386
+check_exe build/mingw64/src/ldbtool/ldbtool.exe x86_64-w64-mingw32 pei-x86-64
 
 # --- Wine --------------------------------------------------------------------
 stage "starting Wine ($wine64)"
@@ -98,7 +103,8 @@ trap '"$wineserver" -k >/dev/null 2>&1 || true' EXIT
 # compilers has; the unit tests link statically like the converter.
 stage "building GoogleTest and the unit tests with MinGW-w64"
 gtest_root=$PWD/build-win-gtest/install
-unit_targets=(kovrant_app_tests kovrant_io_tests kovrant_ldb_tests kovrant_table_tests)
+unit_targets=(kovrant_app_tests kovrant_io_tests kovrant_ldb_tests kovrant_table_tests
+  kovrant_tool_tests)
 mingw_posix=(-DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw64.cmake"
   -DCMAKE_C_COMPILER=x86_64-w64-mingw32-gcc-posix
   -DCMAKE_CXX_COMPILER=x86_64-w64-mingw32-g++-posix -DCMAKE_BUILD_TYPE=Release)
@@ -127,13 +133,14 @@ done
 stage "building the Linux converter and the end-to-end tests"
 cmake -S . -B build-win-linux -G Ninja -DCMAKE_BUILD_TYPE=Release -DKOVRANT_WERROR=ON \
   -DKOVRANT_BUILD_BENCH=OFF >/dev/null
-cmake --build build-win-linux --target kovrant kovrant_e2e_tests
+cmake --build build-win-linux --target kovrant ldbtool kovrant_e2e_tests
 e2e=build-win-linux/tests/e2e/kovrant_e2e_tests
 
 export KOVRANT_EXE=$PWD/build/mingw64/src/kovrant.exe
+export LDBTOOL_EXE=$PWD/build/mingw64/src/ldbtool/ldbtool.exe
 export KOVRANT_LAUNCHER=$wine64
 
-stage "end-to-end tests of the 64-bit kovrant.exe under Wine"
+stage "end-to-end tests of the 64-bit kovrant.exe and ldbtool.exe under Wine"
 "$e2e" --gtest_filter='-Databases/WindowsParityTest.*' --gtest_brief=1
 
 stage "same databases, Linux converter against kovrant.exe"

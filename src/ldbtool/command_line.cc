@@ -1,0 +1,95 @@
+#include "ldbtool/command_line.h"
+
+#include <CLI/CLI.hpp>
+#include <ostream>
+#include <string>
+
+#include "tool/commands.h"
+
+namespace kovrant::tool {
+namespace {
+
+constexpr const char kDescription[] =
+    "ldbtool: checks, shows and edits the lever database levers.ldb that kovrant converts into "
+    "LeverPrototypes.txt.";
+
+constexpr const char kFooter[] =
+    "Editing the table and bringing it back:\n"
+    "  kovrant levers.ldb out         convert into out/LeverPrototypes.txt\n"
+    "  (edit the table in a spreadsheet or text editor; save it as TAB-separated text)\n"
+    "  ldbtool apply levers.ldb out/LeverPrototypes.txt --dry-run\n"
+    "                                 list every changed cell, write nothing\n"
+    "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
+    "                                 write the edits back (levers.ldb.bak keeps the old file)\n"
+    "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
+    "Time (seconds). Refused, with the row named: another row count or header, a row with\n"
+    "another number of cells, Place2 without Place1, a NAN scale, a number that does not\n"
+    "parse, a cell that more than one field makes; a database that `check` finds failing or\n"
+    "overlapping. Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
+    "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
+
+bool IsCommand(const std::string& word) {
+  return word == "check" || word == "dump" || word == "apply" || word == "pack";
+}
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv, Platform& platform, char decimal_separator,
+                   std::ostream& out, std::ostream& err) {
+  CLI::App app(kDescription, "ldbtool");
+  app.set_version_flag("--version", std::string("ldbtool ") + LDBTOOL_VERSION,
+                       "Print the version and exit");
+  app.require_subcommand(1);
+  app.footer(kFooter);
+
+  std::string database;
+  CLI::App* check = app.add_subcommand(
+      "check", "Find every problem of DB, each with its place; exit 1 when kovrant would fail");
+  check->add_option("DB", database, "The lever database")->required();
+
+  CLI::App* dump = app.add_subcommand(
+      "dump", "Show DB's record tree: offsets, levels, tags, lengths and field values");
+  dump->add_option("DB", database, "The lever database")->required();
+
+  ApplyOptions apply_options;
+  apply_options.decimal_separator = decimal_separator;
+  CLI::App* apply =
+      app.add_subcommand("apply",
+                         "Write a database holding the edits of TABLE (a table kovrant "
+                         "wrote for DB, then edited)");
+  apply->add_option("DB", apply_options.database, "The lever database the table was made from")
+      ->required();
+  apply->add_option("TABLE", apply_options.table, "The edited LeverPrototypes.txt")->required();
+  CLI::Option* apply_output =
+      apply->add_option("-o,--output", apply_options.output, "The new database (may be DB)");
+  apply->add_flag("--dry-run", apply_options.dry_run,
+                  "Write nothing; list every changed cell (row, column, old and new text)");
+
+  PackOptions pack_options;
+  pack_options.decimal_separator = decimal_separator;
+  CLI::App* pack = app.add_subcommand("pack", "Build a new database from a table alone");
+  pack->add_option("TABLE", pack_options.table, "The table")->required();
+  pack->add_option("-o,--output", pack_options.output, "The new database")->required();
+
+  try {
+    // CLI11 would only say that a command is required.
+    if (argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
+      throw CLI::ExtrasError(
+          std::string("unknown command ") + argv[1] + " (check, dump, apply or pack)",
+          CLI::ExitCodes::ExtrasError);
+    }
+    app.parse(argc, argv);
+    if (apply->parsed() && !apply_options.dry_run && apply_output->count() == 0) {
+      throw CLI::RequiredError("--output (or --dry-run)");
+    }
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error, out, err);
+    return code == 0 ? 0 : 2;
+  }
+  if (check->parsed()) return Check(platform, database, out, err);
+  if (dump->parsed()) return Dump(platform, database, out, err);
+  if (apply->parsed()) return Apply(platform, apply_options, out, err);
+  return Pack(platform, pack_options, out, err);
+}
+
+}  // namespace kovrant::tool

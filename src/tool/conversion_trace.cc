@@ -1,0 +1,263 @@
+#include "tool/conversion_trace.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "io/failure.h"
+#include "io/table_file.h"
+#include "table/table_writer.h"
+
+namespace kovrant::tool {
+namespace {
+
+// Reads go to the real platform; the table goes nowhere. The table writer
+// still formats every cell, so its checks (and failures) are kovrant's.
+class DiscardingPlatform final : public Platform {
+ public:
+  explicit DiscardingPlatform(Platform& base) : base_(base) {}
+  int OpenInput(const std::string& path, FileHandle* file) override {
+    return base_.OpenInput(path, file);
+  }
+  int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
+    return base_.Read(file, buffer, size, got);
+  }
+  int Seek(FileHandle file, std::int64_t position) override { return base_.Seek(file, position); }
+  int FileSize(FileHandle file, std::int64_t* size) override { return base_.FileSize(file, size); }
+  int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
+    temporary_path->clear();
+    *file = Sink();
+    return 0;
+  }
+  int Write(FileHandle, const void*, std::size_t) override { return 0; }
+  int Close(FileHandle file) override { return file == Sink() ? 0 : base_.Close(file); }
+  int MoveOver(const std::string&, const std::string&) override { return 0; }
+  void RemoveFile(const std::string&) override {}
+  bool IsDirectory(const std::string&) override { return false; }
+  bool MakeDirectory(const std::string&) override { return false; }
+  char PathSeparator() const override { return base_.PathSeparator(); }
+  int WriteStandardOutput(const void*, std::size_t) override { return 0; }
+
+ private:
+  // A handle no platform hands out: the address of this object.
+  FileHandle Sink() const { return reinterpret_cast<FileHandle>(this); }
+  Platform& base_;
+};
+
+// Thrown by the handler when the work budget is spent.
+struct BudgetSpent {};
+
+bool IsTextField(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
+
+class TracingHandler final : public ValueReader {
+ public:
+  TracingHandler(TableWriter& writer, InputFile& input, TraceObserver& observer,
+                 std::int64_t file_size, std::int64_t budget)
+      : writer_(writer),
+        input_(input),
+        observer_(observer),
+        file_size_(file_size),
+        budget_(budget) {}
+
+  // The record walk's handler.
+  void TableStart() { writer_.TableStart(); }
+  void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+             InputFile& input) {
+    if (first_level_tag == 1 && IsTextField(field_type)) {
+      Spend(std::min(length, std::max<std::int64_t>(0, file_size_ - input.Position())));
+    }
+    in_value_ = true;
+    writer_.Field(field_type, length, first_level_tag, input);
+    in_value_ = false;
+  }
+  void PrototypeEnd(std::uint8_t first_level_tag) { writer_.PrototypeEnd(first_level_tag); }
+  void RecordAt(int level, std::int64_t offset) {
+    header_level_ = level;
+    header_offset_ = offset;
+  }
+  void RecordOpened(const RecordFrame& frame) {
+    header_level_ = 0;
+    Spend(kWorkPerRecord);
+    switch (frame.level) {
+      case 1:
+        ++path_.section;
+        path_.section_tag = frame.tag;
+        path_.group = 0;
+        break;
+      case 2:
+        ++path_.group;
+        break;
+      case 3:
+        ++path_.prototype;
+        path_.row = path_.written() ? ++rows_ : 0;
+        break;
+      default:
+        field_ = frame;
+        break;
+    }
+    observer_.Opened(frame, path_, *this);
+  }
+  void RecordClosed(const RecordFrame& frame) { observer_.Closed(frame, path_); }
+
+  // ValueReader.
+  std::string Read(std::int64_t position, std::int64_t count) override {
+    const std::int64_t available = file_size_ - position;
+    if (count > available) count = available;
+    if (count <= 0) return {};
+    const std::int64_t back = input_.Position();
+    std::string bytes(static_cast<std::size_t>(count), '\0');
+    input_.Seek(position, CheckSite::kReadName);
+    input_.Read(bytes.data(), count, CheckSite::kReadName);
+    input_.Seek(back, CheckSite::kReadName);
+    return bytes;
+  }
+  std::int64_t FileSize() const override { return file_size_; }
+
+  // Fills in the place of a failure that has just ended the walk.
+  void NoteFailure(const Failure& failure, TraceResult* result) {
+    result->failed = true;
+    result->failure_message = failure.Message();
+    result->failure_path = path_;
+    if (header_level_ != 0) {
+      result->failure_in_header = true;
+      result->failure_level = header_level_;
+      result->failure_offset = header_offset_;
+    } else if (in_value_) {
+      result->failure_level = 4;
+      result->failure_frame = field_;
+      result->failure_offset = field_.body;
+      if (const std::string bytes = Read(field_.body, 4); bytes.size() == 4) {
+        result->failure_value =
+            InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data()));
+      }
+    } else {
+      result->failure_offset = input_.Position();
+    }
+    const auto* io = dynamic_cast<const IoError*>(&failure);
+    if (io != nullptr && io->code() == kIoReadBeyondEnd) {
+      // A four-byte length whose bytes are all there failed for its sign.
+      result->cause = failure.site() == CheckSite::kReadLengthWord && header_level_ != 0 &&
+                              header_offset_ + 5 <= file_size_
+                          ? TraceResult::Cause::kNegativeLength
+                          : TraceResult::Cause::kReadBeyondEnd;
+    } else if (failure.site() == CheckSite::kCompareScale) {
+      result->cause = TraceResult::Cause::kNaNScale;
+    } else if (failure.site() == CheckSite::kRenderPlace) {
+      result->cause = TraceResult::Cause::kSignallingPlace;
+    }
+  }
+  std::int64_t position_reached() const {
+    return header_level_ != 0 ? header_offset_ : input_.Position();
+  }
+  const RecordPath& path() const { return path_; }
+  std::int64_t rows() const { return rows_; }
+
+ private:
+  static constexpr std::int64_t kWorkPerRecord = 16;
+  void Spend(std::int64_t work) {
+    spent_ += work;
+    if (spent_ > budget_) throw BudgetSpent{};
+  }
+
+  TableWriter& writer_;
+  InputFile& input_;
+  TraceObserver& observer_;
+  std::int64_t file_size_;
+  std::int64_t budget_;
+  std::int64_t spent_ = 0;
+  RecordPath path_;
+  std::int64_t rows_ = 0;
+  RecordFrame field_;
+  int header_level_ = 0;  // a record whose tag and length are being read
+  std::int64_t header_offset_ = 0;
+  bool in_value_ = false;  // the table writer is decoding field_'s value
+};
+
+TraceResult::Cause CauseOf(const Failure& failure) {
+  if (failure.site() == CheckSite::kCompareScale) return TraceResult::Cause::kNaNScale;
+  if (failure.site() == CheckSite::kRenderPlace) return TraceResult::Cause::kSignallingPlace;
+  const auto* io = dynamic_cast<const IoError*>(&failure);
+  if (io != nullptr && io->code() == kIoReadBeyondEnd) {
+    return failure.site() == CheckSite::kReadLengthWord ? TraceResult::Cause::kNegativeLength
+                                                        : TraceResult::Cause::kReadBeyondEnd;
+  }
+  return TraceResult::Cause::kOther;
+}
+
+int OpenWithSize(Platform& platform, const std::string& path, std::unique_ptr<InputFile>* input,
+                 std::int64_t* size) {
+  FileHandle handle;
+  if (int code = platform.OpenInput(path, &handle); code != 0) return code;
+  const int code = platform.FileSize(handle, size);
+  platform.Close(handle);
+  if (code != 0) return code;
+  return InputFile::Open(platform, path, input);
+}
+
+}  // namespace
+
+const char* FieldColumn(std::uint8_t field_type) {
+  static const char* const kColumns[8] = {"Name",         "place block",      "Place1/Place2",
+                                          "Scale",        "Switch Time",      "Material",
+                                          "Switch Sound", "Lever Description"};
+  return field_type < 8 ? kColumns[field_type] : "";
+}
+
+std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
+  std::string text = "first-level record " + std::to_string(section) + " (tag " +
+                     std::to_string(section_tag) + ")";
+  if (level == 2) text += ", second-level record " + std::to_string(group);
+  if (level >= 3) {
+    text += ", prototype " + std::to_string(prototype);
+    text += row != 0 ? " (table row " + std::to_string(row) + ")" : " (not written)";
+  }
+  if (level == 4) {
+    text += ", field type " + std::to_string(field_type);
+    if (field_type < 8) text += std::string(" (") + FieldColumn(field_type) + ")";
+  }
+  return text;
+}
+
+int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
+                    TraceResult* result, std::int64_t work_budget, int budget_per_byte) {
+  *result = TraceResult{};
+  std::unique_ptr<InputFile> input;
+  if (int code = OpenWithSize(platform, database, &input, &result->file_size); code != 0) {
+    return code;
+  }
+  const std::int64_t budget = work_budget >= 0
+                                  ? work_budget
+                                  : budget_per_byte * result->file_size + (std::int64_t{1} << 24);
+  DiscardingPlatform discard(platform);
+  {
+    TableFile table(discard, std::string(), CheckSite::kCreateTable);
+    TableWriter writer(table, '.');
+    TracingHandler handler(writer, *input, observer, result->file_size, budget);
+    try {
+      WalkRecordsWith(*input, handler);
+    } catch (const Failure& failure) {
+      handler.NoteFailure(failure, result);
+    } catch (const BudgetSpent&) {
+      result->stopped = true;
+      result->stopped_at = handler.position_reached();
+    }
+    result->prototypes = handler.path().prototype;
+    result->rows = handler.rows();
+  }
+  if (!result->stopped) return 0;
+
+  // The outcome of the records not traced: kovrant's own walk decides.
+  std::unique_ptr<InputFile> again;
+  if (int code = InputFile::Open(platform, database, &again); code != 0) throw IoError(code, {});
+  TableFile table(discard, std::string(), CheckSite::kCreateTable);
+  TableWriter writer(table, '.');
+  try {
+    WalkRecords(*again, writer);
+  } catch (const Failure& failure) {
+    result->failed = true;
+    result->failure_message = failure.Message();
+    result->cause = CauseOf(failure);
+  }
+  return 0;
+}
+
+}  // namespace kovrant::tool

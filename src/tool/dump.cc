@@ -1,0 +1,203 @@
+#include "tool/dump.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+#include <ostream>
+
+#include "io/failure.h"
+#include "table/one_decimal.h"
+#include "tool/check.h"
+#include "tool/commands.h"
+#include "tool/conversion_trace.h"
+
+namespace kovrant::tool {
+namespace {
+
+constexpr std::size_t kTextShown = 120;
+
+std::uint32_t Word(const std::string& bytes, std::size_t at) {
+  return InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data() + at));
+}
+
+// Bytes a numeric field's type reads, whatever its length says.
+std::int64_t TypeReads(std::uint8_t type) {
+  if (type == 1) return 16;
+  if (type >= 2 && type <= 4) return 4;
+  return 0;
+}
+
+class DumpObserver final : public TraceObserver {
+ public:
+  explicit DumpObserver(std::ostream& out) : out_(out) {}
+
+  void Opened(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
+    char head[64];
+    std::snprintf(head, sizeof head, "%12" PRId64 " %*sL%d ", frame.offset, 2 * (frame.level - 1),
+                  "", frame.level);
+    out_ << head;
+    if (frame.level < 4) {
+      out_ << "tag " << int{frame.tag};
+    } else {
+      out_ << "field " << int{frame.tag};
+      if (frame.tag < 8) out_ << " (" << FieldColumn(frame.tag) << ")";
+    }
+    out_ << "  len" << int{frame.length_bytes} << ':' << frame.length;
+    if (frame.level == 4) Value(frame, values);
+    if (frame.level == 1 && frame.end() > values.FileSize()) {
+      out_ << "  !! reaches past the end of the file (" << values.FileSize() << ")";
+    } else if (frame.level > 1 && frame.body > frame.parent_end) {
+      out_ << "  !! stray: bytes left before its parent's end (" << frame.parent_end
+           << ") read as a record";
+    } else if (frame.level > 1 && frame.end() > frame.parent_end) {
+      out_ << "  !! reaches past its parent's end (" << frame.parent_end << "), to " << frame.end();
+    }
+    out_ << '\n';
+  }
+  void Closed(const RecordFrame&, const RecordPath&) override {}
+
+ private:
+  void Value(const RecordFrame& frame, ValueReader& values) {
+    const std::uint8_t type = frame.tag;
+    const std::int64_t reads = TypeReads(type);
+    if (type == 0 || (type >= 5 && type <= 7)) {
+      const auto shown = std::min<std::int64_t>(frame.length, kTextShown);
+      out_ << "  = " << EscapeText(values.Read(frame.body, shown), kTextShown);
+      if (frame.length > shown) out_ << " (" << frame.length << " bytes)";
+      return;
+    }
+    if (reads == 0) {
+      const std::string bytes = values.Read(frame.body, std::min<std::int64_t>(frame.length, 16));
+      if (bytes.empty()) return;
+      out_ << "  = bytes";
+      for (unsigned char c : bytes) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, " %02X", c);
+        out_ << hex;
+      }
+      if (frame.length > 16) out_ << " ...";
+      return;
+    }
+    const std::string bytes = values.Read(frame.body, reads);
+    if (static_cast<std::int64_t>(bytes.size()) < reads) {
+      out_ << "  !! its type reads " << reads << " bytes, the file ends after " << bytes.size();
+      return;
+    }
+    out_ << "  = ";
+    switch (type) {
+      case 1:
+        out_ << FloatText(Word(bytes, 0)) << ',' << FloatText(Word(bytes, 4)) << ' '
+             << FloatText(Word(bytes, 8)) << ',' << FloatText(Word(bytes, 12));
+        break;
+      case 2:
+        out_ << "count " << static_cast<std::int32_t>(Word(bytes, 0));
+        break;
+      case 3:
+        out_ << FloatText(Word(bytes, 0));
+        break;
+      default: {
+        const auto ticks = static_cast<std::int32_t>(Word(bytes, 0));
+        char seconds[kOneDecimalMaxLength];
+        const std::size_t n = FormatSwitchTimeOneDecimal(ticks, '.', seconds);
+        out_ << ticks << " ticks (" << std::string(seconds, n) << " s)";
+        break;
+      }
+    }
+    if (frame.length < reads) {
+      out_ << "  !! short value: holds " << frame.length << " bytes, its type reads " << reads;
+    }
+  }
+
+  std::ostream& out_;
+};
+
+}  // namespace
+
+std::string EscapeText(const std::string& bytes, std::size_t max_shown) {
+  std::string text = "\"";
+  const std::size_t shown = std::min(bytes.size(), max_shown);
+  for (std::size_t i = 0; i < shown; ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    switch (c) {
+      case '\t':
+        text += "\\t";
+        break;
+      case '\r':
+        text += "\\r";
+        break;
+      case '\n':
+        text += "\\n";
+        break;
+      case '\0':
+        text += "\\0";
+        break;
+      case '"':
+        text += "\\\"";
+        break;
+      case '\\':
+        text += "\\\\";
+        break;
+      default:
+        if (c >= 0x20 && c < 0x7F) {
+          text += static_cast<char>(c);
+        } else {
+          char hex[5];
+          std::snprintf(hex, sizeof hex, "\\x%02X", c);
+          text += hex;
+        }
+    }
+  }
+  text += shown < bytes.size() ? "\"..." : "\"";
+  return text;
+}
+
+std::string FloatText(std::uint32_t bits) {
+  if ((bits & 0x7F800000) == 0x7F800000 && (bits & 0x007FFFFF) != 0) {
+    char text[24];
+    std::snprintf(text, sizeof text, "NaN(0x%08" PRIX32 ")", bits);
+    return text;
+  }
+  float value;
+  std::memcpy(&value, &bits, sizeof value);
+  char text[32];
+  const auto result = std::to_chars(text, text + sizeof text, value);
+  return std::string(text, result.ptr);
+}
+
+int DumpWithBudget(Platform& platform, const std::string& database, std::ostream& out,
+                   std::ostream& err, std::int64_t work_budget) {
+  DumpObserver observer(out);
+  TraceResult result;
+  // Every record visited is a line: a quarter of check's budget keeps the
+  // output of a crafted file within a few lines per byte.
+  if (const int code = TraceConversion(platform, database, observer, &result, work_budget, 16);
+      code != 0) {
+    err << "ldbtool: " << database << ": error: cannot open the database: " << IoErrorMessage(code)
+        << '\n';
+    return 1;
+  }
+  if (result.stopped) {
+    out << "  !! the records overlap so often that the dump stops at offset " << result.stopped_at
+        << '\n';
+  }
+  if (result.failed) {
+    if (!result.stopped) {
+      char head[24];
+      std::snprintf(head, sizeof head, "%12" PRId64, result.failure_offset);
+      out << head << " !! kovrant fails here: " << DescribeFailure(result) << '\n';
+    }
+    err << (result.stopped ? "ldbtool: " + database + ": "
+                           : FindingPrefix(database, result.failure_offset))
+        << "error: " << DescribeFailure(result) << '\n';
+    return 1;
+  }
+  return 0;
+}
+
+int Dump(Platform& platform, const std::string& database, std::ostream& out, std::ostream& err) {
+  return DumpWithBudget(platform, database, out, err, -1);
+}
+
+}  // namespace kovrant::tool
