@@ -35,6 +35,10 @@ std::string Bytes32(std::uint32_t value) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+std::string Count(std::size_t n, const char* noun) {
+  return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 struct CellChange {
   std::size_t row;  // from 1
   std::size_t cell;
@@ -53,13 +57,19 @@ class Applier {
         edit_(database, trace) {}
 
   void Run() {
+    for (std::size_t i = 0; i < trace_.records.size(); ++i) {
+      const TracedRecord& record = trace_.records[i];
+      if (record.frame.level == 4 && record.frame.tag == 2) {
+        counts_by_block_[record.block_source].push_back(static_cast<int>(i));
+      }
+    }
     if (table_.rows.size() != trace_.rows.size()) {
       const std::int64_t offset = table_.rows.size() > trace_.rows.size()
                                       ? table_.rows[trace_.rows.size()].offset
                                       : table_.size;
       throw Refusal(options_.table, offset,
-                    "the table has " + std::to_string(table_.rows.size()) +
-                        " rows where kovrant writes " + std::to_string(trace_.rows.size()) +
+                    "the table has " + Count(table_.rows.size(), "row") + " where kovrant writes " +
+                        std::to_string(trace_.rows.size()) +
                         " for the database (adding or removing prototypes is not supported)");
     }
     for (std::size_t r = 0; r < trace_.rows.size(); ++r) Row(r);
@@ -94,8 +104,8 @@ class Applier {
     offsets_.push_back(offsets);
     if (line.cells.size() != traced.cells.size()) {
       throw Refusal(options_.table, line.offset,
-                    "row " + std::to_string(r + 1) + " has " + std::to_string(line.cells.size()) +
-                        " cells where kovrant writes " + std::to_string(traced.cells.size()) +
+                    "row " + std::to_string(r + 1) + " has " + Count(line.cells.size(), "cell") +
+                        " where kovrant writes " + std::to_string(traced.cells.size()) +
                         " for its prototype");
     }
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
@@ -271,10 +281,9 @@ class Applier {
     std::string value;
     for (int i = 0; i < 4; ++i) value += Bytes32(block[i]);
     bool other_users = false;
-    for (std::size_t i = 0; i < trace_.records.size() && !other_users; ++i) {
-      const int index = static_cast<int>(i);
-      other_users = index != field && trace_.records[i].block_source == source &&
-                    (ShowsBlock(index, false) || place_cells_.count(index) > 0);
+    for (int index : counts_by_block_[source]) {
+      other_users = other_users ||
+                    (index != field && (ShowsBlock(index, false) || place_cells_.count(index) > 0));
     }
     const bool own = source >= 0 && source < field &&
                      trace_.records[source].parent == trace_.records[field].parent;
@@ -292,13 +301,8 @@ class Applier {
   // between carry the disturbance on).
   void KeepCarriedBlocks() {
     for (const auto& [source, from] : disturbed_) {
-      for (std::size_t i = static_cast<std::size_t>(from) + 1; i < trace_.records.size(); ++i) {
-        const int index = static_cast<int>(i);
-        if (trace_.records[i].block_source != source || trace_.records[i].frame.tag != 2 ||
-            trace_.records[i].frame.level != 4 || edit_.HasInsert(index)) {
-          continue;
-        }
-        if (!ShowsBlock(index, true)) continue;
+      for (int index : counts_by_block_[source]) {
+        if (index <= from || edit_.HasInsert(index) || !ShowsBlock(index, true)) continue;
         edit_.InsertBefore(index, 1, OldBlock(source));
         ++block_copies_;
         break;
@@ -321,6 +325,8 @@ class Applier {
   std::vector<std::string> notes_;
   std::vector<std::vector<std::string>> expected_;
   std::vector<std::vector<std::int64_t>> offsets_;
+  // The place counts in file order, by the place field whose block each saw.
+  std::map<int, std::vector<int>> counts_by_block_;
   std::map<int, int> disturbed_;  // block source -> first count given its own block
   int block_copies_ = 0;
 };
@@ -361,14 +367,14 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   const auto& changes = applier.changes();
   std::set<std::size_t> rows;
   for (const CellChange& change : changes) rows.insert(change.row);
-  std::string summary = std::to_string(changes.size()) + " changed cell" +
-                        (changes.size() == 1 ? "" : "s") + " in " + std::to_string(rows.size()) +
-                        " prototype" + (rows.size() == 1 ? "" : "s");
+  std::string summary =
+      Count(changes.size(), "changed cell") + " in " + Count(rows.size(), "prototype");
   if (!rows.empty())
     summary += " (row" + std::string(rows.size() == 1 ? " " : "s ") + RowList(changes) + ")";
   if (applier.block_copies() > 0) {
-    summary += "; " + std::to_string(applier.block_copies()) +
-               " later prototype(s) given a copy of the place block they showed";
+    summary += "; " + Count(static_cast<std::size_t>(applier.block_copies()), "later prototype") +
+               " given a copy of the place block " + (applier.block_copies() == 1 ? "it" : "they") +
+               " showed";
   }
   if (options.dry_run) {
     for (const CellChange& change : changes) {
@@ -382,7 +388,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   const bool replaces_database = platform.SameFile(options.database, options.output);
   WriteFileSafely(platform, options.output, rebuilt, replaces_database);
   for (const std::string& note : applier.notes()) out << note << "\n";
-  out << "applied " << summary << " to " << options.output;
+  out << "applied to " << options.output << ": " << summary;
   if (replaces_database) out << "; the old database is kept as " << options.output << ".bak";
   out << "\n";
   return 0;
