@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <string_view>
 
 #include "io/failure.h"
 #include "io/input_file.h"
@@ -163,6 +164,23 @@ std::uint32_t ValueAt(const std::string& database, std::int64_t offset) {
   return InputFile::LittleEndian32(bytes);
 }
 
+std::string ConvertDatabase(const std::string& database, char separator, const std::string& file) {
+  MemoryPlatform memory;
+  memory.files[kDatabasePath].data = database;
+  std::unique_ptr<InputFile> input;
+  InputFile::Open(memory, kDatabasePath, &input);
+  try {
+    TableFile table(memory, kTablePath, CheckSite::kCreateTable);
+    TableWriter writer(table, separator);
+    WalkRecords(*input, writer);
+    input->Close(CheckSite::kCloseInput);
+    table.Commit(CheckSite::kCloseTable);
+  } catch (const Failure& failure) {
+    throw Refusal(file, kNoOffset, "kovrant cannot convert it (" + failure.Message() + ")");
+  }
+  return std::move(memory.files[kTablePath].data);
+}
+
 Trace TraceDatabase(const std::string& database, char separator, const std::string& file) {
   MemoryPlatform memory;
   memory.files[kDatabasePath].data = database;
@@ -196,9 +214,9 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
   trace.table = std::move(memory.files[kTablePath].data);
   for (int index : texts) {
     const TracedRecord& text = trace.records[index];
-    const auto from = trace.table.begin() + text.added_begin;
-    const auto to = trace.table.begin() + text.added_end;
-    if (std::find_if(from, to, [](char c) { return c == '\r' || c == '\n'; }) != to) {
+    const std::string_view added(trace.table.data() + text.added_begin,
+                                 static_cast<std::size_t>(text.added_end - text.added_begin));
+    if (added.find_first_of("\r\n") != std::string_view::npos) {
       trace.first_line_break_text = text.frame.offset;
       break;
     }

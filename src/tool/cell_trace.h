@@ -69,6 +69,11 @@ struct Trace {
 // kovrant would fail.
 Trace TraceDatabase(const std::string& database, char separator, const std::string& file);
 
+// The table kovrant writes for `database`, made by kovrant's own walk and
+// table writer in memory. Throws Refusal naming `file` with kovrant's
+// failure message when kovrant would fail.
+std::string ConvertDatabase(const std::string& database, char separator, const std::string& file);
+
 // The little-endian 32-bit value at `offset` of `database` (zeros past its
 // end).
 std::uint32_t ValueAt(const std::string& database, std::int64_t offset);

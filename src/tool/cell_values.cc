@@ -117,16 +117,16 @@ std::string TableBytes(const std::vector<std::vector<std::string>>& rows) {
 void ProveTable(const std::string& database, const std::string& expected, char locale_separator,
                 const std::string& table_file,
                 const std::vector<std::vector<std::int64_t>>& cell_offsets) {
-  Trace trace;
+  std::string table;
   try {
-    trace = TraceDatabase(database, locale_separator, "the rebuilt database");
+    table = ConvertDatabase(database, locale_separator, "the rebuilt database");
   } catch (const Refusal& refusal) {
     throw Refusal(table_file, kNoOffset,
-                  std::string("the rebuilt database would fail to convert: ") + refusal.what() +
+                  std::string("the rebuilt database would not convert: ") + refusal.what() +
                       "; nothing was written");
   }
-  if (trace.table == expected) return;
-  const auto got = SplitTable(trace.table);
+  if (table == expected) return;
+  const auto got = SplitTable(table);
   const auto want = SplitTable(expected);
   for (std::size_t r = 1; r < want.size() || r < got.size(); ++r) {
     const std::size_t row = r - 1;
