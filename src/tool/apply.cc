@@ -385,11 +385,16 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
     out << summary << "; nothing written (dry run)\n";
     return 0;
   }
+  // The database itself, or any other file at OUT, is kept as OUT.bak.
   const bool replaces_database = platform.SameFile(options.database, options.output);
-  WriteFileSafely(platform, options.output, rebuilt, replaces_database);
+  const bool keep_backup = replaces_database || FileExists(platform, options.output);
+  WriteFileSafely(platform, options.output, rebuilt, keep_backup);
   for (const std::string& note : applier.notes()) out << note << "\n";
   out << "applied to " << options.output << ": " << summary;
-  if (replaces_database) out << "; the old database is kept as " << options.output << ".bak";
+  if (keep_backup) {
+    out << "; the " << (replaces_database ? "old database" : "file it replaced") << " is kept as "
+        << options.output << ".bak";
+  }
   out << "\n";
   return 0;
 }

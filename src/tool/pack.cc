@@ -148,13 +148,6 @@ class Packer {
   std::vector<std::vector<std::int64_t>> offsets_;
 };
 
-bool Exists(Platform& platform, const std::string& path) {
-  FileHandle file;
-  if (platform.OpenInput(path, &file) != 0) return false;
-  platform.Close(file);
-  return true;
-}
-
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
   if (platform.SameFile(options.table, options.output)) {
     throw Refusal(options.output, kNoOffset,
@@ -166,7 +159,7 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
   ProveTable(database, TableBytes(packer.expected()), options.decimal_separator, options.table,
              packer.offsets());
   // An existing file at OUT (perhaps the game's own database) is kept.
-  const bool keep_backup = Exists(platform, options.output);
+  const bool keep_backup = FileExists(platform, options.output);
   WriteFileSafely(platform, options.output, database, keep_backup);
   for (const std::string& note : packer.notes()) out << note << "\n";
   out << "packed " << table.rows.size() << " prototype" << (table.rows.size() == 1 ? "" : "s")

@@ -14,6 +14,13 @@ namespace {
 
 }  // namespace
 
+bool FileExists(Platform& platform, const std::string& path) {
+  FileHandle file;
+  if (platform.OpenInput(path, &file) != 0) return false;
+  platform.Close(file);
+  return true;
+}
+
 std::string ReadWholeFile(Platform& platform, const std::string& path) {
   FileHandle file;
   if (int code = platform.OpenInput(path, &file); code != 0) Refuse(path, "cannot open", code);

@@ -18,6 +18,9 @@ namespace kovrant::tool {
 // The file's bytes; throws Refusal naming `path` when it cannot be read.
 std::string ReadWholeFile(Platform& platform, const std::string& path);
 
+// Whether `path` names a file that can be opened for reading.
+bool FileExists(Platform& platform, const std::string& path);
+
 // Writes `bytes` as the file `path` through a temporary file, flushed and
 // renamed into place. With `keep_backup`, the file at `path` (which must
 // exist) is kept as `path + ".bak"` first (an earlier backup is replaced).

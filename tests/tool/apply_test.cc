@@ -7,6 +7,7 @@
 #include "io/failure.h"
 #include "sample_db.h"
 #include "support/fake_platform.h"
+#include "support/files.h"
 #include "tool/cell_trace.h"
 #include "tool/commands.h"
 #include "tool_support.h"
@@ -227,6 +228,26 @@ TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
   EXPECT_EQ(result.out,
             "applied to levers.ldb: 0 changed cells in 0 prototypes; the old database is kept as "
             "levers.ldb.bak\n");
+}
+
+// On the real file system, OUT spelled otherwise than DB still names it:
+// the database is kept as a backup and replaced, and no temporary file stays.
+TEST(ApplyTest, RealFilesReplaceTheDatabaseKeepingABackup) {
+  test::ScratchDirectory directory("ldbtool-apply");
+  const std::string db =
+      ldb::Database({ldb::Prototype({ldb::Name("Oak"), ldb::PlaceCount(0), ldb::Scale(2)})});
+  const std::string path = (directory.path() / "levers.ldb").string();
+  test::WriteFile(path, db);
+  test::WriteFile(directory.path() / "table.txt", std::string(kHeaderRow) + "\r\nElm\t\t\t2.5\r\n");
+  std::ostringstream out, err;
+  const ApplyOptions options{path, (directory.path() / "table.txt").string(),
+                             (directory.path() / "." / "levers.ldb").string(), false, ';'};
+  ASSERT_EQ(Apply(SystemPlatform(), options, out, err), 0) << err.str();
+  EXPECT_EQ(test::ReadFile(path + ".bak"), db);
+  EXPECT_EQ(KovrantTable(test::ReadFile(path)), std::string(kHeaderRow) + "\r\nElm\t\t\t2.5\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(directory.path()),
+                          std::filesystem::directory_iterator()),
+            3);
 }
 
 // Every refusal: its exact message, and nothing created.
