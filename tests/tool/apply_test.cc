@@ -80,7 +80,8 @@ std::string SavedBySpreadsheet(const std::string& table, std::mt19937& rng) {
           part.resize(part.size() - 2);
         }
         if (const std::size_t e = part.find('E');
-            e > 0 && e + 1 < part.size() && std::isdigit(static_cast<unsigned char>(part[e - 1])) &&
+            e != std::string::npos && e > 0 && e + 1 < part.size() &&
+            std::isdigit(static_cast<unsigned char>(part[e - 1])) &&
             std::isdigit(static_cast<unsigned char>(part[e + 1]))) {
           part.insert(e + 1, "+0");
         }
