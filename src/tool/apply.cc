@@ -292,20 +292,23 @@ class Applier {
       return;
     }
     edit_.InsertBefore(field, 1, value);
-    auto [it, inserted] = disturbed_.emplace(source, field);
-    if (!inserted) it->second = std::min(it->second, field);
+    disturbed_.insert(source);
   }
 
   // After a prototype got a block of its own, the next count that showed the
-  // carried block gets a copy of it (counts with blocks of their own in
-  // between carry the disturbance on).
+  // carried block gets a copy of it; each further count given a block of its
+  // own disturbs the carried block again for the counts after it.
   void KeepCarriedBlocks() {
-    for (const auto& [source, from] : disturbed_) {
-      for (int index : counts_by_block_[source]) {
-        if (index <= from || edit_.HasInsert(index) || !ShowsBlock(index, true)) continue;
-        edit_.InsertBefore(index, 1, OldBlock(source));
-        ++block_copies_;
-        break;
+    for (const int source : disturbed_) {
+      bool disturbed = false;
+      for (const int index : counts_by_block_[source]) {
+        if (edit_.HasInsert(index)) {
+          disturbed = true;
+        } else if (disturbed && ShowsBlock(index, true)) {
+          edit_.InsertBefore(index, 1, OldBlock(source));
+          ++block_copies_;
+          disturbed = false;
+        }
       }
     }
   }
@@ -327,7 +330,8 @@ class Applier {
   std::vector<std::vector<std::int64_t>> offsets_;
   // The place counts in file order, by the place field whose block each saw.
   std::map<int, std::vector<int>> counts_by_block_;
-  std::map<int, int> disturbed_;  // block source -> first count given its own block
+  std::set<int> disturbed_;  // block sources some count no longer shows  // block source -> first
+                             // count given its own block
   int block_copies_ = 0;
 };
 

@@ -98,7 +98,7 @@ std::string SavedBySpreadsheet(const std::string& table, std::mt19937& rng) {
 TEST(ApplyTest, UneditedTableGivesTheDatabaseByteForByte) {
   std::mt19937 rng(11);
   std::vector<std::string> databases = {ldb::SampleDatabase()};
-  for (int i = 0; i < 300; ++i) databases.push_back(test::RandomDatabase(rng));
+  for (int i = 0; i < 1000; ++i) databases.push_back(test::RandomDatabase(rng));
   for (const std::string& db : databases) {
     FakePlatform platform;
     const Result result = RunApply(platform, db, SavedBySpreadsheet(KovrantTable(db), rng));
@@ -115,7 +115,7 @@ TEST(ApplyTest, UneditedTableGivesTheDatabaseByteForByte) {
 TEST(ApplyTest, EditsConvertToTheEditedTableAndTouchNothingElse) {
   std::mt19937 rng(5);
   int edited_databases = 0;
-  for (int round = 0; round < 400; ++round) {
+  for (int round = 0; round < 2000; ++round) {
     const std::string db = test::RandomDatabase(rng);
     const Trace trace = TraceDatabase(db, '.', "db");
     if (trace.rows.empty()) continue;
@@ -184,24 +184,31 @@ TEST(ApplyTest, EditsConvertToTheEditedTableAndTouchNothingElse) {
     }
     edited_databases += !edited.empty();
   }
-  EXPECT_GT(edited_databases, 200);
+  EXPECT_GT(edited_databases, 1000);
 }
 
+// Rows 2 and 4 get blocks of their own; rows 3 and 5, which showed the
+// carried block, each get a copy of it, and row 6 in the next first-level
+// record still sees it.
 TEST(ApplyTest, CarriedPlaceBlockIsKeptForTheLaterPrototypes) {
   using namespace ldb;
-  const std::string db =
-      Cat({Section(1, {Group({Prototype({Name("a"), PlaceBlock(1, 2, 3, 4), PlaceCount(2)}),
-                              Prototype({Name("b"), PlaceCount(1)})})}),
-           Section(1, {Group({Prototype({Name("c"), PlaceCount(2)})})})});
+  const std::string db = Cat(
+      {Section(
+           1,
+           {Group({Prototype({Name("a"), PlaceBlock(1, 2, 3, 4), PlaceCount(2)}),
+                   Prototype({Name("b"), PlaceCount(1)}), Prototype({Name("c"), PlaceCount(1)}),
+                   Prototype({Name("d"), PlaceCount(1)}), Prototype({Name("e"), PlaceCount(1)})})}),
+       Section(1, {Group({Prototype({Name("f"), PlaceCount(2)})})})});
   auto table = Cells(KovrantTable(db));
   table[2][1] = "5.0,6.0";
+  table[4][2] = "7.0,8.0";
   FakePlatform platform;
   const Result result = RunApply(platform, db, Join(table));
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(KovrantTable(platform.files.at("out.ldb").data), Join(table));
   EXPECT_EQ(result.out,
-            "applied to out.ldb: 1 changed cell in 1 prototype (row 2); 1 later prototype given a "
-            "copy of the place block it showed\n");
+            "applied to out.ldb: 2 changed cells in 2 prototypes (rows 2, 4); 2 later prototypes "
+            "given a copy of the place block they showed\n");
 }
 
 TEST(ApplyTest, DryRunListsChangesAndPrecisionAndWritesNothing) {
