@@ -114,6 +114,9 @@ class Applier {
       if (typed == cell.text) continue;
       const CellPlace place = Place(r, c);
       if (cell.field < 0) {
+        // A spreadsheet's own form of the same number ("3" for "3.0") is no
+        // change, whoever made the cell.
+        if (SameNumber(typed, cell.text, separator_)) continue;
         throw Refusal(
             place.file, place.offset,
             place.label + (cell.ambiguous
