@@ -14,6 +14,7 @@
 #include <ostream>
 #include <set>
 
+#include "table/table_writer.h"
 #include "tool/cell_trace.h"
 #include "tool/cell_values.h"
 #include "tool/commands.h"
@@ -81,8 +82,22 @@ class Applier {
 
   const std::vector<CellChange>& changes() const { return changes_; }
   const std::vector<std::string>& notes() const { return notes_; }
-  const std::vector<std::vector<std::string>>& expected() const { return expected_; }
-  const std::vector<std::vector<std::int64_t>>& offsets() const { return offsets_; }
+  // The table the rebuilt database must show: kovrant's for the old one,
+  // with the changed cells as they will read.
+  std::string ExpectedTable() const {
+    std::string bytes = kHeaderRow;
+    bytes += "\r\n";
+    for (std::size_t r = 0; r < trace_.rows.size(); ++r) {
+      const auto& cells = trace_.rows[r].cells;
+      for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) bytes += '\t';
+        const auto it = shown_.find({r, c});
+        bytes += it != shown_.end() ? it->second : cells[c].text;
+      }
+      bytes += "\r\n";
+    }
+    return bytes;
+  }
   int block_copies() const { return block_copies_; }
 
  private:
@@ -96,12 +111,6 @@ class Applier {
     TableLine line = table_.rows[r];
     const TracedRow& traced = trace_.rows[r];
     DropPadding(line, traced.cells.size());
-    std::vector<std::string> expected;
-    std::vector<std::int64_t> offsets;
-    for (const TracedCell& cell : traced.cells) expected.push_back(cell.text);
-    for (const TableCell& cell : line.cells) offsets.push_back(cell.offset);
-    expected_.push_back(expected);
-    offsets_.push_back(offsets);
     if (line.cells.size() != traced.cells.size()) {
       throw Refusal(options_.table, line.offset,
                     "row " + std::to_string(r + 1) + " has " + Count(line.cells.size(), "cell") +
@@ -145,7 +154,7 @@ class Applier {
 
   void Change(std::size_t r, std::size_t c, const std::string& shown) {
     changes_.push_back({r + 1, c, trace_.rows[r].cells[c].text, table_.rows[r].cells[c].text});
-    expected_[r][c] = shown;
+    shown_[{r, c}] = shown;
   }
 
   void Text(std::size_t r, std::size_t c, const TracedCell& cell, const std::string& typed) {
@@ -329,8 +338,7 @@ class Applier {
   std::map<int, std::vector<std::pair<std::size_t, std::size_t>>> place_cells_;
   std::vector<CellChange> changes_;
   std::vector<std::string> notes_;
-  std::vector<std::vector<std::string>> expected_;
-  std::vector<std::vector<std::int64_t>> offsets_;
+  std::map<std::pair<std::size_t, std::size_t>, std::string> shown_;  // (row, cell)
   // The place counts in file order, by the place field whose block each saw.
   std::map<int, std::vector<int>> counts_by_block_;
   std::set<int> disturbed_;  // block sources some count no longer shows  // block source -> first
@@ -368,8 +376,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
-  ProveTable(rebuilt, TableBytes(applier.expected()), options.decimal_separator, options.table,
-             applier.offsets());
+  ProveTable(rebuilt, applier.ExpectedTable(), options.decimal_separator, options.table, table);
 
   const auto& changes = applier.changes();
   std::set<std::size_t> rows;

@@ -115,8 +115,7 @@ std::string TableBytes(const std::vector<std::vector<std::string>>& rows) {
 }
 
 void ProveTable(const std::string& database, const std::string& expected, char locale_separator,
-                const std::string& table_file,
-                const std::vector<std::vector<std::int64_t>>& cell_offsets) {
+                const std::string& table_file, const TableText& typed) {
   std::string table;
   try {
     table = ConvertDatabase(database, locale_separator, "the rebuilt database");
@@ -130,8 +129,7 @@ void ProveTable(const std::string& database, const std::string& expected, char l
   const auto want = SplitTable(expected);
   for (std::size_t r = 1; r < want.size() || r < got.size(); ++r) {
     const std::size_t row = r - 1;
-    const std::int64_t line_offset =
-        row < cell_offsets.size() && !cell_offsets[row].empty() ? cell_offsets[row][0] : kNoOffset;
+    const std::int64_t line_offset = row < typed.rows.size() ? typed.rows[row].offset : kNoOffset;
     if (r >= got.size() || r >= want.size()) {
       throw Refusal(table_file, line_offset,
                     "row " + std::to_string(r) +
@@ -141,8 +139,8 @@ void ProveTable(const std::string& database, const std::string& expected, char l
       const std::string a = c < want[r].size() ? want[r][c] : "(no cell)";
       const std::string b = c < got[r].size() ? got[r][c] : "(no cell)";
       if (a == b) continue;
-      const std::int64_t offset = row < cell_offsets.size() && c < cell_offsets[row].size()
-                                      ? cell_offsets[row][c]
+      const std::int64_t offset = row < typed.rows.size() && c < typed.rows[row].cells.size()
+                                      ? typed.rows[row].cells[c].offset
                                       : line_offset;
       throw Refusal(table_file, offset,
                     CellLabel(r, c) + ": the rebuilt database would show " + Quoted(b) +

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tool/cell_number.h"
+#include "tool/table_text.h"
 
 namespace kovrant::tool {
 
@@ -57,8 +58,8 @@ std::string TableBytes(const std::vector<std::vector<std::string>>& rows);
 // with `expected` (TableBytes), cell for cell. Throws Refusal (naming
 // `table_file` and the first cell that differs, or the database's failure)
 // when they differ: the rebuilt database would not show the table.
+// `typed` is the table as read, for the cells' offsets.
 void ProveTable(const std::string& database, const std::string& expected, char locale_separator,
-                const std::string& table_file,
-                const std::vector<std::vector<std::int64_t>>& cell_offsets);
+                const std::string& table_file, const TableText& typed);
 
 }  // namespace kovrant::tool

@@ -48,7 +48,6 @@ class Packer {
 
   const std::vector<std::string>& notes() const { return notes_; }
   const std::vector<std::vector<std::string>>& expected() const { return expected_; }
-  const std::vector<std::vector<std::int64_t>>& offsets() const { return offsets_; }
 
  private:
   CellPlace Place(const TableLine& line, std::size_t r, std::size_t c) const {
@@ -78,11 +77,7 @@ class Packer {
                         " cells; a packed prototype makes eight");
     }
     std::vector<std::string> shown;
-    std::vector<std::int64_t> offsets;
-    for (const TableCell& cell : line.cells) {
-      shown.push_back(cell.text);
-      offsets.push_back(cell.offset);
-    }
+    for (const TableCell& cell : line.cells) shown.push_back(cell.text);
     std::string fields = Field(0, Text(line, r, 0));
     const TypedPlace place1 = TypedPlaceCell(line.cells[1].text, separator_, Place(line, r, 1));
     const TypedPlace place2 = TypedPlaceCell(line.cells[2].text, separator_, Place(line, r, 2));
@@ -136,7 +131,6 @@ class Packer {
     fields += Field(4, Bytes32(static_cast<std::uint32_t>(ticks)));
     for (std::uint8_t type = 5; type <= 7; ++type) fields += Field(type, Text(line, r, type));
     expected_.push_back(shown);
-    offsets_.push_back(offsets);
     return EncodeRecord(0, fields, true);
   }
 
@@ -145,7 +139,6 @@ class Packer {
   const TableText& table_;
   std::vector<std::string> notes_;
   std::vector<std::vector<std::string>> expected_;
-  std::vector<std::vector<std::int64_t>> offsets_;
 };
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
@@ -157,7 +150,7 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
   Packer packer(options, table);
   const std::string database = packer.Run();
   ProveTable(database, TableBytes(packer.expected()), options.decimal_separator, options.table,
-             packer.offsets());
+             table);
   // An existing file at OUT (perhaps the game's own database) is kept.
   const bool keep_backup = FileExists(platform, options.output);
   WriteFileSafely(platform, options.output, database, keep_backup);

@@ -309,6 +309,12 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
        "ldbtool: levers.ldb: offset 10 (0xA): error: the record here reaches past the end of the "
        "record holding it; apply needs a database whose records nest ('ldbtool check' lists "
        "them)\n"},
+      // The Scale value, shorter than a float, is read on into the
+      // Material's frame: the edit would change it, which the proof finds.
+      {Database({Prototype({Name("a"), PlaceCount(0), Record(3, ""), Material("xyzw")})}),
+       header + "a\t\t\t" + RenderFloat32(0x79780805, '.') + "\tqqzw\r\n",
+       "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: the rebuilt database would "
+       "show \"1.19352931816534E30\" here, not \"8.04907672708924E34\"; nothing was written\n"},
       {plain.substr(0, 20), header,
        "ldbtool: levers.ldb: offset 15 (0xF): error: kovrant cannot convert this database (Read "
        "beyond end of file in the record here; 'ldbtool check' names the cause)\n"},
