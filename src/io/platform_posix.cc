@@ -183,10 +183,19 @@ class PosixPlatform final : public Platform {
 
   int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
                             const std::string& backup_path) override {
-    if (::rename(path.c_str(), backup_path.c_str()) != 0) return LastIoCode();
+    // The backup is a second link to the old file while `path` still names
+    // it, so that `path` never goes missing; a file system without links
+    // gets the old file moved instead.
+    if (::unlink(backup_path.c_str()) != 0 && errno != ENOENT) return LastIoCode();
+    const bool linked = ::link(path.c_str(), backup_path.c_str()) == 0;
+    if (!linked && ::rename(path.c_str(), backup_path.c_str()) != 0) return LastIoCode();
     if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
       const int code = LastIoCode();
-      ::rename(backup_path.c_str(), path.c_str());
+      if (linked) {
+        ::unlink(backup_path.c_str());
+      } else {
+        ::rename(backup_path.c_str(), path.c_str());
+      }
       return code;
     }
     SyncDirectoryOf(path);
