@@ -60,6 +60,7 @@ TEST(PackTest, PackedTableConvertsBackExactly) {
 TEST(PackTest, PrototypeHasTheFieldsOfItsCellsInOrder) {
   using namespace ldb;
   FakePlatform platform;
+  platform.files["out.ldb"].data = "earlier";
   const Result result =
       RunPack(platform, kHeader + "Oak\t1.5,2.0\t\t1\t2.0\tiron\ts.wav\tA lever\n");
   ASSERT_EQ(result.code, 0) << result.err;
@@ -71,7 +72,8 @@ TEST(PackTest, PrototypeHasTheFieldsOfItsCellsInOrder) {
            SwitchSound(std::string("s.wav\0", 6)), Description(std::string("A lever\0", 8))})}));
   EXPECT_EQ(result.out,
             "row 1, Scale: 1 stored as 1.0, which reads as an empty cell\n"
-            "packed 1 prototype into out.ldb\n");
+            "packed 1 prototype into out.ldb; the file it replaced is kept as out.ldb.bak\n");
+  EXPECT_EQ(platform.files.at("out.ldb.bak").data, "earlier");
 }
 
 TEST(PackTest, RowsThatCannotBePackedAreRefusedWithTheirNumber) {
