@@ -44,6 +44,20 @@ class Platform {
   virtual int Close(FileHandle file) = 0;
   // Puts the finished temporary file in the place of `path`, atomically.
   virtual int MoveOver(const std::string& temporary_path, const std::string& path) = 0;
+  // Makes the bytes written to `file` durable before it is renamed into
+  // place (fsync on POSIX, FlushFileBuffers on Windows), so that a crash
+  // right after the rename cannot leave an empty or partial file under the
+  // user's name.
+  virtual int FlushToDisk(FileHandle file) = 0;
+  // MoveOver that keeps the file at `path` as `backup_path` first (replacing
+  // an earlier backup). If the second move fails, the file is put back at
+  // `path`, so `path` names either the old or the new file, never nothing
+  // for long.
+  virtual int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
+                                    const std::string& backup_path) = 0;
+  // Whether both paths name one existing file, however they are spelled
+  // (relative or absolute, through links).
+  virtual bool SameFile(const std::string& a, const std::string& b) = 0;
   // Best effort: used to clean up after a failure.
   virtual void RemoveFile(const std::string& path) = 0;
 

@@ -60,6 +60,17 @@ int WriteAll(int fd, const void* data, std::size_t size) {
   return 0;
 }
 
+// Best effort: makes the renames in the directory of `path` durable too.
+void SyncDirectoryOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string directory =
+      slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+  const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
 class PosixPlatform final : public Platform {
  public:
   int OpenInput(const std::string& path, FileHandle* file) override {
@@ -161,6 +172,41 @@ class PosixPlatform final : public Platform {
   int MoveOver(const std::string& temporary_path, const std::string& path) override {
     if (::rename(temporary_path.c_str(), path.c_str()) != 0) return LastIoCode();
     return 0;
+  }
+
+  int FlushToDisk(FileHandle file) override {
+    while (::fsync(Descriptor(file)) != 0) {
+      if (errno != EINTR) return LastIoCode();
+    }
+    return 0;
+  }
+
+  int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
+                            const std::string& backup_path) override {
+    // The backup is a second link to the old file while `path` still names
+    // it, so that `path` never goes missing; a file system without links
+    // gets the old file moved instead.
+    if (::unlink(backup_path.c_str()) != 0 && errno != ENOENT) return LastIoCode();
+    const bool linked = ::link(path.c_str(), backup_path.c_str()) == 0;
+    if (!linked && ::rename(path.c_str(), backup_path.c_str()) != 0) return LastIoCode();
+    if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
+      const int code = LastIoCode();
+      if (linked) {
+        ::unlink(backup_path.c_str());
+      } else {
+        ::rename(backup_path.c_str(), path.c_str());
+      }
+      return code;
+    }
+    SyncDirectoryOf(path);
+    return 0;
+  }
+
+  bool SameFile(const std::string& a, const std::string& b) override {
+    struct stat first;
+    struct stat second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
   }
 
   void RemoveFile(const std::string& path) override { ::unlink(path.c_str()); }

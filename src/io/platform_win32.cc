@@ -55,6 +55,17 @@ std::size_t DirectoryLength(const std::string& path) {
   return separator == std::string::npos ? 0 : separator + 1;
 }
 
+// The volume and file index that identify an existing file.
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* information) {
+  HANDLE handle =
+      ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return false;
+  const bool known = ::GetFileInformationByHandle(handle, information) != 0;
+  ::CloseHandle(handle);
+  return known;
+}
+
 class Win32Platform final : public Platform {
  public:
   int OpenInput(const std::string& path, FileHandle* file) override {
@@ -169,6 +180,35 @@ class Win32Platform final : public Platform {
       return LastIoCode();
     }
     return 0;
+  }
+
+  int FlushToDisk(FileHandle file) override {
+    if (!::FlushFileBuffers(Native(file))) return LastIoCode();
+    return 0;
+  }
+
+  int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
+                            const std::string& backup_path) override {
+    if (!::MoveFileExA(path.c_str(), backup_path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return LastIoCode();
+    }
+    if (!::MoveFileExA(temporary_path.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const int code = LastIoCode();
+      ::MoveFileExA(backup_path.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+      return code;
+    }
+    return 0;
+  }
+
+  bool SameFile(const std::string& a, const std::string& b) override {
+    BY_HANDLE_FILE_INFORMATION first;
+    BY_HANDLE_FILE_INFORMATION second;
+    return FileIdentity(a, &first) && FileIdentity(b, &second) &&
+           first.dwVolumeSerialNumber == second.dwVolumeSerialNumber &&
+           first.nFileIndexHigh == second.nFileIndexHigh &&
+           first.nFileIndexLow == second.nFileIndexLow;
   }
 
   void RemoveFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }

@@ -74,6 +74,14 @@ class FaultyPlatform final : public Platform {
     if (int code = Fault(Op::kMove)) return code;
     return real_.MoveOver(temporary_path, path);
   }
+  int FlushToDisk(FileHandle file) override { return real_.FlushToDisk(file); }
+  int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
+                            const std::string& backup_path) override {
+    return real_.MoveOverKeepingBackup(temporary_path, path, backup_path);
+  }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return real_.SameFile(a, b);
+  }
   void RemoveFile(const std::string& path) override { real_.RemoveFile(path); }
   bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
   bool MakeDirectory(const std::string& path) override { return real_.MakeDirectory(path); }

@@ -59,6 +59,11 @@ class CountingPlatform final : public Platform {
   }
   int Close(FileHandle) override { return 0; }
   int MoveOver(const std::string&, const std::string&) override { return 0; }
+  int FlushToDisk(FileHandle) override { return 0; }
+  int MoveOverKeepingBackup(const std::string&, const std::string&, const std::string&) override {
+    return 0;
+  }
+  bool SameFile(const std::string&, const std::string&) override { return false; }
   void RemoveFile(const std::string&) override {}
   bool IsDirectory(const std::string&) override { return true; }
   bool MakeDirectory(const std::string&) override { return true; }

@@ -1,30 +1,20 @@
-// An in-memory platform for tests: files, directories and standard output
-// live in maps, and any single operation can be made to fail.
+// An in-memory platform for tests: the files, directories and standard output
+// of MemoryPlatform, with any single operation made to fail and the traffic
+// counted.
 #pragma once
 
 #include <cstdint>
 #include <map>
-#include <set>
 #include <string>
 
-#include "io/platform.h"
+#include "io/memory_platform.h"
 
 namespace kovrant::test {
 
-enum class Op { kOpen, kRead, kSeek, kSize, kCreate, kWrite, kClose, kMove, kStdout };
+enum class Op { kOpen, kRead, kSeek, kSize, kCreate, kWrite, kClose, kMove, kStdout, kFlush };
 
-class FakePlatform : public Platform {
+class FakePlatform : public MemoryPlatform {
  public:
-  struct File {
-    std::string data;
-    bool read_only = false;
-  };
-
-  // Files and directories by path ("/"-separated).
-  std::map<std::string, File> files;
-  std::set<std::string> directories;
-  std::string standard_output;
-
   // Makes the `nth` call (counting from 1) of `op` fail with `code`.
   void FailOn(Op op, int nth, int code) {
     fail_op_ = op;
@@ -32,7 +22,6 @@ class FakePlatform : public Platform {
     fail_code_ = code;
   }
   int calls(Op op) const { return counts_.count(op) ? counts_.at(op) : 0; }
-  int open_handles() const { return static_cast<int>(handles_.size()); }
 
   // Traffic through Read and Write, for checking how much work a conversion
   // does: bytes delivered and written, and the largest single request.
@@ -52,25 +41,16 @@ class FakePlatform : public Platform {
                       FileHandle* file) override;
   int Write(FileHandle file, const void* data, std::size_t size) override;
   int Close(FileHandle file) override;
+  int FlushToDisk(FileHandle file) override;
   int MoveOver(const std::string& temporary_path, const std::string& path) override;
-  void RemoveFile(const std::string& path) override { files.erase(path); }
-  bool IsDirectory(const std::string& path) override;
-  bool MakeDirectory(const std::string& path) override;
-  char PathSeparator() const override { return '/'; }
+  int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
+                            const std::string& backup_path) override;
   int WriteStandardOutput(const void* data, std::size_t size) override;
 
  private:
-  struct Handle {
-    std::string path;
-    std::int64_t position = 0;
-  };
   // Counts the call and returns the injected failure, if this is the one.
   int Fault(Op op);
-  static std::string Parent(const std::string& path);
 
-  std::map<FileHandle, Handle> handles_;
-  FileHandle next_handle_ = 3;
-  int temporary_counter_ = 0;
   std::map<Op, int> counts_;
   Op fail_op_ = Op::kOpen;
   int fail_nth_ = 0;

@@ -1,0 +1,59 @@
+// ldbtool apply in memory: the database traced, a table with one Switch Time
+// changed in every hundredth row read back, the database rebuilt and proven
+// by a second conversion. Figures per database size (prototypes), bytes of
+// the database per second.
+#include <benchmark/benchmark.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "io/memory_platform.h"
+#include "ldb_builder.h"
+#include "tool/cell_trace.h"
+#include "tool/commands.h"
+
+namespace kovrant::tool {
+namespace {
+
+std::string MakeDatabase(int prototypes) {
+  std::vector<std::string> all;
+  for (int i = 0; i < prototypes; ++i) {
+    const float x = static_cast<float>(i % 1000) / 4.0f;
+    all.push_back(ldb::Prototype(
+        {ldb::Name("Lever number " + std::to_string(i) + '\0'), ldb::PlaceBlock(x, -x, x, 2 * x),
+         ldb::PlaceCount(i % 3), ldb::Scale(i % 4 ? 1.0f : 1.5f), ldb::SwitchTime(i % 600),
+         ldb::Material(std::string("oak_iron_banded") + '\0'),
+         ldb::SwitchSound("sfx/lever/winch_heavy.wav"),
+         ldb::Description("Lowers the drawbridge over the moat; two guards must pull it.")}));
+  }
+  return ldb::Database(all);
+}
+
+void BM_Apply(benchmark::State& state) {
+  const std::string database = MakeDatabase(static_cast<int>(state.range(0)));
+  std::string table = ConvertDatabase(database, '.', "db");
+  // Every hundredth row's Switch Time becomes 99.9 s.
+  std::size_t line = 0;
+  for (std::size_t at = table.find("\r\n"); at != std::string::npos; at = table.find("\r\n", at)) {
+    at += 2;
+    if (at >= table.size() || ++line % 100 != 0) continue;
+    std::size_t cell = at;
+    for (int tab = 0; tab < 4; ++tab) cell = table.find('\t', cell) + 1;
+    table.replace(cell, table.find('\t', cell) - cell, "99.9");
+  }
+  for (auto _ : state) {
+    MemoryPlatform platform;
+    platform.files["levers.ldb"].data = database;
+    platform.files["table.txt"].data = table;
+    std::ostringstream out, err;
+    const int code = Apply(platform, {"levers.ldb", "table.txt", "out.ldb", false, '.'}, out, err);
+    if (code != 0) state.SkipWithError(err.str().c_str());
+    benchmark::DoNotOptimize(platform.files["out.ldb"].data.data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(database.size()));
+}
+BENCHMARK(BM_Apply)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kovrant::tool

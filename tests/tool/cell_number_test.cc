@@ -1,0 +1,73 @@
+#include "tool/cell_number.h"
+
+#include <gtest/gtest.h>
+
+#include "tool_support.h"
+
+namespace kovrant::tool {
+namespace {
+
+// What kovrant shows reads back as the value it showed: every float and
+// tick count, rendered, parsed and stored again, renders the same.
+TEST(CellNumberTest, RenderedNumbersStoreBackToTheSameText) {
+  std::mt19937 rng(3);
+  for (int i = 0; i < 200000; ++i) {
+    const std::uint32_t bits = test::RandomFloatBits(rng);
+    const std::string shown = RenderFloat32(bits, '.');
+    const auto number = ParseCellNumber(shown, '.');
+    ASSERT_TRUE(number) << shown;
+    const auto stored = NearestFloat32(*number);
+    ASSERT_TRUE(stored) << shown;
+    ASSERT_EQ(RenderFloat32(*stored, '.'), shown) << bits;
+
+    const auto ticks = static_cast<std::int32_t>(rng());
+    const std::string seconds = RenderSwitchTime(ticks, ';');
+    const auto back = SecondsToTicks(*ParseCellNumber(seconds, ';'));
+    ASSERT_TRUE(back) << seconds;
+    ASSERT_EQ(RenderSwitchTime(*back, ';'), seconds) << ticks;
+  }
+}
+
+// The forms a spreadsheet saves read as the same number as kovrant's text.
+TEST(CellNumberTest, SpreadsheetFormsReadTheSame) {
+  const struct {
+    const char* kovrant;
+    const char* saved;
+    char separator;
+  } same[] = {{"3.0", "3", '.'},
+              {"3.0", "3.00", '.'},
+              {"-0.5", "-.5", '.'},
+              {"0.0", "-0", '.'},
+              {"1;5", "1.50", ';'},
+              {"1;5", "15E-1", ';'},
+              {"1.00000002004088E20", "1.00000002004088E+020", '.'},
+              {"INF", "inf", '.'},
+              {"-INF", "-Inf", '.'}};
+  for (const auto& c : same) {
+    EXPECT_EQ(ParseCellNumber(c.kovrant, c.separator), ParseCellNumber(c.saved, c.separator))
+        << c.saved;
+  }
+  for (const char* text : {"", "-", ".", "1.2.3", "1E", "1 000", "0x10", "1e999999", "1,5"}) {
+    EXPECT_FALSE(ParseCellNumber(text, '.')) << text;
+  }
+}
+
+TEST(CellNumberTest, TicksRoundHalvesAwayFromZeroWithinTheRange) {
+  const struct {
+    const char* seconds;
+    std::optional<std::int32_t> ticks;
+  } cases[] = {{"2.37", 36},
+               {"0.1", 2},
+               {"-0.1", -2},
+               {"143165576.5", 2147483647},
+               {"143165576.6", std::nullopt},
+               {"-143165576.53333", -2147483648LL},
+               {"1e-30", 0},
+               {"NAN", std::nullopt}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(SecondsToTicks(*ParseCellNumber(c.seconds, '.')), c.ticks) << c.seconds;
+  }
+}
+
+}  // namespace
+}  // namespace kovrant::tool

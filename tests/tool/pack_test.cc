@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/fake_platform.h"
+#include "tool/commands.h"
+#include "tool_support.h"
+
+namespace kovrant::tool {
+namespace {
+
+using test::FakePlatform;
+
+struct Result {
+  int code;
+  std::string out, err;
+};
+
+Result RunPack(FakePlatform& platform, const std::string& table) {
+  platform.files["table.txt"].data = table;
+  std::ostringstream out, err;
+  const int code = Pack(platform, PackOptions{"table.txt", "out.ldb", '.'}, out, err);
+  return {code, out.str(), err.str()};
+}
+
+const std::string kHeader = std::string(kovrant::kHeaderRow) + "\r\n";
+
+// kovrant(pack(T)) == T for tables whose numbers are written as kovrant
+// writes them.
+TEST(PackTest, PackedTableConvertsBackExactly) {
+  std::mt19937 rng(7);
+  for (int round = 0; round < 300; ++round) {
+    std::string table = kHeader;
+    for (int r = 0, rows = static_cast<int>(rng() % 6); r < rows; ++r) {
+      const int places = static_cast<int>(rng() % 3);
+      std::string cells = test::RandomWord(rng);
+      for (int k = 0; k < 2; ++k) {
+        cells.append(1, '\t');
+        if (k < places) {
+          cells += RenderFloat32(test::RandomFloatBits(rng), '.') + "," +
+                   RenderFloat32(test::RandomFloatBits(rng), '.');
+        }
+      }
+      std::string scale = RenderFloat32(test::RandomFloatBits(rng), '.');
+      if (scale == "1.0" || scale == "NAN" || rng() % 3 == 0) scale = "";
+      for (const std::string& cell :
+           {scale, RenderSwitchTime(test::RandomTicks(rng), '.'), test::RandomWord(rng),
+            test::RandomWord(rng), test::RandomWord(rng)}) {
+        cells.append(1, '\t').append(cell);
+      }
+      table += cells + "\r\n";
+    }
+    FakePlatform platform;
+    const Result result = RunPack(platform, table);
+    ASSERT_EQ(result.code, 0) << result.err;
+    EXPECT_EQ(test::KovrantTable(platform.files.at("out.ldb").data), table);
+  }
+}
+
+TEST(PackTest, PrototypeHasTheFieldsOfItsCellsInOrder) {
+  using namespace ldb;
+  FakePlatform platform;
+  platform.files["out.ldb"].data = "earlier";
+  const Result result =
+      RunPack(platform, kHeader + "Oak\t1.5,2.0\t\t1\t2.0\tiron\ts.wav\tA lever\n");
+  ASSERT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(
+      platform.files.at("out.ldb").data,
+      Database({Prototype(
+          {Name(std::string("Oak\0", 4)), PlaceBlock(1.5f, 2.0f, 0, 0), PlaceCount(1), Scale(1.0f),
+           SwitchTime(30), Material(std::string("iron\0", 5)),
+           SwitchSound(std::string("s.wav\0", 6)), Description(std::string("A lever\0", 8))})}));
+  EXPECT_EQ(result.out,
+            "row 1, Scale: 1 stored as 1.0, which reads as an empty cell\n"
+            "packed 1 prototype into out.ldb; the file it replaced is kept as out.ldb.bak\n");
+  EXPECT_EQ(platform.files.at("out.ldb.bak").data, "earlier");
+}
+
+TEST(PackTest, RowsThatCannotBePackedAreRefusedWithTheirNumber) {
+  const struct {
+    std::string row, err;
+  } cases[] = {
+      {"a\t\t\t\t1.0\n",
+       "ldbtool: table.txt: offset 78 (0x4E): error: row 1 has 5 cells; a packed prototype "
+       "makes eight\n"},
+      {"a\t\t1,2\t\t1.0\tm\ts\td\n",
+       "ldbtool: table.txt: offset 81 (0x51): error: row 1, Place2: a second place needs a first "
+       "one (Place1 is empty)\n"},
+      {"a\t1,x\t\t\t1.0\tm\ts\td\n",
+       "ldbtool: table.txt: offset 80 (0x50): error: row 1, Place1: \"x\" is not a number\n"},
+  };
+  for (const auto& c : cases) {
+    FakePlatform platform;
+    const Result result = RunPack(platform, kHeader + c.row);
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, c.err);
+    EXPECT_EQ(platform.files.count("out.ldb"), 0u);
+    EXPECT_EQ(platform.files.size(), 1u);
+  }
+}
+
+}  // namespace
+}  // namespace kovrant::tool
