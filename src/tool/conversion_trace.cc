@@ -30,7 +30,14 @@ class DiscardingPlatform final : public Platform {
   }
   int Write(FileHandle, const void*, std::size_t) override { return 0; }
   int Close(FileHandle file) override { return file == Sink() ? 0 : base_.Close(file); }
+  int FlushToDisk(FileHandle) override { return 0; }
   int MoveOver(const std::string&, const std::string&) override { return 0; }
+  int MoveOverKeepingBackup(const std::string&, const std::string&, const std::string&) override {
+    return 0;
+  }
+  bool SameFile(const std::string& a, const std::string& b) override {
+    return base_.SameFile(a, b);
+  }
   void RemoveFile(const std::string&) override {}
   bool IsDirectory(const std::string&) override { return false; }
   bool MakeDirectory(const std::string&) override { return false; }
