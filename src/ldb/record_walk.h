@@ -150,7 +150,10 @@ void Walk(InputFile& input, Handler& handler, Memory* memory) {
   constexpr std::int64_t kNoEnd = std::numeric_limits<std::int64_t>::max();
   handler.TableStart();
   while (!input.AtEnd(CheckSite::kEndOfFile)) {
-    if constexpr (kRemembers) memory->SectionStart(input.Position());
+    if constexpr (kRemembers) {
+      memory->SectionStart(input.Position());
+      handler.ForgetBefore(input.Position());
+    }
     const RecordFrame level1 = Open<1>(handler, input, kNoEnd, kNoEnd);
     const std::uint8_t first_level_tag = level1.tag;
     const std::int64_t level1_end = level1.end();
@@ -169,7 +172,8 @@ void Walk(InputFile& input, Handler& handler, Memory* memory) {
         const std::int64_t prototype_end = prototype.end();
         // The nearest end of the prototype and its ancestors.
         const std::int64_t within = std::min(ancestors_end, prototype_end);
-        if constexpr (kRemembers) memory->PrototypeStart(within);
+        // Its fields read no byte before `within` again.
+        if constexpr (kRemembers) handler.MayReadAgainFrom(within);
         while (input.Position() < prototype_end) {
           if constexpr (kRemembers) {
             if (input.Position() >= ancestors_end) [[unlikely]] {

@@ -33,6 +33,7 @@
 #include <bit>
 #include <concepts>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "ldb/record_walk.h"
@@ -103,19 +104,15 @@ class RecordMemory {
   // Called by the loops before every first-level record: no later record
   // lies before `position`, so what was remembered there can go.
   void SectionStart(std::int64_t position) {
-    if (!nodes_.empty() && position > highest_position_) {
+    if (position > remembered_up_to_) [[unlikely]] {
       // Give the memory back: the next overlap may be far smaller.
       nodes_ = {};
       spans_ = {};
       slots_ = {};
-      highest_position_ = -1;
+      remembered_up_to_ = kNothingRemembered;
       handler_.ForgetEffects();
     }
-    handler_.ForgetBefore(position);
   }
-  // Before the fields of a prototype the loops walk: the bytes before
-  // `within` are never read again once its fields are read.
-  void PrototypeStart(std::int64_t within) { handler_.MayReadAgainFrom(within); }
   // Walks the records of `level` (3: prototypes, or 4: fields) from
   // `position` while the position is before `end`, as the loops would.
   void WalkBeyond(int level, std::int64_t position, std::int64_t end,
@@ -209,7 +206,8 @@ class RecordMemory {
     nodes_.push_back(node);
     spans_.resize(spans_.size() + node.height);
     Place(id);
-    highest_position_ = std::max(highest_position_, PositionOf(key));
+    remembered_up_to_ =
+        nodes_.size() == 1 ? PositionOf(key) : std::max(remembered_up_to_, PositionOf(key));
     return id;
   }
   Span& SpanAt(const Node& node, int height) { return spans_[node.first_span + height - 1]; }
@@ -340,7 +338,10 @@ class RecordMemory {
   std::vector<Node> nodes_;
   std::vector<Span> spans_;
   std::vector<std::uint32_t> slots_;  // node indices, kNoNode where free
-  std::int64_t highest_position_ = -1;
+  // No remembered record lies beyond here; with nothing remembered, no
+  // position is beyond it, so that each section costs one comparison.
+  static constexpr std::int64_t kNothingRemembered = std::numeric_limits<std::int64_t>::max();
+  std::int64_t remembered_up_to_ = kNothingRemembered;
   std::uint64_t random_;
   std::uint64_t salt_;
   RememberingWalkStats stats_;
