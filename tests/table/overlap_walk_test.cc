@@ -1,4 +1,4 @@
-// Overlapping records: the table writer's walk must write exactly what the
+// Overlapping records: the remembering walk must write exactly what the
 // plain walk writes, and fail exactly where it fails, while visiting each
 // record a bounded number of times.
 #include <gtest/gtest.h>
@@ -122,7 +122,7 @@ TEST(OverlapWalkTest, WritesAndFailsExactlyAsThePlainWalk) {
 }
 
 // Crafted overlaps that make the plain walk quadratic: the steps of the
-// writer's walk grow as count * log(count), the records it remembers as count.
+// remembering walk grow as count * log(count), the records it remembers as count.
 TEST(OverlapWalkTest, StepsGrowAsTheFileNotAsItsSquare) {
   struct Case {
     std::uint8_t tag;
