@@ -69,7 +69,7 @@ struct RecordFrame {
 //   RecordOpened(frame)      once its tag and length are read, before its
 //                            body is walked (for a field: before Field);
 //   RecordClosed(frame)      once the walk has moved to its declared end.
-// The walk compiled for a handler without them is the same as before.
+// For a handler without them the hooks compile to nothing.
 template <typename Handler>
 concept SeesRecordFrames = requires(Handler& handler, const RecordFrame& frame) {
   handler.RecordAt(1, std::int64_t{0});

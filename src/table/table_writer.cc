@@ -32,20 +32,6 @@ bool TableWriter::RendersSignallingNaN(const std::uint32_t place[4], int count) 
   return false;
 }
 
-TableWriter::PlaceEffect TableWriter::Then(const PlaceEffect& first, const PlaceEffect& second,
-                                           const std::vector<PlaceBlock>& blocks) {
-  PlaceEffect result = first;
-  if (first.fails) return result;
-  if (first.stores == kNoBlock) {
-    result.checks = std::max(first.checks, second.checks);
-  } else if (RendersSignallingNaN(blocks[first.stores].value, second.checks)) {
-    result.fails = true;
-  }
-  result.fails = result.fails || second.fails;
-  if (second.stores != kNoBlock) result.stores = second.stores;
-  return result;
-}
-
 void TableWriter::TableStart() { table_.WriteLine(kHeaderRow, CheckSite::kWriteHeader); }
 
 void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,

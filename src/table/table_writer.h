@@ -24,6 +24,7 @@
 // whose row is not written.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -106,5 +107,21 @@ class TableWriter final : public RecordHandler {
   std::int64_t read_again_from_ = INT64_MAX;
   NulRuns nul_runs_;
 };
+
+// Inline: the remembering walk composes effects at every step.
+inline TableWriter::PlaceEffect TableWriter::Then(const PlaceEffect& first,
+                                                  const PlaceEffect& second,
+                                                  const std::vector<PlaceBlock>& blocks) {
+  PlaceEffect result = first;
+  if (first.fails) return result;
+  if (first.stores == kNoBlock) {
+    result.checks = std::max(first.checks, second.checks);
+  } else if (RendersSignallingNaN(blocks[first.stores].value, second.checks)) {
+    result.fails = true;
+  }
+  result.fails = result.fails || second.fails;
+  if (second.stores != kNoBlock) result.stores = second.stores;
+  return result;
+}
 
 }  // namespace kovrant
