@@ -8,23 +8,18 @@
 namespace kovrant {
 namespace {
 
-// A model over a few hundred positions: the runs kept are the maximal
+// The model over a few hundred positions: the runs kept are the maximal
 // stretches of positions covered by runs of kShortest bytes or more, and
 // forgetting drops whole runs that start before the position.
-struct Model {
-  std::vector<bool> covered;
-
-  std::vector<std::pair<std::int64_t, std::int64_t>> Runs() const {
-    std::vector<std::pair<std::int64_t, std::int64_t>> runs;
-    for (std::size_t at = 0; at < covered.size(); ++at) {
-      if (!covered[at]) continue;
-      const std::size_t start = at;
-      while (at < covered.size() && covered[at]) ++at;
-      runs.emplace_back(start, at);
-    }
-    return runs;
+std::vector<std::pair<std::int64_t, std::int64_t>> Runs(const std::vector<bool>& covered) {
+  std::vector<std::pair<std::int64_t, std::int64_t>> runs;
+  for (std::size_t at = 0; at < covered.size(); ++at) {
+    const std::size_t start = at;
+    while (at < covered.size() && covered[at]) ++at;
+    if (at > start) runs.emplace_back(start, at);
   }
-};
+  return runs;
+}
 
 TEST(NulRunsTest, AnswersAsTheMergedRunsOfAtLeastTheShortestLength) {
   constexpr int kSize = 600;
@@ -32,24 +27,23 @@ TEST(NulRunsTest, AnswersAsTheMergedRunsOfAtLeastTheShortestLength) {
     std::mt19937 random(seed);
     auto below = [&](int n) { return static_cast<std::int64_t>(random() % n); };
     NulRuns runs;
-    Model model{std::vector<bool>(kSize, false)};
+    std::vector<bool> covered(kSize, false);
     for (int op = 0; op < 12; ++op) {
       if (below(5) == 0) {
         const std::int64_t position = below(kSize);
         runs.Forget(position);
-        for (const auto& [start, end] : model.Runs()) {
-          if (start < position)
-            std::fill(model.covered.begin() + start, model.covered.begin() + end, false);
+        for (const auto& [start, end] : Runs(covered)) {
+          if (start < position) std::fill(covered.begin() + start, covered.begin() + end, false);
         }
       } else {
         const std::int64_t start = below(kSize - 200);
         const std::int64_t end = start + NulRuns::kShortest - 8 + below(100);
         runs.Add(start, end);
         if (end - start >= NulRuns::kShortest) {
-          std::fill(model.covered.begin() + start, model.covered.begin() + end, true);
+          std::fill(covered.begin() + start, covered.begin() + end, true);
         }
       }
-      const auto expected = model.Runs();
+      const auto expected = Runs(covered);
       for (std::int64_t p = 0; p < kSize; ++p) {
         std::int64_t end_of_run = p;
         std::int64_t next_start = kSize;
