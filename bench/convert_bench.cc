@@ -83,7 +83,7 @@ void ConvertOnce(test::CountingPlatform& platform) {
   InputFile::Open(platform, "levers.ldb", &input);
   TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
   TableWriter writer(table, '.');
-  WalkRecords(*input, writer);
+  writer.WalkRemembering(*input, /*seed=*/1);
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);
 }
@@ -113,7 +113,7 @@ void BM_WalkOnly(benchmark::State& state) {
     std::unique_ptr<InputFile> input;
     InputFile::Open(platform, "levers.ldb", &input);
     SkippingHandler handler;
-    WalkRecords(*input, static_cast<RecordHandler&>(handler));
+    WalkRecordsPlain(*input, static_cast<RecordHandler&>(handler));
     input->Close(CheckSite::kCloseInput);
   }
   Report(state, database.size(), 20000);

@@ -6,7 +6,7 @@
 #include "io/console.h"
 #include "io/input_file.h"
 #include "io/table_file.h"
-#include "ldb/record_walk.h"
+#include "ldb/remembering_walk.h"
 #include "table/table_writer.h"
 
 namespace kovrant {
@@ -38,7 +38,7 @@ int Run(const std::vector<std::string>& arguments, Platform& platform, char deci
 
   TableFile table(platform, prefix + kTableFileName, CheckSite::kCreateTable);
   TableWriter writer(table, decimal_separator);
-  WalkRecords(*input, writer);
+  writer.WalkRemembering(*input, RunSeed());
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);
   return 0;

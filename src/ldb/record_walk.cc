@@ -2,6 +2,6 @@
 
 namespace kovrant {
 
-void WalkRecords(InputFile& input, RecordHandler& handler) { WalkRecordsWith(input, handler); }
+template void WalkRecordsPlain<RecordHandler>(InputFile& input, RecordHandler& handler);
 
 }  // namespace kovrant

@@ -18,8 +18,10 @@
 // simply ends the walk.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
 
 #include "io/input_file.h"
 #include "ldb/packed_length.h"
@@ -45,34 +47,6 @@ class RecordHandler {
   virtual void PrototypeEnd(std::uint8_t first_level_tag) = 0;
 };
 
-// Walks the whole input from its current position (the start of the file)
-// to its end.
-void WalkRecords(InputFile& input, RecordHandler& handler);
-
-// A handler may also take over the records that lie beyond the end of an
-// enclosing record other than their parent. Such records exist only when a
-// child overruns its parent: the walk later moves back to the parent's end
-// and may walk the same bytes again, as often as records overlap, so a
-// crafted file could make the plain walk take time quadratic in its size.
-// Records that lie inside all their ancestors are never walked twice (every
-// later move goes to one of their ancestors' ends or beyond), so the plain
-// loops keep them; from the first record of a chain beyond an ancestor's end
-// on, the handler walks the rest of that chain itself:
-//   WalkBeyond(level, position, end, first_level_tag, input)
-// walks the records of `level` (3 or 4) from `position` while the position
-// is before `end`, exactly as the loops below would. SectionStart(position)
-// is called before every first-level record; no later record lies before
-// it. PrototypeStart(within) is called before the fields of a prototype the
-// loops walk: the bytes before `within` (the nearest end of the prototype
-// and its ancestors) are never read again once its fields are read.
-template <typename Handler>
-concept TakesRecordsBeyond = requires(Handler& handler, InputFile& input, std::int64_t position,
-                                      std::uint8_t tag) {
-  handler.WalkBeyond(3, position, position, tag, input);
-  handler.SectionStart(position);
-  handler.PrototypeStart(position);
-};
-
 // Where a record lies, as the walk reads its tag and packed length: for
 // handlers that show or check the structure itself.
 struct RecordFrame {
@@ -95,7 +69,7 @@ struct RecordFrame {
 //   RecordOpened(frame)      once its tag and length are read, before its
 //                            body is walked (for a field: before Field);
 //   RecordClosed(frame)      once the walk has moved to its declared end.
-// The walk compiled for a handler without them is the same as before.
+// For a handler without them the hooks compile to nothing.
 template <typename Handler>
 concept SeesRecordFrames = requires(Handler& handler, const RecordFrame& frame) {
   handler.RecordAt(1, std::int64_t{0});
@@ -104,117 +78,135 @@ concept SeesRecordFrames = requires(Handler& handler, const RecordFrame& frame) 
 };
 
 namespace walk_detail {
-template <typename Handler>
-inline void At(Handler& handler, int level, std::int64_t offset) {
-  if constexpr (SeesRecordFrames<Handler>) handler.RecordAt(level, offset);
+
+// The check sites of reading a record's tag and of moving to its end, by
+// level.
+constexpr CheckSite TagSite(int level) {
+  constexpr CheckSite kSites[] = {CheckSite::kReadLevel1Tag, CheckSite::kReadLevel2Tag,
+                                  CheckSite::kReadLevel3Tag, CheckSite::kReadFieldType};
+  return kSites[level - 1];
 }
-// The frame of the record whose tag was read at `offset` and whose length
-// has just been read.
-inline RecordFrame Frame(int level, std::int64_t offset, std::uint8_t tag, std::int64_t length,
-                         const InputFile& input, std::int64_t parent_end,
-                         std::int64_t ancestors_end) {
+constexpr CheckSite EndSite(int level) {
+  constexpr CheckSite kSites[] = {CheckSite::kSeekLevel1End, CheckSite::kSeekLevel2End,
+                                  CheckSite::kSeekPrototypeEnd, CheckSite::kSeekFieldEnd};
+  return kSites[level - 1];
+}
+
+// Reads the tag and packed length of the record of `level` at the input's
+// position; the input is left at the body's first byte.
+template <int kLevel, typename Handler>
+[[gnu::always_inline]] inline RecordFrame Open(Handler& handler, InputFile& input,
+                                               std::int64_t parent_end,
+                                               std::int64_t ancestors_end) {
   RecordFrame frame;
-  frame.offset = offset;
+  frame.offset = input.Position();
+  if constexpr (SeesRecordFrames<Handler>) handler.RecordAt(kLevel, frame.offset);
+  frame.tag = input.ReadByte(TagSite(kLevel));
+  frame.length = ReadPackedLength(input);
   frame.body = input.Position();
-  frame.length = length;
   frame.parent_end = parent_end;
   frame.ancestors_end = ancestors_end;
-  frame.level = level;
-  frame.tag = tag;
-  frame.length_bytes = static_cast<std::uint8_t>(frame.body - offset - 1);
+  frame.level = kLevel;
+  frame.length_bytes = static_cast<std::uint8_t>(frame.body - frame.offset - 1);
+  if constexpr (SeesRecordFrames<Handler>) handler.RecordOpened(frame);
   return frame;
 }
-}  // namespace walk_detail
 
-// The same walk for a handler whose class is known where the walk is
-// compiled: its calls are direct and can be inlined into the loops. A
-// handler module instantiates it beside its own definitions (see
-// table_writer.h).
+// Moves to the record's declared end, whatever its body's reads left; a
+// prototype's end is told to the handler there.
+template <int kLevel, typename Handler>
+[[gnu::always_inline]] inline void Close(Handler& handler, InputFile& input,
+                                         const RecordFrame& frame, std::uint8_t first_level_tag) {
+  input.Seek(frame.end(), EndSite(kLevel));
+  if constexpr (kLevel == 3) handler.PrototypeEnd(first_level_tag);
+  if constexpr (SeesRecordFrames<Handler>) handler.RecordClosed(frame);
+}
+
+// A field: its frame, the handler's reading of its value, the move to its
+// end.
 template <typename Handler>
-void WalkRecordsWith(InputFile& input, Handler& handler) {
-  constexpr bool kTakesRecordsBeyond = TakesRecordsBeyond<Handler>;
-  constexpr bool kSeesFrames = SeesRecordFrames<Handler>;
-  using walk_detail::At;
-  using walk_detail::Frame;
+[[gnu::always_inline]] inline void VisitField(Handler& handler, InputFile& input,
+                                              std::int64_t parent_end, std::int64_t ancestors_end,
+                                              std::uint8_t first_level_tag) {
+  const RecordFrame field = Open<4>(handler, input, parent_end, ancestors_end);
+  handler.Field(field.tag, field.length, first_level_tag, input);
+  Close<4>(handler, input, field, first_level_tag);
+}
+
+// Stands for no memory of records: every record is walked where the loops
+// meet it.
+struct NoRecordMemory {};
+
+// The loops over the four levels. A `Memory` other than NoRecordMemory takes
+// over the records that lie beyond the end of an enclosing record other than
+// their parent (see remembering_walk.h): records inside all their ancestors
+// are never walked twice, since every later move goes to one of their
+// ancestors' ends or beyond, so the loops keep them; from the first record
+// of a chain beyond an ancestor's end on, the memory walks the rest of that
+// chain.
+template <typename Handler, typename Memory>
+void Walk(InputFile& input, Handler& handler, Memory* memory) {
+  constexpr bool kRemembers = !std::is_same_v<Memory, NoRecordMemory>;
   constexpr std::int64_t kNoEnd = std::numeric_limits<std::int64_t>::max();
   handler.TableStart();
   while (!input.AtEnd(CheckSite::kEndOfFile)) {
-    if constexpr (kTakesRecordsBeyond) handler.SectionStart(input.Position());
-    const std::int64_t level1_offset = input.Position();
-    At(handler, 1, level1_offset);
-    const std::uint8_t first_level_tag = input.ReadByte(CheckSite::kReadLevel1Tag);
-    const std::int64_t level1_length = ReadPackedLength(input);
-    const std::int64_t level1_end = input.Position() + level1_length;
-    RecordFrame level1;
-    if constexpr (kSeesFrames) {
-      level1 = Frame(1, level1_offset, first_level_tag, level1_length, input, kNoEnd, kNoEnd);
-      handler.RecordOpened(level1);
+    if constexpr (kRemembers) {
+      memory->SectionStart(input.Position());
+      handler.ForgetBefore(input.Position());
     }
+    const RecordFrame level1 = Open<1>(handler, input, kNoEnd, kNoEnd);
+    const std::uint8_t first_level_tag = level1.tag;
+    const std::int64_t level1_end = level1.end();
     while (input.Position() < level1_end) {
-      const std::int64_t level2_offset = input.Position();
-      At(handler, 2, level2_offset);
-      const std::uint8_t level2_tag = input.ReadByte(CheckSite::kReadLevel2Tag);
-      const std::int64_t level2_length = ReadPackedLength(input);
-      const std::int64_t level2_end = input.Position() + level2_length;
-      RecordFrame level2;
-      if constexpr (kSeesFrames) {
-        level2 = Frame(2, level2_offset, level2_tag, level2_length, input, level1_end, level1_end);
-        handler.RecordOpened(level2);
-      }
+      const RecordFrame level2 = Open<2>(handler, input, level1_end, level1_end);
+      const std::int64_t level2_end = level2.end();
+      const std::int64_t ancestors_end = std::min(level1_end, level2_end);
       while (input.Position() < level2_end) {
-        if constexpr (kTakesRecordsBeyond) {
+        if constexpr (kRemembers) {
           if (input.Position() >= level1_end) [[unlikely]] {
-            handler.WalkBeyond(3, input.Position(), level2_end, first_level_tag, input);
+            memory->WalkBeyond(3, input.Position(), level2_end, first_level_tag);
             break;
           }
         }
-        const std::int64_t prototype_offset = input.Position();
-        At(handler, 3, prototype_offset);
-        const std::uint8_t prototype_tag = input.ReadByte(CheckSite::kReadLevel3Tag);
-        const std::int64_t prototype_length = ReadPackedLength(input);
-        const std::int64_t prototype_end = input.Position() + prototype_length;
-        const std::int64_t ancestors_end = level1_end < level2_end ? level1_end : level2_end;
-        RecordFrame prototype;
-        if constexpr (kSeesFrames) {
-          prototype = Frame(3, prototype_offset, prototype_tag, prototype_length, input, level2_end,
-                            ancestors_end);
-          handler.RecordOpened(prototype);
-        }
-        if constexpr (kTakesRecordsBeyond) {
-          handler.PrototypeStart(ancestors_end < prototype_end ? ancestors_end : prototype_end);
-        }
+        const RecordFrame prototype = Open<3>(handler, input, level2_end, ancestors_end);
+        const std::int64_t prototype_end = prototype.end();
+        // The nearest end of the prototype and its ancestors.
+        const std::int64_t within = std::min(ancestors_end, prototype_end);
+        // Its fields read no byte before `within` again.
+        if constexpr (kRemembers) handler.MayReadAgainFrom(within);
         while (input.Position() < prototype_end) {
-          if constexpr (kTakesRecordsBeyond) {
+          if constexpr (kRemembers) {
             if (input.Position() >= ancestors_end) [[unlikely]] {
-              handler.WalkBeyond(4, input.Position(), prototype_end, first_level_tag, input);
+              memory->WalkBeyond(4, input.Position(), prototype_end, first_level_tag);
               break;
             }
           }
-          const std::int64_t field_offset = input.Position();
-          At(handler, 4, field_offset);
-          const std::uint8_t field_type = input.ReadByte(CheckSite::kReadFieldType);
-          const std::int64_t value_length = ReadPackedLength(input);
-          const std::int64_t value_end = input.Position() + value_length;
-          RecordFrame field;
-          if constexpr (kSeesFrames) {
-            field = Frame(4, field_offset, field_type, value_length, input, prototype_end,
-                          ancestors_end < prototype_end ? ancestors_end : prototype_end);
-            handler.RecordOpened(field);
-          }
-          handler.Field(field_type, value_length, first_level_tag, input);
-          input.Seek(value_end, CheckSite::kSeekFieldEnd);
-          if constexpr (kSeesFrames) handler.RecordClosed(field);
+          VisitField(handler, input, prototype_end, within, first_level_tag);
         }
-        input.Seek(prototype_end, CheckSite::kSeekPrototypeEnd);
-        handler.PrototypeEnd(first_level_tag);
-        if constexpr (kSeesFrames) handler.RecordClosed(prototype);
+        Close<3>(handler, input, prototype, first_level_tag);
       }
-      input.Seek(level2_end, CheckSite::kSeekLevel2End);
-      if constexpr (kSeesFrames) handler.RecordClosed(level2);
+      Close<2>(handler, input, level2, first_level_tag);
     }
-    input.Seek(level1_end, CheckSite::kSeekLevel1End);
-    if constexpr (kSeesFrames) handler.RecordClosed(level1);
+    Close<1>(handler, input, level1, first_level_tag);
   }
 }
+
+}  // namespace walk_detail
+
+// The plain walk: the whole input from its current position (the start of
+// the file) to its end, every record walked where the loops meet it. It is
+// the reference every other walk must match, and the walk for handlers that
+// follow the frames. Where records overlap it may walk the same bytes again
+// as often as they overlap, so a crafted file makes it take time quadratic
+// in its size; the converter uses WalkRecordsRemembering
+// (remembering_walk.h). For a handler whose class is known where the walk
+// is compiled, its calls are direct and can be inlined into the loops.
+template <typename Handler>
+void WalkRecordsPlain(InputFile& input, Handler& handler) {
+  walk_detail::Walk(input, handler, static_cast<walk_detail::NoRecordMemory*>(nullptr));
+}
+
+// Compiled once, in record_walk.cc, for the abstract handler.
+extern template void WalkRecordsPlain<RecordHandler>(InputFile& input, RecordHandler& handler);
 
 }  // namespace kovrant

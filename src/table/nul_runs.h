@@ -30,8 +30,6 @@ class NulRuns {
   // No value will be read before `position` again.
   void Forget(std::int64_t position);
 
-  std::size_t size() const { return runs_.size(); }
-
  private:
   std::map<std::int64_t, std::int64_t> runs_;  // start -> end, disjoint, not touching
 };

@@ -39,9 +39,9 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
   Decode(field_type, length, first_level_tag, input);
 }
 
-[[gnu::always_inline]] inline void TableWriter::Decode(std::uint8_t field_type, std::int64_t length,
-                                                       std::uint8_t first_level_tag,
-                                                       InputFile& input) {
+[[gnu::always_inline]] inline int TableWriter::Decode(std::uint8_t field_type, std::int64_t length,
+                                                      std::uint8_t first_level_tag,
+                                                      InputFile& input) {
   // Only prototypes under a first-level record with tag 1 are written; the
   // others are still read (and can still fail), but not rendered.
   const bool written = first_level_tag == 1;
@@ -52,10 +52,11 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
     case 1:
       for (std::uint32_t& value : place_) value = input.ReadUint32(CheckSite::kReadPlaceBlock);
       break;
-    case 2:
-      integer_value_ = AsInt32(input.ReadUint32(CheckSite::kReadPlaceCount));
-      Places(integer_value_, written);
-      break;
+    case 2: {
+      const std::int32_t count = AsInt32(input.ReadUint32(CheckSite::kReadPlaceCount));
+      Places(count, written);
+      return count == 1 || count == 2 ? 2 * count : 0;
+    }
     case 3: {
       scale_ = input.ReadUint32(CheckSite::kReadScale);
       // Comparing a NaN with 1.0 is an invalid operation.
@@ -68,11 +69,11 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       break;
     }
     case 4: {
-      integer_value_ = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
+      const std::int32_t ticks = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';
-      out += FormatSwitchTimeOneDecimal(integer_value_, decimal_separator_, out);
+      out += FormatSwitchTimeOneDecimal(ticks, decimal_separator_, out);
       table_.Used(out);
       break;
     }
@@ -91,6 +92,7 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
     default:
       break;
   }
+  return 0;
 }
 
 void TableWriter::PrototypeEnd(std::uint8_t first_level_tag) {
@@ -193,34 +195,70 @@ void TableWriter::Places(std::int32_t count, bool written) {
   table_.Used(out);
 }
 
-void WalkRecords(InputFile& input, TableWriter& writer) {
-  // The walk calls Field for every field; here it is the inlined Decode.
-  struct Inlined {
-    TableWriter& writer;
-    void TableStart() { writer.TableStart(); }
-    void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
-               InputFile& input) {
-      writer.Decode(field_type, length, first_level_tag, input);
-    }
-    void PrototypeEnd(std::uint8_t first_level_tag) { writer.PrototypeEnd(first_level_tag); }
-    void SectionStart(std::int64_t position) {
-      if (writer.overlap_walk_) writer.overlap_walk_->Forget(position);
-      writer.nul_runs_.Forget(position);
-    }
-    void PrototypeStart(std::int64_t within) { writer.read_again_from_ = within; }
-    void WalkBeyond(int level, std::int64_t position, std::int64_t end,
-                    std::uint8_t first_level_tag, InputFile& input) {
-      if (!writer.overlap_walk_)
-        writer.overlap_walk_ = std::make_unique<OverlapWalk>(writer, input);
-      writer.overlap_walk_->Walk(level, position, end, first_level_tag == 1);
-    }
-  };
-  Inlined handler{writer};
-  WalkRecordsWith(input, handler);
-}
-
 char* TableWriter::Number(std::uint32_t float_bits, char* out) const {
   return out + FormatFloat32OneDecimal(float_bits, decimal_separator_, out);
+}
+
+// The writer as the handler of WalkRecordsRemembering: Field is the inlined
+// Decode, and the effect of a record on the writer is its effect on the
+// place block.
+class TableWriter::Walker {
+ public:
+  using Effect = PlaceEffect;
+  explicit Walker(TableWriter& writer) : writer_(writer) {}
+
+  void TableStart() { writer_.TableStart(); }
+  void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+             InputFile& input) {
+    writer_.Decode(field_type, length, first_level_tag, input);
+  }
+  void PrototypeEnd(std::uint8_t first_level_tag) { writer_.PrototypeEnd(first_level_tag); }
+
+  Effect Then(const Effect& first, const Effect& second) const {
+    return TableWriter::Then(first, second, blocks_);
+  }
+  void Apply(const Effect& effect) {
+    if (effect.fails || RendersSignallingNaN(writer_.place_, effect.checks)) {
+      throw InvalidOpError(CheckSite::kRenderPlace);
+    }
+    if (effect.stores != kNoBlock) {
+      std::memcpy(writer_.place_, blocks_[effect.stores].value, sizeof writer_.place_);
+    }
+  }
+  Effect RememberField(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+                       InputFile& input, bool* adds) {
+    // A Name of NUL bytes alone writes nothing, and then a prototype read
+    // again and again costs nothing either.
+    const std::int64_t table_length = writer_.table_.Length();
+    Effect effect;
+    effect.checks =
+        static_cast<std::uint8_t>(writer_.Decode(field_type, length, first_level_tag, input));
+    *adds = writer_.table_.Length() != table_length;
+    if (field_type == 1) {
+      effect.stores = static_cast<std::uint32_t>(blocks_.size());
+      PlaceBlock block;
+      std::memcpy(block.value, writer_.place_, sizeof block.value);
+      blocks_.push_back(block);
+    }
+    return effect;
+  }
+  bool PrototypeAdds(std::uint8_t first_level_tag) const { return first_level_tag == 1; }
+  // Only whether the rows are written matters.
+  std::uint8_t KindOfTag(std::uint8_t first_level_tag) const {
+    return first_level_tag == 1 ? 1 : 0;
+  }
+  void MayReadAgainFrom(std::int64_t position) { writer_.read_again_from_ = position; }
+  void ForgetBefore(std::int64_t position) { writer_.nul_runs_.Forget(position); }
+  void ForgetEffects() { blocks_ = {}; }
+
+ private:
+  TableWriter& writer_;
+  std::vector<PlaceBlock> blocks_;  // the blocks the remembered effects store
+};
+
+RememberingWalkStats TableWriter::WalkRemembering(InputFile& input, std::uint64_t seed) {
+  Walker walker(*this);
+  return WalkRecordsRemembering(input, walker, seed);
 }
 
 }  // namespace kovrant

@@ -24,13 +24,14 @@
 // whose row is not written.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
+#include "ldb/remembering_walk.h"
 #include "table/nul_runs.h"
-#include "table/overlap_walk.h"
 
 namespace kovrant {
 
@@ -52,15 +53,37 @@ class TableWriter final : public RecordHandler {
   // NaN, which rendering them would find.
   static bool RendersSignallingNaN(const std::uint32_t place[4], int count);
 
-  // The walk of overlapping records, once WalkRecords has met one.
-  const OverlapWalk* overlap_walk() const { return overlap_walk_.get(); }
+  // Writes the table of the whole database through WalkRecordsRemembering,
+  // with the calls for every field direct and inlined, so that no file can
+  // make the time grow faster than n log n in the input and the table. The
+  // table and any failure are those of WalkRecordsPlain with this writer.
+  RememberingWalkStats WalkRemembering(InputFile& input, std::uint64_t seed);
+
+  // The only state carried from record to record that a record reacts to
+  // is the place block (the signalling-NaN check and the rendering of a
+  // place count). A place block as four float bit patterns: x1, y1, x2, y2.
+  struct PlaceBlock {
+    std::uint32_t value[4];
+  };
+  static constexpr std::uint32_t kNoBlock = 0xFFFFFFFF;
+  // What a stretch of records does to the place block. Composable: the
+  // effect of two stretches in a row is Then(first, second, blocks), where
+  // `blocks` holds the blocks the effects store.
+  struct PlaceEffect {
+    std::uint32_t stores = kNoBlock;  // index of the block it leaves behind
+    std::uint8_t checks = 0;          // leading floats of the incoming block rendered
+    bool fails = false;               // renders a signalling NaN of a block it stored
+  };
+  static PlaceEffect Then(const PlaceEffect& first, const PlaceEffect& second,
+                          const std::vector<PlaceBlock>& blocks);
 
  private:
-  friend void WalkRecords(InputFile& input, TableWriter& writer);
-  friend class OverlapWalk;
-  // The work of Field, inlined into the walk of WalkRecords.
-  void Decode(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
-              InputFile& input);
+  // The writer as the remembering walk's handler (table_writer.cc).
+  class Walker;
+  // The work of Field, inlined into the walk. Returns how many leading
+  // floats of the place block it rendered.
+  int Decode(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
+             InputFile& input);
   void Text(std::int64_t length, bool written, CheckSite site, InputFile& input);
   // Text whose bytes may be read again, over the NUL runs already known.
   void TextReadAgain(std::int64_t length, CheckSite site, InputFile& input);
@@ -79,20 +102,26 @@ class TableWriter final : public RecordHandler {
   // Carried over from field to field and from prototype to prototype.
   std::uint32_t place_[4] = {0, 0, 0, 0};
   std::uint32_t scale_ = 0;
-  std::int32_t integer_value_ = 0;
-  std::unique_ptr<OverlapWalk> overlap_walk_;
-  // Bytes from here on may be read again (set by WalkRecords; in the view
-  // of the plain walk nothing is).
+  // Bytes from here on may be read again (set by the remembering walk; in
+  // the view of the plain walk nothing is).
   std::int64_t read_again_from_ = INT64_MAX;
   NulRuns nul_runs_;
 };
 
-// The record walk with the table writer as its handler, compiled beside the
-// writer so that the calls for every field are direct and inlined, and with
-// overlapping records taken by the writer's OverlapWalk, so that no file can
-// make the time grow faster than n log n in the input and the table. Chosen over
-// WalkRecords(InputFile&, RecordHandler&) for a TableWriter; the table and
-// any failure are the same.
-void WalkRecords(InputFile& input, TableWriter& writer);
+// Inline: the remembering walk composes effects at every step.
+inline TableWriter::PlaceEffect TableWriter::Then(const PlaceEffect& first,
+                                                  const PlaceEffect& second,
+                                                  const std::vector<PlaceBlock>& blocks) {
+  PlaceEffect result = first;
+  if (first.fails) return result;
+  if (first.stores == kNoBlock) {
+    result.checks = std::max(first.checks, second.checks);
+  } else if (RendersSignallingNaN(blocks[first.stores].value, second.checks)) {
+    result.fails = true;
+  }
+  result.fails = result.fails || second.fails;
+  if (second.stores != kNoBlock) result.stores = second.stores;
+  return result;
+}
 
 }  // namespace kovrant

@@ -172,7 +172,7 @@ std::string ConvertDatabase(const std::string& database, char separator, const s
   try {
     TableFile table(memory, kTablePath, CheckSite::kCreateTable);
     TableWriter writer(table, separator);
-    WalkRecords(*input, writer);
+    writer.WalkRemembering(*input, RunSeed());
     input->Close(CheckSite::kCloseInput);
     table.Commit(CheckSite::kCloseTable);
   } catch (const Failure& failure) {
@@ -196,7 +196,7 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
     TableWriter writer(table, separator);
     Tracer tracer(table, writer, trace);
     try {
-      WalkRecordsWith(*input, tracer);
+      WalkRecordsPlain(*input, tracer);
     } catch (const Failure&) {
       failed_at = tracer.last_offset();
       throw;

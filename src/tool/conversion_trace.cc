@@ -240,7 +240,7 @@ int TraceConversion(Platform& platform, const std::string& database, TraceObserv
     TableWriter writer(table, '.');
     TracingHandler handler(writer, *input, observer, result->file_size, budget);
     try {
-      WalkRecordsWith(*input, handler);
+      WalkRecordsPlain(*input, handler);
     } catch (const Failure& failure) {
       handler.NoteFailure(failure, result);
     } catch (const BudgetSpent&) {
@@ -258,7 +258,7 @@ int TraceConversion(Platform& platform, const std::string& database, TraceObserv
   TableFile table(discard, std::string(), CheckSite::kCreateTable);
   TableWriter writer(table, '.');
   try {
-    WalkRecords(*again, writer);
+    writer.WalkRemembering(*again, RunSeed());
   } catch (const Failure& failure) {
     result->failed = true;
     result->failure_message = failure.Message();

@@ -56,7 +56,7 @@ WalkResult Walk(const std::string& database, int read_per_field = 0) {
   RecordingHandler handler(read_per_field);
   WalkResult result;
   try {
-    WalkRecords(*input, handler);
+    WalkRecordsPlain(*input, handler);
   } catch (const IoError& error) {
     result.code = error.code();
   }
@@ -150,7 +150,7 @@ TEST(RecordWalkTest, FramesOfEveryRecordWithFormsEndsAndTheFailingRecord) {
     EXPECT_EQ(InputFile::Open(platform, "db", &input), 0);
     FrameHandler handler;
     try {
-      WalkRecordsWith(*input, handler);
+      WalkRecordsPlain(*input, handler);
     } catch (const IoError& error) {
       handler.Log({"!", std::to_string(error.code())});
     }

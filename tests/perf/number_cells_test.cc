@@ -117,7 +117,7 @@ std::vector<std::string> TableRows(const std::string& database, char separator) 
   EXPECT_EQ(InputFile::Open(platform, "levers.ldb", &input), 0);
   TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
   TableWriter writer(table, separator);
-  WalkRecords(*input, writer);
+  writer.WalkRemembering(*input, /*seed=*/1);
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);
   const std::string& text = platform.files.at("LeverPrototypes.txt").data;

@@ -69,7 +69,7 @@ Conversion Convert(std::string database) {
   TableWriter writer(table, '.');
   allocations = 0;
   counting = true;
-  WalkRecords(*input, writer);
+  writer.WalkRemembering(*input, /*seed=*/1);
   counting = false;
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);

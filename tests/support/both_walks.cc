@@ -5,12 +5,14 @@
 #include "io/failure.h"
 #include "io/input_file.h"
 #include "io/table_file.h"
+#include "ldb/record_walk.h"
+#include "ldb/remembering_walk.h"
 #include "support/fake_platform.h"
 #include "table/table_writer.h"
 
 namespace kovrant::test {
 
-WalkOutcome ConvertWith(Walk walk, const std::string& database) {
+WalkOutcome ConvertWith(Walk walk, const std::string& database, std::uint64_t seed) {
   FakePlatform platform;
   platform.files["db"].data = database;
   WalkOutcome outcome;
@@ -22,14 +24,12 @@ WalkOutcome ConvertWith(Walk walk, const std::string& database) {
     TableFile table(platform, "table", CheckSite::kCreateTable);
     TableWriter writer(table, '.');
     if (walk == Walk::kPlain) {
-      WalkRecords(*input, static_cast<RecordHandler&>(writer));
+      WalkRecordsPlain(*input, static_cast<RecordHandler&>(writer));
     } else {
-      WalkRecords(*input, writer);
-    }
-    if (const OverlapWalk* overlap = writer.overlap_walk()) {
-      outcome.overlapped = true;
-      outcome.steps = overlap->steps();
-      outcome.remembered = overlap->remembered();
+      const RememberingWalkStats stats = writer.WalkRemembering(*input, seed);
+      outcome.overlapped = stats.overlapped;
+      outcome.steps = stats.steps;
+      outcome.remembered = stats.remembered;
     }
     input->Close(CheckSite::kCloseInput);
     table.Commit(CheckSite::kCloseTable);

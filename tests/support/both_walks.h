@@ -1,6 +1,6 @@
 // One conversion in process with the table writer, through either of the two
-// walks: the writer's own (which remembers overlapping records) or the plain
-// walk of the record loops, kept as the reference it must match.
+// walks: the remembering walk the converter uses, or the plain walk, kept as
+// the reference it must match.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,8 @@ namespace kovrant::test {
 struct WalkOutcome {
   std::string table;    // the table's bytes, when the conversion completed
   std::string failure;  // the failure report, empty when it completed
-  // The writer's overlap walk, when it ran: steps taken and records
-  // remembered at the end.
+  // The remembering walk's figures: whether records beyond an ancestor's end
+  // were met, steps taken and records remembered at the end.
   bool overlapped = false;
   std::uint64_t steps = 0;
   std::size_t remembered = 0;
@@ -23,8 +23,9 @@ struct WalkOutcome {
   }
 };
 
-enum class Walk { kWriters, kPlain };
+enum class Walk { kRemembering, kPlain };
 
-WalkOutcome ConvertWith(Walk walk, const std::string& database);
+// `seed` is the remembering walk's (it never changes the outcome).
+WalkOutcome ConvertWith(Walk walk, const std::string& database, std::uint64_t seed = 1);
 
 }  // namespace kovrant::test
