@@ -30,10 +30,11 @@
 #include <thread>
 #include <vector>
 
-#include "support/exact_one_decimal.h"
-#include "support/x87_reference.h"
+#include "exact_one_decimal.h"
+#include "extended_reference.h"
 #include "table/extended.h"
 #include "table/one_decimal.h"
+#include "x87_reference.h"
 
 #if KOVRANT_HAVE_X87_REFERENCE
 

@@ -19,11 +19,12 @@
 #include <string_view>
 #include <vector>
 
-#include "support/exact_one_decimal.h"
-#include "support/x87_reference.h"
+#include "exact_one_decimal.h"
+#include "extended_reference.h"
 #include "table/extended.h"
 #include "table/one_decimal.h"
 #include "table/powers_of_ten.h"
+#include "x87_reference.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KOVRANT_ORACLE_SANITIZED 1
