@@ -1,7 +1,7 @@
 // The software extended arithmetic and the one-decimal format against two
 // independent references: the x87 FPU running the same steps in long double
-// (support/x87_reference.h), and, below 10^18, the exact binary value
-// rounded with integers (support/exact_one_decimal.h).
+// (testkit/x87_reference.h), and, below 10^18, the exact binary value
+// rounded with integers (testkit/exact_one_decimal.h).
 //
 // A few million cases in a normal build; sanitizer builds run a twentieth,
 // and the factor in KOVRANT_ORACLE_SCALE scales either.
