@@ -8,29 +8,23 @@
 namespace kovrant {
 namespace {
 
-// Another process makes the directory between the converter's test for it
-// and its own creation, so the creation fails; or the creation fails and
-// the directory is still not there.
+// A creation that fails: another run may have made the directory between
+// the converter's test for it and its own attempt.
 class CreationFails : public test::FakePlatform {
  public:
-  explicit CreationFails(bool made_by_another) : made_by_another_(made_by_another) {}
+  bool made_by_another_run = false;
   bool MakeDirectory(const std::string& path) override {
-    if (made_by_another_) directories.insert(path);
+    if (made_by_another_run) directories.insert(path);
     return false;
   }
-
- private:
-  bool made_by_another_;
 };
 
-TEST(OutputDirectoryTest, DirectoryCreatedByAnotherRunCountsAsFound) {
-  CreationFails platform(true);
-  EXPECT_EQ(ResolveOutputPrefix({"db", "out"}, platform), "out/");
-}
-
-TEST(OutputDirectoryTest, DirectoryNeitherFoundNorCreatedFallsBack) {
-  CreationFails platform(false);
-  EXPECT_EQ(ResolveOutputPrefix({"db", "out"}, platform), "");
+TEST(OutputDirectoryTest, DirectoryMadeByAnotherRunCountsAsFound) {
+  for (bool made : {true, false}) {
+    CreationFails platform;
+    platform.made_by_another_run = made;
+    EXPECT_EQ(ResolveOutputPrefix({"db", "out"}, platform), made ? "out/" : "") << made;
+  }
 }
 
 }  // namespace
