@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "extended_reference.h"
 #include "table/extended.h"
 #include "table/one_decimal.h"
 

@@ -1,13 +1,59 @@
 #!/usr/bin/env bash
-# Sets up the machine and runs the whole test suite: a warnings-as-errors
-# build with all unit and end-to-end tests, the same under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and the formatting check.
-# Then the 32-bit unit tests and the release packages with their checks.
+# Sets up the machine and runs the whole test suite: the formatting check
+# (first, as it fails fastest), a warnings-as-errors build with all unit and
+# end-to-end tests, the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer, the Windows executables under Wine (against the
+# release build of the first stage) and a bounded fuzzing run;
+# then the 32-bit unit tests and the release packages with their checks. At the end,
+# also after a failure, a table gives each stage that ran and its time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+names=()
+times=()
+current=""
+started=0
+
+# Ends the running stage, if any, and records its time.
+end_stage() {
+  if [[ -n $current ]]; then
+    names+=("$current")
+    times+=($(($(date +%s) - started)))
+    current=""
+  fi
+}
+
+stage() {
+  end_stage
+  current=$*
+  started=$(date +%s)
+  echo
+  echo "=== $* ==="
+}
+
+summary() {
+  local status=$? total=0 i mark
+  end_stage
+  echo
+  echo "=== stage times ==="
+  for i in "${!names[@]}"; do
+    mark=""
+    # Only the last stage that ran can have failed.
+    ((status != 0 && i == ${#names[@]} - 1)) && mark="  FAILED"
+    printf '%4d:%02d  %s%s\n' $((times[i] / 60)) $((times[i] % 60)) "${names[i]}" "$mark"
+    total=$((total + times[i]))
+  done
+  printf '%4d:%02d  total\n' $((total / 60)) $((total % 60))
+  exit "$status"
+}
+trap summary EXIT
+
+stage "setup"
 scripts/setup.sh
 
-stage() { echo; echo "=== $* ==="; }
+stage "formatting"
+git ls-files '*.h' '*.cc' | xargs clang-format --dry-run -Werror
+echo "formatting clean"
 
 stage "release build, warnings as errors"
 cmake --preset release -DKOVRANT_WERROR=ON >/dev/null
@@ -18,10 +64,6 @@ stage "AddressSanitizer + UndefinedBehaviorSanitizer"
 cmake --preset asan -DKOVRANT_WERROR=ON >/dev/null
 cmake --build --preset asan
 ctest --preset asan
-
-stage "formatting"
-git ls-files '*.h' '*.cc' | xargs clang-format --dry-run -Werror
-echo "formatting clean"
 
 stage "Windows executables (MinGW-w64), end-to-end under Wine"
 scripts/test-windows.sh

@@ -1,7 +1,7 @@
 // Exhaustive check of the one-decimal format: every one of the 2^32 float32
 // bit patterns (widened exactly) and every int32 divided by 15. For each, the
 // value's bits are compared with the FPU's, its text with the x87 reference's
-// (tests/support/x87_reference.h) and, below 10^18, with the exact binary
+// (testkit/x87_reference.h) and, below 10^18, with the exact binary
 // value rounded with integers. The table's direct renderings
 // (FormatFloat32OneDecimal, FormatSwitchTimeOneDecimal) are compared with
 // the general path for each value too. Takes minutes, so it is a tool and
@@ -30,10 +30,11 @@
 #include <thread>
 #include <vector>
 
-#include "support/exact_one_decimal.h"
-#include "support/x87_reference.h"
+#include "exact_one_decimal.h"
+#include "extended_reference.h"
 #include "table/extended.h"
 #include "table/one_decimal.h"
+#include "x87_reference.h"
 
 #if KOVRANT_HAVE_X87_REFERENCE
 

@@ -1,7 +1,8 @@
 // Where the table goes: the optional second argument names a directory,
 // created when missing (one level: its parent must exist). A name that is
 // neither an existing nor a creatable directory falls back, silently, to the
-// working directory.
+// working directory. A directory that another process creates at the same
+// moment counts as found.
 #pragma once
 
 #include <string>

@@ -33,7 +33,7 @@ int Run(const std::vector<std::string>& arguments, Platform& platform, char deci
   std::unique_ptr<InputFile> input;
   if (InputFile::Open(platform, arguments[0], &input) != 0) {
     WriteConsoleLine(platform, "Error opening file");
-    return 0;
+    return 1;
   }
 
   TableFile table(platform, prefix + kTableFileName, CheckSite::kCreateTable);

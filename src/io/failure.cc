@@ -5,6 +5,9 @@
 namespace kovrant {
 
 std::string IoErrorMessage(int code) {
+  if ((code & kIoSystemErrorTag) != 0) {
+    return "I/O error " + std::to_string(code & ~kIoSystemErrorTag);
+  }
   switch (code) {
     case kIoFileNotFound:
       return "File not found";

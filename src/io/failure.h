@@ -9,8 +9,10 @@
 
 namespace kovrant {
 
-// I/O result codes of the converter's own (the others are the operating
-// system's error numbers, mapped onto the Windows numbering).
+// I/O result codes. The converter's own codes follow the Windows numbering
+// (2 file not found, 5 access denied, ...) and Windows error numbers are used
+// as they are; a POSIX error number with a meaning of its own here is mapped
+// onto one of these, any other one is tagged (IoCodeFromSystemErrorNumber).
 inline constexpr int kIoFileNotFound = 2;
 inline constexpr int kIoPathNotFound = 3;
 inline constexpr int kIoTooManyOpenFiles = 4;
@@ -21,7 +23,22 @@ inline constexpr int kIoDiskFull = 101;
 inline constexpr int kIoFileNotOpen = 103;
 inline constexpr int kIoNotUsableOutput = 105;
 
-// The message a user sees for an I/O result code.
+// A POSIX errno that the platform does not map onto a code above. Its numbers
+// mean something else than the Windows ones (EIO is 5, Windows' "access
+// denied"), so it cannot pass through as it is: it travels with bit 29 set.
+// Windows reserves that bit for application-defined codes (no system error
+// code has it), the converter's own codes are below 256 and errno values are
+// small positive numbers, so a tagged code never equals any of them, and its
+// message is always "I/O error N" with N the errno.
+inline constexpr int kIoSystemErrorTag = 1 << 29;
+
+constexpr int IoCodeFromSystemErrorNumber(int error) {
+  return kIoSystemErrorTag | (error & (kIoSystemErrorTag - 1));
+}
+
+// The message a user sees for an I/O result code: the converter's text for
+// the codes it names, otherwise "I/O error N" (N the Windows error number, or
+// the errno of a tagged code).
 std::string IoErrorMessage(int code);
 
 class Failure : public std::exception {

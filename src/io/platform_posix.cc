@@ -16,7 +16,10 @@
 namespace kovrant {
 namespace {
 
-// The one place where POSIX error numbers become I/O result codes.
+// The one place where POSIX error numbers become I/O result codes: those
+// with a meaning of the converter's own are mapped onto it, every other one
+// keeps its number but is tagged, so that it can never print the message of
+// a code that happens to have the same value.
 int IoCodeFromErrno(int error) {
   switch (error) {
     case 0:
@@ -37,7 +40,7 @@ int IoCodeFromErrno(int error) {
     case EDQUOT:
       return kIoDiskFull;
     default:
-      return error;
+      return IoCodeFromSystemErrorNumber(error);
   }
 }
 

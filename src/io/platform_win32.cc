@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <random>
 
-#include "app/command_line.h"
+#include "io/command_line.h"
 #include "io/failure.h"
 #include "io/platform.h"
 

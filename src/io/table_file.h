@@ -71,8 +71,6 @@ class TableFile {
   // name.
   void Commit(CheckSite site);
 
-  const std::string& temporary_path() const { return temporary_path_; }
-
  private:
   void AppendSlow(const void* data, std::size_t size, CheckSite site);
   void Flush(CheckSite site);

@@ -3,12 +3,12 @@
 // The table's numbers are rendered through 80-bit arithmetic (64-bit
 // significand, round to nearest with ties to even). The compiler's
 // `long double` is that format only on x86 with g++/clang/MinGW; MSVC maps it
-// to a plain double and ARM to something else again. So the arithmetic the
-// formatter needs is done here in software, identically on every platform,
-// without touching the process's floating-point control state.
+// to a plain double and ARM to something else again. So the values are held
+// here and the formatter's arithmetic on them is done in software
+// (extended_core.h), identically on every platform, without touching the
+// process's floating-point control state.
 #pragma once
 
-#include <compare>
 #include <cstdint>
 
 namespace kovrant {
@@ -31,44 +31,5 @@ inline constexpr uint16_t kExtendedMaxExponent = 0x7FFF;
 // (denormals become normal extended values; NaN payloads are kept, so a
 // signalling NaN stays signalling).
 Extended WidenFloat32(uint32_t bits);
-
-// value / 15.0 computed in extended precision: the exact quotient rounded to
-// a 64-bit significand, ties to even.
-Extended DivideInt32By15(int32_t value);
-
-// Arithmetic as the x87 FPU does it with precision control at 64 bits, round
-// to nearest (ties to even) and every exception masked:
-//
-// - Finite results are the exact result correctly rounded to a 64-bit
-//   significand. Results beyond the largest finite value become infinities;
-//   results below the smallest normal value are rounded once, at the last bit
-//   of a denormal (gradual underflow), so that tiny results may become zero.
-// - Denormal and pseudo-denormal operands are used with their exact value.
-// - A NaN operand gives a quiet NaN: a signalling one is quieted; of two NaNs
-//   the quiet one wins, and of two of the same kind the one with the larger
-//   significand.
-// - Invalid operations (0 * inf, 0 / 0, inf / inf) and operands in the
-//   encodings the FPU no longer supports (an exponent other than 0 with the
-//   integer bit clear: unnormals, pseudo-infinities, pseudo-NaNs) give the
-//   "indefinite" quiet NaN, kExtendedIndefinite.
-// - Dividing a non-zero finite value by zero gives an infinity.
-
-inline constexpr Extended kExtendedIndefinite{true, kExtendedMaxExponent, 0xC000000000000000u};
-
-// The exact extended value of an integer (every int64 fits a 64-bit
-// significand). Zero gives +0.
-Extended ExtendedFromInt64(int64_t value);
-
-Extended MultiplyExtended(const Extended& a, const Extended& b);
-Extended DivideExtended(const Extended& dividend, const Extended& divisor);
-
-// Rounds to an integer, nearest with ties to even (the FPU's FRNDINT). Zeros,
-// infinities and values that are integers already come back unchanged, and a
-// value that rounds to zero keeps its sign.
-Extended RoundExtendedToInteger(const Extended& value);
-
-// Orders two values numerically: -0 equals +0, denormals compare by value, and
-// any NaN or unsupported encoding is unordered with everything.
-std::partial_ordering CompareExtended(const Extended& a, const Extended& b);
 
 }  // namespace kovrant

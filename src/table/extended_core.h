@@ -2,9 +2,10 @@
 // multiplication, 128/64 division, and correctly rounded multiply and divide
 // of normalised significands with an unbounded exponent.
 //
-// Private to src/table: extended.cc builds the public operations on 80-bit
-// values from these, and the one-decimal format uses them directly on its hot
-// path, where every intermediate value is known to be finite and in range.
+// The one-decimal format uses them directly on its hot path, where every
+// intermediate value is known to be finite and in range; the reference
+// arithmetic for tests and tools (testkit/extended_reference.h) builds the
+// full operations on 80-bit values from the same kernels.
 #pragma once
 
 #include <cstdint>

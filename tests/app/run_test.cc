@@ -56,7 +56,7 @@ TEST(RunTest, OutputDirectoryResolution) {
 
 TEST(RunTest, UnopenableDatabaseIsReportedAndCreatesNoTable) {
   FakePlatform platform;
-  EXPECT_EQ(kovrant::Run({"missing", "new"}, platform, '.'), 0);
+  EXPECT_EQ(kovrant::Run({"missing", "new"}, platform, '.'), 1);
   EXPECT_EQ(platform.standard_output, "Error opening file\r\n");
   EXPECT_TRUE(platform.files.empty());
   EXPECT_EQ(platform.directories.count("new"), 1u);  // created before the open

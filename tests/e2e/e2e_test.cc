@@ -138,13 +138,19 @@ TEST_F(E2eTest, EmptyArgumentsAreNotCounted) {
   EXPECT_TRUE(r.output.starts_with("/---"));
 }
 
-TEST_F(E2eTest, MissingDatabase) {
-  Result r = Run({"missing.ldb", "made"});
-  EXPECT_EQ(r.exit_code, 0);
-  EXPECT_EQ(r.output, "Error opening file\r\n");
-  EXPECT_TRUE(fs::is_directory(dir_ / "made"));  // created before the open
-  EXPECT_THAT(Entries(dir_), ElementsAre("made"));
-  EXPECT_TRUE(Entries(dir_ / "made").empty());
+// A database that cannot be opened is a failure for whoever runs the
+// converter: no table is written, and the exit code says so.
+TEST_F(E2eTest, UnopenableDatabaseEndsWithExitCode1) {
+  fs::create_directory(dir_ / "folder.ldb");
+  for (const char* database : {"missing.ldb", "folder.ldb"}) {
+    fs::remove_all(dir_ / "made");
+    Result r = Run({database, "made"});
+    EXPECT_EQ(r.exit_code, 1) << database;
+    EXPECT_EQ(r.output, "Error opening file\r\n") << database;
+    EXPECT_TRUE(fs::is_directory(dir_ / "made")) << database;  // created before the open
+    EXPECT_THAT(Entries(dir_), ElementsAre("folder.ldb", "made")) << database;
+    EXPECT_TRUE(Entries(dir_ / "made").empty()) << database;
+  }
 }
 
 TEST_F(E2eTest, ReadOnlyDatabaseConverts) {

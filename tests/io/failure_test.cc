@@ -19,6 +19,16 @@ TEST(FailureTest, MessagesOfIoCodes) {
   }
 }
 
+// Whatever its value, a tagged errno prints its own number and never the
+// message of one of the converter's codes or of a Windows number.
+TEST(FailureTest, EveryTaggedErrnoPrintsItsOwnNumber) {
+  for (int error = 1; error < 1 << 16; ++error) {
+    const int code = IoCodeFromSystemErrorNumber(error);
+    ASSERT_EQ(IoErrorMessage(code), "I/O error " + std::to_string(error)) << error;
+    ASSERT_GT(code, 0xFFFF) << error;  // above every Windows number and own code
+  }
+}
+
 TEST(FailureTest, ReportsAreExact) {
   EXPECT_EQ(FormatFailureReport(IoError(100, CheckSite::kReadLengthByte), "kovrant"),
             "Exception EInOutError in module kovrant at 00403014.\n"

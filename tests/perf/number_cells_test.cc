@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "extended_reference.h"
 #include "io/input_file.h"
 #include "io/table_file.h"
 #include "ldb/record_walk.h"

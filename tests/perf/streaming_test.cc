@@ -24,26 +24,8 @@
 #include "ldb/record_walk.h"
 #include "ldb_builder.h"
 #include "support/counting_platform.h"
+#include "support/heap_counter.h"
 #include "table/table_writer.h"
-
-// Every allocation of the test program is counted while `counting` is set.
-namespace {
-bool counting = false;
-long allocations = 0;
-
-void* Allocate(std::size_t size) {
-  if (counting) ++allocations;
-  if (void* p = std::malloc(size != 0 ? size : 1)) return p;
-  throw std::bad_alloc();
-}
-}  // namespace
-
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
 
 namespace kovrant {
 namespace {
@@ -67,10 +49,9 @@ Conversion Convert(std::string database) {
   EXPECT_EQ(InputFile::Open(platform, "levers.ldb", &input), 0);
   TableFile table(platform, "LeverPrototypes.txt", CheckSite::kCreateTable);
   TableWriter writer(table, '.');
-  allocations = 0;
-  counting = true;
+  const std::size_t allocations_before = test::HeapAllocations();
   writer.WalkRemembering(*input, /*seed=*/1);
-  counting = false;
+  const long allocations = static_cast<long>(test::HeapAllocations() - allocations_before);
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);
   return {platform.reads,  platform.seeks,   platform.writes,

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "conversion.h"
-#include "heap_counter.h"
 #include "io/input_file.h"
 #include "io/table_file.h"
 #include "ldb/packed_length.h"
 #include "ldb_builder.h"
+#include "support/heap_counter.h"
 #include "table/table_writer.h"
 
 namespace kovrant::robustness {
@@ -22,6 +22,7 @@ namespace {
 using namespace ldb;
 using test::FakePlatform;
 using test::Op;
+using test::PeakHeap;
 
 // What a conversion may hold: its two block buffers and a little besides
 // (paths, the platform's bookkeeping).

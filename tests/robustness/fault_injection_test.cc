@@ -111,13 +111,14 @@ TEST(FaultInjectionTest, LargeDatabaseExercisesEveryOperationRepeatedly) {
   EXPECT_EQ(platform.calls(Op::kMove), 1);
 }
 
-TEST(FaultInjectionTest, DatabaseThatCannotBeOpenedIsNotAFailure) {
+TEST(FaultInjectionTest, DatabaseThatCannotBeOpenedEndsWithExitCode1) {
   const std::string database = ldb::SampleDatabase();
   for (int code : {kIoFileNotFound, kIoAccessDenied, 32}) {
     FakePlatform platform = PlatformWith(database);
     platform.FailOn(Op::kOpen, 1, code);
     const Outcome outcome = Convert(platform);
     EXPECT_TRUE(outcome.completed) << code;
+    EXPECT_EQ(outcome.exit_code, 1) << code;
     EXPECT_EQ(platform.standard_output, "Error opening file\r\n");
     EXPECT_EQ(platform.calls(Op::kCreate), 0) << "no table is created";
     EXPECT_TRUE(EndedCleanly(platform, outcome, database));

@@ -1,4 +1,4 @@
-#include "table/extended.h"
+#include "extended_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +7,7 @@
 #include <random>
 #include <vector>
 
+#include "table/extended.h"
 #include "table/extended_core.h"
 #include "table/powers_of_ten.h"
 

@@ -1,7 +1,7 @@
 // The software extended arithmetic and the one-decimal format against two
 // independent references: the x87 FPU running the same steps in long double
-// (support/x87_reference.h), and, below 10^18, the exact binary value
-// rounded with integers (support/exact_one_decimal.h).
+// (testkit/x87_reference.h), and, below 10^18, the exact binary value
+// rounded with integers (testkit/exact_one_decimal.h).
 //
 // A few million cases in a normal build; sanitizer builds run a twentieth,
 // and the factor in KOVRANT_ORACLE_SCALE scales either.
@@ -19,11 +19,12 @@
 #include <string_view>
 #include <vector>
 
-#include "support/exact_one_decimal.h"
-#include "support/x87_reference.h"
+#include "exact_one_decimal.h"
+#include "extended_reference.h"
 #include "table/extended.h"
 #include "table/one_decimal.h"
 #include "table/powers_of_ten.h"
+#include "x87_reference.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define KOVRANT_ORACLE_SANITIZED 1

@@ -9,6 +9,8 @@
 #include <cstring>
 #include <string>
 
+#include "extended_reference.h"
+
 namespace kovrant {
 namespace {
 

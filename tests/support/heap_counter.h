@@ -1,13 +1,17 @@
-// Counts the heap memory a piece of code holds at its peak, through the
-// global operator new and delete of this test program.
+// Counts what the test program takes from the heap, through the global
+// operator new and delete, which heap_counter.cc replaces. Only test programs
+// that link kovrant_heap_counter get the replacement (one per program).
 #pragma once
 
 #include <cstddef>
 
-namespace kovrant::robustness {
+namespace kovrant::test {
 
 // Live bytes allocated with operator new right now.
 std::size_t LiveHeapBytes();
+
+// Allocations made with operator new since the program started.
+std::size_t HeapAllocations();
 
 // While one exists, the highest number of live bytes is recorded.
 class PeakHeap {
@@ -23,4 +27,4 @@ class PeakHeap {
   std::size_t start_;
 };
 
-}  // namespace kovrant::robustness
+}  // namespace kovrant::test

@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "io/command_line.h"
 
 namespace kovrant {
 namespace {
