@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release packages (scripts/package.sh) and checks them as a
 # user would meet them:
-#  - every package holds exactly the files it should (ldbtool where the
-#    build made it), the executables in the right format, README.txt and
+#  - every package holds exactly the files it should (kovrant and ldbtool),
+#    the executables in the right format, README.txt and
 #    LICENSE.txt with CR LF line ends, the sample and its table unchanged;
 #  - the .deb names a maintainer, a description and the dependencies
 #    dpkg-shlibdeps found;
@@ -67,9 +67,6 @@ expect_files() {
     fail "$package holds$(printf '\n  %s' $listing)"$'\n'"expected$(printf '\n  %s' $expected)"
   echo "$package: $(wc -l <<<"$expected") files as expected"
 }
-has_ldbtool() {
-  [[ -n $(find "build/$1" -path "build/$1/packages" -prune -o -name "ldbtool$2" -type f -print -quit) ]]
-}
 
 # --- contents --------------------------------------------------------------
 step "checking the contents"
@@ -78,7 +75,7 @@ for bits in 32 64; do
   zip=dist/kovrant-$version-win$bits.zip
   top=kovrant-$version-win$bits
   files=(kovrant.exe README.txt LICENSE.txt "${examples[@]}")
-  has_ldbtool mingw$bits .exe && files+=(ldbtool.exe)
+  files+=(ldbtool.exe)
   expect_files "$zip" "$(unzip -Z1 "$zip" | grep -v '/$')" "${files[@]/#/$top/}"
   unzip -q "$zip" -d "$work/win$bits"
   folder=$work/win$bits/$top
@@ -105,7 +102,7 @@ done
 top=kovrant-$version-Linux-x86_64
 doc=share/doc/kovrant
 files=(bin/kovrant "$doc/README.md" "$doc/LICENSE" "${examples[@]/#/$doc/}")
-has_ldbtool release "" && files+=(bin/ldbtool)
+files+=(bin/ldbtool)
 expect_files "$tarball" "$(tar -tzf "$tarball" | grep -v '/$')" "${files[@]/#/$top/}"
 expect_files "$deb" "$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $NF}')" "${files[@]/#/./usr/}"
 tar -xzf "$tarball" -C "$work"
@@ -136,7 +133,7 @@ check_ldbtool_version() {
 "$work/$top/bin/kovrant" "$work/$top/$doc/examples/levers.ldb" "$work/linux-out"
 cmp "$work/linux-out/LeverPrototypes.txt" examples/LeverPrototypes.txt
 check_banner "$work/$top/bin/kovrant"
-[[ ! -x $work/$top/bin/ldbtool ]] || check_ldbtool_version "$work/$top/bin/ldbtool"
+check_ldbtool_version "$work/$top/bin/ldbtool"
 echo "$tarball: kovrant converts the sample byte for byte; banner shows VERSION: $version"
 
 # Windows: run from the unpacked folder, as README tells a user to.
@@ -150,7 +147,7 @@ run_windows() {
   (cd "$folder" && WINEPREFIX=$prefix "$wine" kovrant.exe 'examples\levers.ldb' out </dev/null >/dev/null)
   cmp "$folder/out/LeverPrototypes.txt" examples/LeverPrototypes.txt
   (cd "$folder" && WINEPREFIX=$prefix check_banner "$wine" kovrant.exe)
-  [[ ! -f $folder/ldbtool.exe ]] || (cd "$folder" && WINEPREFIX=$prefix check_ldbtool_version "$wine" ldbtool.exe)
+  (cd "$folder" && WINEPREFIX=$prefix check_ldbtool_version "$wine" ldbtool.exe)
   WINEPREFIX=$prefix "$wineserver" -k >/dev/null 2>&1 || true
   echo "kovrant-$version-win$bits.zip: kovrant.exe converts the sample byte for byte under $wine"
 }
@@ -180,7 +177,7 @@ else
   /usr/bin/kovrant /usr/share/doc/kovrant/examples/levers.ldb "$work/deb-out"
   cmp "$work/deb-out/LeverPrototypes.txt" examples/LeverPrototypes.txt
   check_banner /usr/bin/kovrant
-  [[ ! -x /usr/bin/ldbtool ]] || check_ldbtool_version /usr/bin/ldbtool
+  check_ldbtool_version /usr/bin/ldbtool
   "${as_root[@]}" dpkg -r kovrant >/dev/null
   installed=
   left=()

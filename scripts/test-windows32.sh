@@ -2,8 +2,8 @@
 # Runs the 32-bit kovrant.exe, the release target that Windows users get,
 # in a 32-bit Wine prefix (build-win-wine32/prefix): the end-to-end suite
 # and the parity tests against the Linux converter, as scripts/test-windows.sh
-# does for the 64-bit one; a 32-bit ldbtool.exe, when the build made one,
-# must print the project's version.
+# does for the 64-bit one, with the 32-bit ldbtool.exe beside it (which
+# must also print the project's version).
 #
 #   scripts/test-windows32.sh [E2E_SUITE]
 #
@@ -22,7 +22,10 @@ fail() {
 export LC_ALL=C
 
 exe=build/mingw32/src/kovrant.exe
-[[ -f $exe ]] || fail "$exe was not built (cmake --preset mingw32 && cmake --build --preset mingw32)"
+tool=build/mingw32/src/ldbtool/ldbtool.exe
+for built in "$exe" "$tool"; do
+  [[ -f $built ]] || fail "$built was not built (cmake --preset mingw32 && cmake --build --preset mingw32)"
+done
 e2e=${1:-}
 if [[ -z $e2e ]]; then
   for candidate in build/release/tests/e2e/kovrant_e2e_tests build-win-linux/tests/e2e/kovrant_e2e_tests; do
@@ -62,15 +65,13 @@ status=0
 [[ $status == 7 ]] || skip "a tiny 32-bit program ended with $status under $wine32"
 echo "32-bit Windows programs run here ($wine32, prefix $WINEPREFIX)"
 
-export KOVRANT_EXE=$PWD/$exe KOVRANT_LAUNCHER=$wine32
-echo "--- end-to-end tests of the 32-bit kovrant.exe under Wine"
+export KOVRANT_EXE=$PWD/$exe LDBTOOL_EXE=$PWD/$tool KOVRANT_LAUNCHER=$wine32
+echo "--- end-to-end tests of the 32-bit kovrant.exe and ldbtool.exe under Wine"
 "$e2e" --gtest_filter='-Databases/WindowsParityTest.*' --gtest_brief=1
 echo "--- same databases, Linux converter against the 32-bit kovrant.exe"
 "$e2e" --gtest_filter='Databases/WindowsParityTest.*' --gtest_brief=1
 
 version=$(sed -n 's/^#define KOVRANT_VERSION_STRING "\(.*\)"$/\1/p' build/mingw32/generated/kovrant/version.h)
-while IFS= read -r tool; do
-  printed=$("$wine32" "$tool" --version </dev/null 2>&1 | tr -d '\r')
-  grep -qF "$version" <<<"$printed" || fail "$tool --version printed '$printed', not $version"
-  echo "$tool --version: $printed"
-done < <(find build/mingw32 -path build/mingw32/packages -prune -o -name ldbtool.exe -type f -print)
+printed=$("$wine32" "$tool" --version </dev/null 2>&1 | tr -d '\r')
+grep -qF "$version" <<<"$printed" || fail "$tool --version printed '$printed', not $version"
+echo "$tool --version: $printed"

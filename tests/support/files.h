@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -26,9 +27,21 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& data
 class ScratchDirectory {
  public:
   explicit ScratchDirectory(const std::string& prefix) {
+#ifdef _WIN32
+    // No mkdtemp: a random name, created exclusively (create_directory is
+    // false for a name that exists), tried until one is new.
+    std::random_device random;
+    for (int attempt = 0; path_.empty(); ++attempt) {
+      if (attempt == 100) throw std::runtime_error("no scratch directory for " + prefix);
+      auto candidate =
+          std::filesystem::temp_directory_path() / (prefix + "-" + std::to_string(random()));
+      if (std::filesystem::create_directory(candidate)) path_ = candidate;
+    }
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp " + pattern);
     path_ = pattern;
+#endif
   }
   ScratchDirectory(const ScratchDirectory&) = delete;
   ScratchDirectory& operator=(const ScratchDirectory&) = delete;
