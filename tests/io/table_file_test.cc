@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <random>
+#include <string>
+
 #include "io/failure.h"
 #include "support/fake_platform.h"
 
@@ -62,6 +66,97 @@ TEST(TableFileTest, EachFailingStepReportsItsCodeAndKeepsTheEarlierTable) {
     EXPECT_EQ(failed_with, c.code) << static_cast<int>(c.op);
     EXPECT_EQ(platform.files.at("t.txt").data, "old table");
     EXPECT_EQ(platform.files.size(), 1u);
+  }
+}
+
+// A platform that writes in the background, made deterministic: a block
+// handed over is written only when it is awaited, so a buffer changed while
+// its block is in flight would show in the table.
+class DeferredPlatform : public FakePlatform {
+ public:
+  bool WritesInBackground() const override { return true; }
+  int BeginWrite(FileHandle file, const void* data, std::size_t size) override {
+    EXPECT_FALSE(block_.has_value()) << "two blocks in flight";
+    block_ = Block{file, data, size};
+    return 0;
+  }
+  int AwaitWrite(FileHandle file) override {
+    if (!block_) return 0;
+    EXPECT_EQ(block_->file, file);
+    const Block block = *block_;
+    block_.reset();
+    return Write(block.file, block.data, block.size);
+  }
+  int Close(FileHandle file) override {
+    EXPECT_FALSE(block_.has_value()) << "closed with a block in flight";
+    return FakePlatform::Close(file);
+  }
+
+ private:
+  struct Block {
+    FileHandle file;
+    const void* data;
+    std::size_t size;
+  };
+  std::optional<Block> block_;
+};
+
+// Writes a random table (appends of all sizes, single characters, writing in
+// place) and commits it; returns the failure's code and site, or 0.
+std::pair<int, CheckSite> WriteRandomTable(FakePlatform& platform, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  try {
+    TableFile table(platform, "t.txt", CheckSite::kCreateTable);
+    for (int step = 0; step < 40; ++step) {
+      const auto fill = static_cast<char>('a' + step % 26);
+      switch (random() % 3) {
+        case 0: {
+          const std::size_t size =
+              random() % 2 == 0 ? random() % 300 : random() % (TableFile::kBufferSize * 3 / 2);
+          table.Append(std::string(size, fill), CheckSite::kWriteRow);
+          break;
+        }
+        case 1:
+          table.Put(fill, CheckSite::kWriteHeader);
+          break;
+        default: {
+          const std::size_t room = 1 + random() % TableFile::kBufferSize;
+          char* out = table.Space(room, CheckSite::kReadName);
+          const std::size_t used = random() % (room + 1);
+          std::fill(out, out + used, fill);
+          table.Used(out + used);
+          break;
+        }
+      }
+    }
+    table.Commit(CheckSite::kCloseTable);
+  } catch (const IoError& error) {
+    return {error.code(), error.site()};
+  }
+  return {0, CheckSite::kCloseTable};
+}
+
+TEST(TableFileTest, WritingInTheBackgroundGivesTheSameTableAndTheSameFailures) {
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    FakePlatform at_once;
+    DeferredPlatform deferred;
+    ASSERT_EQ(WriteRandomTable(at_once, seed).first, 0);
+    ASSERT_EQ(WriteRandomTable(deferred, seed).first, 0);
+    EXPECT_TRUE(at_once.files.at("t.txt").data == deferred.files.at("t.txt").data);
+    EXPECT_EQ(at_once.calls(Op::kWrite), deferred.calls(Op::kWrite));
+    // Each write in turn fails: the same code at the same site, nothing left.
+    for (int nth = 1; nth <= at_once.calls(Op::kWrite); ++nth) {
+      FakePlatform failing_at_once;
+      DeferredPlatform failing_deferred;
+      failing_at_once.FailOn(Op::kWrite, nth, kIoDiskFull);
+      failing_deferred.FailOn(Op::kWrite, nth, kIoDiskFull);
+      const auto expected = WriteRandomTable(failing_at_once, seed);
+      EXPECT_EQ(expected.first, kIoDiskFull);
+      EXPECT_EQ(WriteRandomTable(failing_deferred, seed), expected) << "write " << nth;
+      EXPECT_TRUE(failing_deferred.files.empty());
+      EXPECT_EQ(failing_deferred.open_handles(), 0);
+    }
   }
 }
 
