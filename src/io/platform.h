@@ -66,16 +66,18 @@ class Platform {
 
   // Writing while the caller goes on. A platform that can write a file in
   // the background (on a thread of its own) says so here; BeginWrite then
-  // hands it `size` bytes at `data` to be written after everything handed
-  // before, and may return before they are written: the bytes must stay
+  // hands it `size` bytes at `data` to be written at byte `offset` of the
+  // file, and may return before they are written: the bytes must stay
   // untouched until AwaitWrite for that file has returned. AwaitWrite waits
   // until every write begun on the file is done and returns the first
   // failure among them (0 when all bytes were written), as Write would have.
-  // Each file must be awaited before it is closed. A platform that cannot
-  // keeps the defaults: BeginWrite writes at once and AwaitWrite has nothing
-  // to wait for.
+  // A file written so is written only so, from its start, in order (the
+  // position Write would use does not follow), and awaited before it is
+  // closed. A platform that cannot keeps the defaults: BeginWrite writes at
+  // once, at the file's position, and AwaitWrite has nothing to wait for.
   virtual bool WritesInBackground() const { return false; }
-  virtual int BeginWrite(FileHandle file, const void* data, std::size_t size) {
+  virtual int BeginWrite(FileHandle file, std::int64_t /*offset*/, const void* data,
+                         std::size_t size) {
     return Write(file, data, size);
   }
   virtual int AwaitWrite(FileHandle /*file*/) { return 0; }

@@ -72,6 +72,24 @@ int WriteAll(int fd, const void* data, std::size_t size) {
 // order given, so that writing the table (the kernel copying the bytes into
 // its page cache) overlaps the decoding of the next block. One thread serves
 // every file; it starts with the first block and ends with the process.
+// Positioned writes (pwrite), so that the thread needs no shared file
+// position.
+int WriteAllAt(int fd, std::int64_t offset, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastIoCode();
+    }
+    if (n == 0) return kIoDiskFull;
+    p += n;
+    offset += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
 class BackgroundWriter {
  public:
   BackgroundWriter() = default;
@@ -86,7 +104,7 @@ class BackgroundWriter {
     if (thread_.joinable()) thread_.join();
   }
 
-  int Begin(int fd, const void* data, std::size_t size) {
+  int Begin(int fd, std::int64_t offset, const void* data, std::size_t size) {
     std::unique_lock<std::mutex> lock(mutex_);
     if (!thread_.joinable()) {
       try {
@@ -94,10 +112,10 @@ class BackgroundWriter {
       } catch (const std::system_error&) {
         // No thread to be had: the block is written at once instead.
         lock.unlock();
-        return WriteAll(fd, data, size);
+        return WriteAllAt(fd, offset, data, size);
       }
     }
-    blocks_.push_back({fd, static_cast<const char*>(data), size});
+    blocks_.push_back({fd, offset, static_cast<const char*>(data), size});
     wake_.notify_all();
     return 0;
   }
@@ -115,6 +133,7 @@ class BackgroundWriter {
  private:
   struct Block {
     int fd;
+    std::int64_t offset;
     const char* data;
     std::size_t size;
   };
@@ -139,7 +158,7 @@ class BackgroundWriter {
       const bool failed = failures_.count(block.fd) != 0;
       writing_fd_ = block.fd;
       lock.unlock();
-      const int code = failed ? 0 : WriteAll(block.fd, block.data, block.size);
+      const int code = failed ? 0 : WriteAllAt(block.fd, block.offset, block.data, block.size);
       lock.lock();
       writing_fd_ = -1;
       if (code != 0) failures_.emplace(block.fd, code);
@@ -363,8 +382,9 @@ class PosixPlatform final : public Platform {
   }
 
   bool WritesInBackground() const override { return true; }
-  int BeginWrite(FileHandle file, const void* data, std::size_t size) override {
-    return writer_.Begin(Descriptor(file), data, size);
+  int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
+                 std::size_t size) override {
+    return writer_.Begin(Descriptor(file), offset, data, size);
   }
   int AwaitWrite(FileHandle file) override { return writer_.Await(Descriptor(file)); }
 

@@ -41,13 +41,17 @@ void TableFile::Flush(CheckSite site) {
   if (spare_.empty()) spare_.resize(kBufferSize);
   const std::size_t length = buffer_length_;
   buffer_length_ = 0;
-  if (int code = platform_.BeginWrite(handle_, buffer_.data(), length); code != 0) {
+  Begin(buffer_.data(), length, site);
+  buffer_.swap(spare_);
+}
+
+void TableFile::Begin(const void* data, std::size_t size, CheckSite site) {
+  if (int code = platform_.BeginWrite(handle_, written_, data, size); code != 0) {
     throw IoError(code, site);
   }
   in_flight_ = true;
   in_flight_site_ = site;
-  written_ += static_cast<std::int64_t>(length);
-  buffer_.swap(spare_);
+  written_ += static_cast<std::int64_t>(size);
 }
 
 void TableFile::FlushNow(CheckSite site) {
@@ -64,6 +68,13 @@ void TableFile::FlushNow(CheckSite site) {
 void TableFile::AppendSlow(const void* data, std::size_t size, CheckSite site) {
   if (size >= buffer_.size()) {
     // Too big for the buffer: written from where it is, after the buffer.
+    if (platform_.WritesInBackground()) {
+      Flush(site);
+      AwaitBlock();
+      Begin(data, size, site);
+      AwaitBlock();
+      return;
+    }
     FlushNow(site);
     if (int code = platform_.Write(handle_, data, size); code != 0) throw IoError(code, site);
     written_ += static_cast<std::int64_t>(size);
@@ -76,9 +87,14 @@ void TableFile::AppendSlow(const void* data, std::size_t size, CheckSite site) {
 
 void TableFile::Commit(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
-  // The last block is written at once: a table of one block never waits
-  // for a thread.
-  FlushNow(site);
+  if (platform_.WritesInBackground() && written_ > 0) {
+    Flush(site);
+    AwaitBlock();
+  } else {
+    // A table of one block is written at once, without waiting for a
+    // thread (and, in the background, nothing was written before it).
+    FlushNow(site);
+  }
   open_ = false;
   if (int code = platform_.Close(handle_); code != 0) throw IoError(code, site);
   if (int code = platform_.MoveOver(temporary_path_, path_); code != 0) throw IoError(code, site);

@@ -86,6 +86,8 @@ class TableFile {
   void FlushNow(CheckSite site);
   // Waits for the block in flight, if any; throws its failure.
   void AwaitBlock();
+  // Hands `size` bytes at `data` over to be written in the background.
+  void Begin(const void* data, std::size_t size, CheckSite site);
 
   Platform& platform_;
   std::string path_;

@@ -75,8 +75,10 @@ TEST(TableFileTest, EachFailingStepReportsItsCodeAndKeepsTheEarlierTable) {
 class DeferredPlatform : public FakePlatform {
  public:
   bool WritesInBackground() const override { return true; }
-  int BeginWrite(FileHandle file, const void* data, std::size_t size) override {
+  int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
+                 std::size_t size) override {
     EXPECT_FALSE(block_.has_value()) << "two blocks in flight";
+    EXPECT_EQ(offset, bytes_written()) << "blocks out of order";
     block_ = Block{file, data, size};
     return 0;
   }
