@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "table/decimal_digits.h"
+
 #include <bit>
 #include <cfenv>
 #include <cfloat>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace kovrant {
 namespace {
@@ -36,6 +39,25 @@ void ExpectTexts(std::initializer_list<Case> cases) {
 
 // ---------------------------------------------------------------------------
 // The documented edge cases, row by row.
+
+// The digit count decides every number's width: checked on both sides of
+// every power of ten and of two, where an estimate from the bit width could
+// be one off.
+TEST(DecimalDigits, LengthAtEveryPowerOfTenAndTwo) {
+  std::vector<uint64_t> values = {0, ~uint64_t{0}};
+  for (int k = 0; k < 64; ++k) values.push_back(uint64_t{1} << k);
+  for (uint64_t power : decimal_digits::kPowersOfTen) values.push_back(power);
+  for (std::size_t i = 0, n = values.size(); i < n; ++i) {
+    for (uint64_t delta : {uint64_t{1}, uint64_t{2}}) {
+      values.push_back(values[i] - delta);
+      values.push_back(values[i] + delta);
+    }
+  }
+  for (uint64_t value : values) {
+    EXPECT_EQ(decimal_digits::DecimalLength(value), static_cast<int>(std::to_string(value).size()))
+        << value;
+  }
+}
 
 TEST(OneDecimalEdgeCases, FixedForm) {
   ExpectTexts({
