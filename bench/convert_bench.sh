@@ -2,7 +2,7 @@
 # Conversion benchmark: how close does kovrant come to copying the file?
 #
 #   bench/convert_bench.sh [--profile long|short] [--build-dir DIR] [--no-build] [--runs N]
-#                          [--prototypes N] [--kovrant BINARY]
+#                          [--prototypes N] [--kovrant BINARY] [--baseline BINARY]
 #
 # Builds the release preset (the converter and the database generator only)
 # unless --no-build is given, generates a large synthetic lever database in
@@ -16,6 +16,9 @@
 #   dd bs=256K DB COPY        copying them through user space in blocks of the
 #                             converter's buffer size (GNU cat copies inside
 #                             the kernel where it can; the script says which)
+#   BASELINE DB OUTDIR2       with --baseline: another build of the converter
+#                             (an older one), in the same rounds, so that
+#                             before and after meet the same machine load
 # Each run goes through /usr/bin/time -v for the user and system CPU time and
 # the peak resident memory; wall time is taken around it with the shell's
 # clock. One warm-up round (not counted) puts the database in the page cache
@@ -46,6 +49,7 @@ profile=long
 prototypes=
 small_prototypes=10000
 kovrant=
+baseline=
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --profile) profile=$2; shift 2 ;;
@@ -54,8 +58,9 @@ while [[ $# -gt 0 ]]; do
     --runs) runs=$2; shift 2 ;;
     --prototypes) prototypes=$2; shift 2 ;;
     --kovrant) kovrant=$(realpath "$2"); shift 2 ;;
+    --baseline) baseline=$(realpath "$2"); shift 2 ;;
     *)
-      echo "usage: $0 [--profile long|short] [--build-dir DIR] [--no-build] [--runs N] [--prototypes N] [--kovrant BINARY]" >&2
+      echo "usage: $0 [--profile long|short] [--build-dir DIR] [--no-build] [--runs N] [--prototypes N] [--kovrant BINARY] [--baseline BINARY]" >&2
       exit 2
       ;;
   esac
@@ -112,6 +117,11 @@ commands=("'$kovrant' '$db' '$out' >/dev/null"
           "cat '$db' >/dev/null"
           "cat '$db' >'$copy'"
           "dd if='$db' of='$copy' bs=256K status=none")
+if [[ -n $baseline ]]; then
+  names+=(baseline)
+  labels+=("baseline DB OUTDIR")
+  commands+=("'$baseline' '$db' '$work/out-baseline' >/dev/null")
+fi
 
 # GNU cat (coreutils 9) copies between regular files inside the kernel
 # (copy_file_range) when it can: then `cat DB > COPY` never passes the bytes
@@ -125,6 +135,7 @@ fi
 
 echo "kovrant conversion benchmark"
 echo "  program: $kovrant"
+[[ -z $baseline ]] || echo "  baseline: $baseline"
 echo "  input:   $db (profile $profile)"
 echo "           $bytes bytes ($(awk -v b="$bytes" 'BEGIN {printf "%.1f", b / 1e6}') MB), $prototypes prototypes"
 echo "  machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) at start"
@@ -174,28 +185,33 @@ rm -f "$work"/sample_*.runs
 for ((r = 0; r < 5; r++)); do
   sample_time "'$kovrant' '$sample' '$out' >/dev/null" >>"$work/sample_convert.runs"
   sample_time "cat '$sample' >'$copy'" >>"$work/sample_cat.runs"
+  [[ -z $baseline ]] ||
+    sample_time "'$baseline' '$sample' '$work/out-baseline' >/dev/null" >>"$work/sample_baseline.runs"
 done
+sample_ms() { median <"$work/sample_$1.runs" | awk '{printf "%.2f", $1 * 1000}'; }
 echo
-printf '  sample %s (%d bytes), %d runs each: kovrant %.2f ms per conversion, cat %.2f ms (medians of 5 rounds)\n' \
-  "$sample" "$(stat -c %s "$sample")" "$sample_runs" \
-  "$(median <"$work/sample_convert.runs" | awk '{print $1 * 1000}')" \
-  "$(median <"$work/sample_cat.runs" | awk '{print $1 * 1000}')"
+echo "  sample $sample ($(stat -c %s "$sample") bytes), $sample_runs runs each, medians of 5 rounds:"
+echo "    kovrant $(sample_ms convert) ms per conversion, cat $(sample_ms cat) ms$(
+  [[ -z $baseline ]] || echo ", baseline $(sample_ms baseline) ms")"
 
 # System calls of one conversion, by strace -c.
 syscalls() {
   local database=$1 summary=$work/strace.txt
-  strace -c -o "$summary" "$kovrant" "$database" "$out" >/dev/null
+  strace -f -c -o "$summary" "$kovrant" "$database" "$out" >/dev/null
   local size
   size=$(stat -c %s "$database")
   awk -v size="$size" -v name="$(basename "$database")" '
-    $NF == "read" {reads = $4} $NF == "write" {writes = $4} $NF == "lseek" {seeks = $4}
+    $NF == "read" {reads = $4} $NF == "write" || $NF == "pwrite64" {writes += $4}
+    $NF == "mmap" || $NF == "munmap" {maps += $4} $NF == "lseek" {seeks = $4}
     $NF == "total" {total = $4}
-    END {printf "  %-22s %12d %8d %8d %8d %8d %10.1f\n", name, size, total, reads, writes,
-         seeks + 0, total / (size / 1e6)}' "$summary"
+    END {printf "  %-26s %12d %8d %8d %8d %8d %8d %10.1f\n", name, size, total, reads, writes,
+         maps, seeks + 0, total / (size / 1e6)}' "$summary"
 }
 echo
-echo "  system calls of one conversion (strace -c)"
-printf '  %-22s %12s %8s %8s %8s %8s %10s\n' "database" "bytes" "total" "read" "write" "lseek" "per MB"
+echo "  system calls of one conversion, all threads (strace -f -c; write counts pwrite64 too,"
+echo "  map counts mmap and munmap, the runtime's included)"
+printf '  %-26s %12s %8s %8s %8s %8s %8s %10s\n' "database" "bytes" "total" "read" "write" "map" \
+  "lseek" "per MB"
 syscalls "$small_db"
 syscalls "$db"
 rm -f "$copy" "$work/time.txt" "$work/strace.txt" "$work/cat.strace"
