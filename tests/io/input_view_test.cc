@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -12,13 +13,31 @@
 #include "io/failure.h"
 #include "io/input_file.h"
 #include "support/fake_platform.h"
-#include "support/files.h"
 
 namespace kovrant {
 namespace {
 
 constexpr CheckSite kSite = CheckSite::kReadName;
 constexpr std::int64_t kView = InputFile::kViewSize;
+
+// A file of the test's own in the temporary directory, removed at the end.
+class TemporaryFile {
+ public:
+  TemporaryFile()
+      : path_(std::filesystem::temp_directory_path() /
+              ("kovrant-view-" + std::to_string(std::random_device{}()))) {}
+  ~TemporaryFile() {
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+  }
+  void Write(const std::string& data) const {
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << data;
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 // One operation's outcome: what it returned and where the file stands.
 std::string Outcome(InputFile& file, int op, std::int64_t argument) {
@@ -55,14 +74,14 @@ std::string Outcome(InputFile& file, int op, std::int64_t argument) {
 
 TEST(InputViewTest, ViewsAndReadsAgreeOnRandomOperations) {
   if (SystemPlatform().ViewAlignment() == 0) GTEST_SKIP() << "this platform maps no files";
-  test::ScratchDirectory scratch("kovrant-view");
+  const TemporaryFile temporary;
   std::mt19937_64 random(13);
   for (int round = 0; round < 3; ++round) {
     const std::int64_t size = 2 * kView + static_cast<std::int64_t>(random() % kView);
     std::string data(static_cast<std::size_t>(size), '\0');
     for (char& c : data) c = static_cast<char>(random() % 4 == 0 ? 0 : random());
-    const std::string path = (scratch.path() / "db").string();
-    test::WriteFile(path, data);
+    const std::string path = temporary.path().string();
+    temporary.Write(data);
     test::FakePlatform fake;
     fake.files["db"].data = data;
     std::unique_ptr<InputFile> mapped;
@@ -88,11 +107,11 @@ TEST(InputViewTest, ViewsAndReadsAgreeOnRandomOperations) {
 }
 
 TEST(InputViewTest, AFileCutShortUnderItsViewEndsInReadBeyondEnd) {
-  test::ScratchDirectory scratch("kovrant-view");
-  const std::filesystem::path path = scratch.path() / "db";
+  const TemporaryFile temporary;
+  const std::filesystem::path& path = temporary.path();
   for (const std::int64_t cut : {std::int64_t{0}, kView / 2 + 5, kView + 7}) {
     SCOPED_TRACE(cut);
-    test::WriteFile(path, std::string(static_cast<std::size_t>(3 * kView), 'x'));
+    temporary.Write(std::string(static_cast<std::size_t>(3 * kView), 'x'));
     std::unique_ptr<InputFile> file;
     ASSERT_EQ(InputFile::Open(SystemPlatform(), path.string(), &file), 0);
     EXPECT_EQ(file->ReadByte(kSite), 'x');
