@@ -59,6 +59,19 @@ TEST(DecimalDigits, LengthAtEveryPowerOfTenAndTwo) {
   }
 }
 
+// Every integer part below 10^5 with every tenth, both signs, through the
+// direct switch-time rendering (ticks t give (2|t| + 1) / 3 tenths, which
+// meets every count of tenths below 10^6), against the general path.
+TEST(OneDecimalDirect, EveryShortFixedFormMatchesTheGeneralPath) {
+  for (const char separator : {'.', ';'}) {
+    for (std::int32_t ticks = -1500002; ticks <= 1500002; ++ticks) {
+      char out[kOneDecimalMaxLength];
+      const std::string direct(out, FormatSwitchTimeOneDecimal(ticks, separator, out));
+      ASSERT_EQ(direct, FormatOneDecimal(DivideInt32By15(ticks), separator)) << ticks;
+    }
+  }
+}
+
 TEST(OneDecimalEdgeCases, FixedForm) {
   ExpectTexts({
       // Singles tie only at .25 and .75; ties go away from zero.
