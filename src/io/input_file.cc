@@ -32,6 +32,11 @@ bool InputFile::FillView(CheckSite site) {
   const std::int64_t size = Size(site);
   // Beyond the known size (a file that has grown since) the file is read.
   if (position >= size) return false;
+  if (size <= static_cast<std::int64_t>(kBufferSize)) {
+    // A file that fits the buffer costs one read; mapping it costs more.
+    view_alignment_ = 0;
+    return false;
+  }
   ReleaseView(site);
   const std::int64_t start = position - position % static_cast<std::int64_t>(view_alignment_);
   const std::size_t length = size - start < static_cast<std::int64_t>(kViewSize)

@@ -12,8 +12,9 @@
 //  - AtEnd() is position >= file size.
 // Positions are 64-bit: files over 2 GiB convert and record ends never wrap.
 //
-// Where the platform maps files, the bytes are read through a view of at
-// most kViewSize bytes at a time instead of being copied into the buffer:
+// Where the platform maps files, the bytes of a file larger than the buffer
+// are read through a view of at most kViewSize bytes at a time instead of
+// being copied into the buffer:
 // memory stays bounded at any file size (and on 32-bit builds no file has to
 // fit the address space), and the rules above stay the same. A file that
 // another program shortens while it is read ends in code 100 at the next
