@@ -5,9 +5,8 @@
 // (the calls before it belong to the loader and the C runtime). Each run must
 // end with the failure report and exit code 1, or complete with the same
 // table as a clean run; either way the earlier table stays byte-identical
-// after a failure and no temporary file is left. strace counts the calls of
-// each thread apart; the table's blocks written in the background are the
-// only pwrite64 calls, those of the converter's main thread are write calls.
+// after a failure and no temporary file is left. (strace counts each thread's
+// calls apart: background table writes are pwrite64, the main thread's write.)
 //
 // Needs strace and permission to trace; skipped otherwise.
 #include <unistd.h>
@@ -223,8 +222,7 @@ TEST_F(StraceTest, TemporaryTableIsCreatedExclusivelyWithoutFollowingLinks) {
 TEST_F(StraceTest, FullDiskReportsDiskFull) {
   WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
   const std::map<std::string, std::vector<Call>> calls = ConverterCalls();
-  // The converter's first write is the table's first block (written in the
-  // background where the platform can).
+  // The converter's first write is the table's first block (in the background).
   const char* write = calls.count("pwrite64") ? "pwrite64" : "write";
   ASSERT_TRUE(calls.count(write));
   WriteFile(dir_ / "LeverPrototypes.txt", kEarlier);
