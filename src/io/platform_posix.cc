@@ -68,12 +68,8 @@ int WriteAll(int fd, const void* data, std::size_t size) {
   return 0;
 }
 
-// Writes the blocks handed to it on a thread of its own, each file's in the
-// order given, so that writing the table (the kernel copying the bytes into
-// its page cache) overlaps the decoding of the next block. One thread serves
-// every file; it starts with the first block and ends with the process.
-// Positioned writes (pwrite), so that the thread needs no shared file
-// position.
+// WriteAll with positioned writes (pwrite): the writer thread below needs
+// no shared file position.
 int WriteAllAt(int fd, std::int64_t offset, const void* data, std::size_t size) {
   const char* p = static_cast<const char*>(data);
   while (size > 0) {
@@ -90,6 +86,10 @@ int WriteAllAt(int fd, std::int64_t offset, const void* data, std::size_t size) 
   return 0;
 }
 
+// Writes the blocks handed to it on a thread of its own, each file's in the
+// order given, so that writing the table (the kernel copying the bytes into
+// its page cache) overlaps the decoding of the next block. One thread serves
+// every file; it starts with the first block and ends with the process.
 class BackgroundWriter {
  public:
   BackgroundWriter() = default;
