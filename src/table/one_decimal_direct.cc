@@ -51,7 +51,8 @@ constexpr std::uint64_t kShortTenths = 1000000;
 // the padding zeros are shifted out and the word is stored whole (8 bytes at
 // most 9 bytes from `out`, within the caller's room). A sign is stored
 // always and kept when the value did not round to zero. Returns the end.
-char* ShortTenths(bool negative, std::uint32_t tenths, char separator, char* out) {
+[[gnu::always_inline]] inline char* ShortTenths(bool negative, std::uint32_t tenths, char separator,
+                                                char* out) {
   *out = '-';
   out += negative && tenths != 0 ? 1 : 0;
   const std::uint32_t whole = tenths / 10;
@@ -74,7 +75,8 @@ char* ShortTenths(bool negative, std::uint32_t tenths, char separator, char* out
 }
 
 // ShortTenths where the word's byte order allows it, else the digit writer.
-char* WriteTenths(bool negative, std::uint64_t tenths, char separator, char* out) {
+[[gnu::always_inline]] inline char* WriteTenths(bool negative, std::uint64_t tenths, char separator,
+                                                char* out) {
   if constexpr (std::endian::native == std::endian::little) {
     if (tenths < kShortTenths) {
       return ShortTenths(negative, static_cast<std::uint32_t>(tenths), separator, out);
