@@ -1,9 +1,10 @@
 // make_large_db: writes a large synthetic lever database for the conversion
 // benchmark.
 //
-//   kovrant_make_large_db OUTPUT [PROTOTYPES] [SEED]
+//   kovrant_make_large_db [--short] OUTPUT [PROTOTYPES] [SEED]
 //
-// PROTOTYPES defaults to 1,000,000 (about 290 MB), SEED to 1. The output is a
+// PROTOTYPES defaults to 1,000,000 (about 290 MB; with --short about
+// 157 MB), SEED to 1. The output is a
 // pure function of the two numbers: the generator is a fixed 64-bit PRNG
 // (splitmix64) and every choice is taken from it with integer arithmetic, so
 // every machine writes the same bytes.
@@ -17,6 +18,13 @@
 // (decoded, not written), and now and then a prototype carries a field of an
 // unknown type. Sections are built in memory one at a time and written out,
 // so the tool's memory does not grow with the output.
+//
+// --short makes the number-dense profile: prototypes of about 157 bytes (a
+// name of about 12 bytes, the four place floats, P, scale, switch time, a
+// material, a short sound path, a one-line description of 50 to 100 bytes),
+// where most of the table's cells and a third of its bytes are numbers and
+// every scale is shown. It measures the number cells and the walk rather
+// than the copying of long texts.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -139,11 +147,51 @@ std::string PrototypeRecord(Random& random, std::uint64_t index) {
   return Record(0, fields);
 }
 
+// The number-dense profile: short texts, every number rendered.
+std::string ShortPrototypeRecord(Random& random, std::uint64_t index) {
+  std::string name = random.Pick(kNouns);
+  name += ' ';
+  name += std::to_string(index % 100000);
+  name += '\0';
+  const float x1 = Coordinate(random);
+  const float y1 = Coordinate(random);
+  const float x2 = Coordinate(random);
+  const float y2 = Coordinate(random);
+  const std::uint32_t roll = random.Below(100);
+  const float scale = static_cast<float>(25 + random.Below(276)) / 100.0f;
+  const auto ticks = static_cast<std::int32_t>(random.Below(600));
+  std::string material = random.Pick(kMaterials);
+  material += '\0';
+  std::string sound = "sfx/";
+  sound += random.Pick(kSounds);
+  sound += std::to_string(random.Below(10));
+  sound += ".wav";
+  const std::uint32_t target = 50 + random.Below(51);  // 50 to 100 bytes
+  std::string description = "A";
+  while (description.size() < target) {
+    description += ' ';
+    description += random.Pick(kWords);
+  }
+  description.resize(target - 1);
+  description += '.';
+  return Record(0, kovrant::ldb::Cat(
+                       {kovrant::ldb::Name(name), kovrant::ldb::PlaceBlock(x1, y1, x2, y2),
+                        kovrant::ldb::PlaceCount(roll < 10 ? 1 : 2), kovrant::ldb::Scale(scale),
+                        kovrant::ldb::SwitchTime(ticks), kovrant::ldb::Material(material),
+                        kovrant::ldb::SwitchSound(sound), kovrant::ldb::Description(description)}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  const char* program = argc > 0 ? argv[0] : "";
+  const bool short_profile = argc > 1 && std::string(argv[1]) == "--short";
+  if (short_profile) {
+    --argc;
+    ++argv;
+  }
   if (argc < 2 || argc > 4) {
-    std::fprintf(stderr, "usage: %s OUTPUT [PROTOTYPES] [SEED]\n", argc > 0 ? argv[0] : "");
+    std::fprintf(stderr, "usage: %s [--short] OUTPUT [PROTOTYPES] [SEED]\n", program);
     return 2;
   }
   const std::uint64_t total = argc > 2 ? std::strtoull(argv[2], nullptr, 10) : 1000000;
@@ -166,7 +214,8 @@ int main(int argc, char** argv) {
     for (std::uint64_t g = 0; g < kGroupsPerSection && made < total; ++g) {
       prototypes.clear();
       for (std::uint64_t p = 0; p < kPrototypesPerGroup && made < total; ++p) {
-        prototypes += PrototypeRecord(random, made);
+        prototypes +=
+            short_profile ? ShortPrototypeRecord(random, made) : PrototypeRecord(random, made);
         ++made;
         if (tag == 1) ++written;
       }

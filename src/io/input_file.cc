@@ -18,10 +18,52 @@ InputFile::InputFile(Platform& platform, FileHandle handle)
     : platform_(platform),
       handle_(handle),
       // Not value-initialised: bytes are only ever read after a Fill.
-      buffer_(new std::uint8_t[kBufferSize]) {}
+      buffer_(new std::uint8_t[kBufferSize]),
+      data_(buffer_.get()),
+      view_alignment_(platform.ViewAlignment()) {}
 
 InputFile::~InputFile() {
+  if (view_ != nullptr) platform_.UnmapView(view_, buffer_length_);
   if (open_) platform_.Close(handle_);
+}
+
+bool InputFile::FillView(CheckSite site) {
+  const std::int64_t position = Position();
+  const std::int64_t size = Size(site);
+  // Beyond the known size (a file that has grown since) the file is read.
+  if (position >= size) return false;
+  if (size <= static_cast<std::int64_t>(kBufferSize)) {
+    // A file that fits the buffer costs one read; mapping it costs more.
+    view_alignment_ = 0;
+    return false;
+  }
+  ReleaseView(site);
+  const std::int64_t start = position - position % static_cast<std::int64_t>(view_alignment_);
+  const std::size_t length = size - start < static_cast<std::int64_t>(kViewSize)
+                                 ? static_cast<std::size_t>(size - start)
+                                 : kViewSize;
+  const std::uint8_t* view = nullptr;
+  if (platform_.MapView(handle_, start, length, &view) != 0) {
+    // Not mappable after all: read from now on.
+    view_alignment_ = 0;
+    return false;
+  }
+  view_ = view;
+  data_ = view;
+  buffer_start_ = start;
+  offset_ = position - start;
+  buffer_length_ = length;
+  return true;
+}
+
+void InputFile::ReleaseView(CheckSite site) {
+  if (view_ == nullptr) return;
+  const bool whole = platform_.UnmapView(view_, buffer_length_);
+  view_ = nullptr;
+  // Nothing is buffered any more.
+  data_ = buffer_.get();
+  buffer_length_ = 0;
+  if (!whole) throw IoError(kIoReadBeyondEnd, site);
 }
 
 void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
@@ -32,11 +74,14 @@ void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
 
 void InputFile::Fill(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
+  if (view_alignment_ != 0 && FillView(site)) return;
+  ReleaseView(site);
   const std::int64_t position = Position();
   SeekHandle(position, site);
   std::size_t got = 0;
   int code = platform_.Read(handle_, buffer_.get(), kBufferSize, &got);
   handle_position_ += static_cast<std::int64_t>(got);
+  data_ = buffer_.get();
   buffer_start_ = position;
   offset_ = 0;
   buffer_length_ = got;
@@ -54,7 +99,7 @@ void InputFile::Read(void* destination, std::int64_t size, CheckSite site) {
 
 std::uint8_t InputFile::ReadByteSlow(CheckSite site) {
   Fill(site);
-  return buffer_[static_cast<std::size_t>(offset_++)];
+  return data_[static_cast<std::size_t>(offset_++)];
 }
 
 std::uint32_t InputFile::ReadUint32Slow(CheckSite site) {
@@ -90,6 +135,7 @@ std::int64_t InputFile::Size(CheckSite site) {
 
 void InputFile::Close(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
+  ReleaseView(site);
   open_ = false;
   if (int code = platform_.Close(handle_); code != 0) throw IoError(code, site);
 }

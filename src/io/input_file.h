@@ -11,6 +11,14 @@
 //    with code 131;
 //  - AtEnd() is position >= file size.
 // Positions are 64-bit: files over 2 GiB convert and record ends never wrap.
+//
+// Where the platform maps files, the bytes of a file larger than the buffer
+// are read through a view of at most kViewSize bytes at a time instead of
+// being copied into the buffer:
+// memory stays bounded at any file size (and on 32-bit builds no file has to
+// fit the address space), and the rules above stay the same. A file that
+// another program shortens while it is read ends in code 100 at the next
+// view or at Close, never in a signal.
 #pragma once
 
 #include <cstddef>
@@ -26,6 +34,7 @@ namespace kovrant {
 class InputFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
+  static constexpr std::size_t kViewSize = 4 * 1024 * 1024;
 
   // Opens `path` for reading. Returns the I/O result code (0 on success); the
   // caller reports a failed open itself.
@@ -43,7 +52,7 @@ class InputFile {
   // in the buffer costs one comparison.
   std::uint8_t ReadByte(CheckSite site) {
     if (static_cast<std::uint64_t>(offset_) < buffer_length_) [[likely]] {
-      return buffer_[static_cast<std::size_t>(offset_++)];
+      return data_[static_cast<std::size_t>(offset_++)];
     }
     return ReadByteSlow(site);
   }
@@ -103,10 +112,17 @@ class InputFile {
                ? buffer_length_ - static_cast<std::size_t>(offset_)
                : 0;
   }
-  const std::uint8_t* Cursor() const { return buffer_.get() + offset_; }
+  const std::uint8_t* Cursor() const { return data_ + offset_; }
   // Loads the buffer at the current position; fails with code 100 when the
   // file has no byte there.
   void Fill(CheckSite site);
+  // Maps the view around the current position instead; false when the
+  // position is not within the file's known size or the file cannot be
+  // mapped.
+  bool FillView(CheckSite site);
+  // Gives the view back; fails with code 100 at `site` when the file was
+  // shortened under it.
+  void ReleaseView(CheckSite site);
   std::uint8_t ReadByteSlow(CheckSite site);
   std::uint32_t ReadUint32Slow(CheckSite site);
   void SkipBeyondBuffer(std::int64_t size, CheckSite site);
@@ -117,10 +133,14 @@ class InputFile {
   Platform& platform_;
   FileHandle handle_;
   bool open_ = true;
-  // The buffer holds the file's bytes from buffer_start_ on, buffer_length_
-  // of them. The position is buffer_start_ + offset_; offset_ may lie
-  // outside the buffer (even below 0) after a seek.
+  // data_ holds the file's bytes from buffer_start_ on, buffer_length_ of
+  // them: the buffer, or the view when one is mapped. The position is
+  // buffer_start_ + offset_; offset_ may lie outside them (even below 0)
+  // after a seek.
   std::unique_ptr<std::uint8_t[]> buffer_;
+  const std::uint8_t* data_;
+  const std::uint8_t* view_ = nullptr;
+  std::size_t view_alignment_;
   std::int64_t buffer_start_ = 0;
   std::int64_t offset_ = 0;
   std::size_t buffer_length_ = 0;

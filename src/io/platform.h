@@ -32,6 +32,27 @@ class Platform {
   virtual int Seek(FileHandle file, std::int64_t position) = 0;
   virtual int FileSize(FileHandle file, std::int64_t* size) = 0;
 
+  // Reading through views: a stretch of the file mapped into memory, read
+  // where the OS keeps the file's bytes, without copying them. A platform
+  // that maps files says so with a non-zero ViewAlignment; one that does not
+  // keeps the defaults and its files are read with Read.
+  //  - MapView maps `size` bytes from `offset` (a multiple of
+  //    ViewAlignment()), read only; the stretch must lie within the file's
+  //    size as FileSize gave it. A failure (a file that cannot be mapped)
+  //    leaves the caller to Read instead.
+  //  - Should another program shorten the file while it is mapped, the
+  //    view's bytes beyond the new end read as zeros rather than ending the
+  //    process, and UnmapView returns false: the bytes read from the view
+  //    cannot be trusted and the file ended early.
+  virtual std::size_t ViewAlignment() const { return 0; }
+  virtual int MapView(FileHandle /*file*/, std::int64_t /*offset*/, std::size_t /*size*/,
+                      const std::uint8_t** /*view*/) {
+    return kViewsUnsupported;
+  }
+  virtual bool UnmapView(const std::uint8_t* /*view*/, std::size_t /*size*/) { return true; }
+  // What MapView returns on a platform without views (ERROR_NOT_SUPPORTED).
+  static constexpr int kViewsUnsupported = 50;
+
   // Prepares to replace the table at `path`: fails as creating `path` itself
   // would (a directory of that name, a file the user may not write, a folder
   // the user may not write into), then creates a new file with a unique name
@@ -42,6 +63,24 @@ class Platform {
   // Writes all `size` bytes or fails (a device that takes no more is 101).
   virtual int Write(FileHandle file, const void* data, std::size_t size) = 0;
   virtual int Close(FileHandle file) = 0;
+
+  // Writing while the caller goes on. A platform that can write a file in
+  // the background (on a thread of its own) says so here; BeginWrite then
+  // hands it `size` bytes at `data` to be written at byte `offset` of the
+  // file, and may return before they are written: the bytes must stay
+  // untouched until AwaitWrite for that file has returned. AwaitWrite waits
+  // until every write begun on the file is done and returns the first
+  // failure among them (0 when all bytes were written), as Write would have.
+  // A file written so is written only so, from its start, in order (the
+  // position Write would use does not follow), and awaited before it is
+  // closed. A platform that cannot keeps the defaults: BeginWrite writes at
+  // once, at the file's position, and AwaitWrite has nothing to wait for.
+  virtual bool WritesInBackground() const { return false; }
+  virtual int BeginWrite(FileHandle file, std::int64_t /*offset*/, const void* data,
+                         std::size_t size) {
+    return Write(file, data, size);
+  }
+  virtual int AwaitWrite(FileHandle /*file*/) { return 0; }
   // Puts the finished temporary file in the place of `path`, atomically.
   virtual int MoveOver(const std::string& temporary_path, const std::string& path) = 0;
   // Makes the bytes written to `file` durable before it is renamed into

@@ -3,12 +3,20 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <map>
+#include <mutex>
 #include <random>
+#include <system_error>
+#include <thread>
 
 #include "io/failure.h"
 #include "io/platform.h"
@@ -74,6 +82,195 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
+// WriteAll with positioned writes (pwrite): the writer thread below needs
+// no shared file position.
+int WriteAllAt(int fd, std::int64_t offset, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return LastIoCode();
+    }
+    if (n == 0) return kIoDiskFull;
+    p += n;
+    offset += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+// Writes the blocks handed to it on a thread of its own, each file's in the
+// order given, so that writing the table (the kernel copying the bytes into
+// its page cache) overlaps the decoding of the next block. One thread serves
+// every file; it starts with the first block and ends with the process.
+class BackgroundWriter {
+ public:
+  BackgroundWriter() = default;
+  BackgroundWriter(const BackgroundWriter&) = delete;
+  BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+  ~BackgroundWriter() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
+  }
+
+  int Begin(int fd, std::int64_t offset, const void* data, std::size_t size) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!thread_.joinable()) {
+      try {
+        thread_ = std::thread([this] { Serve(); });
+      } catch (const std::system_error&) {
+        // No thread to be had: the block is written at once instead.
+        lock.unlock();
+        return WriteAllAt(fd, offset, data, size);
+      }
+    }
+    blocks_.push_back({fd, offset, static_cast<const char*>(data), size});
+    wake_.notify_all();
+    return 0;
+  }
+
+  int Await(int fd) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    done_.wait(lock, [&] { return !Pending(fd); });
+    const auto failure = failures_.find(fd);
+    if (failure == failures_.end()) return 0;
+    const int code = failure->second;
+    failures_.erase(failure);
+    return code;
+  }
+
+ private:
+  struct Block {
+    int fd;
+    std::int64_t offset;
+    const char* data;
+    std::size_t size;
+  };
+
+  bool Pending(int fd) const {
+    if (writing_fd_ == fd) return true;
+    for (const Block& block : blocks_) {
+      if (block.fd == fd) return true;
+    }
+    return false;
+  }
+
+  void Serve() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      wake_.wait(lock, [&] { return stopping_ || !blocks_.empty(); });
+      if (blocks_.empty()) return;
+      const Block block = blocks_.front();
+      blocks_.pop_front();
+      // After a failure the file's later blocks are dropped, as a caller
+      // writing them itself would have stopped at the failure.
+      const bool failed = failures_.count(block.fd) != 0;
+      writing_fd_ = block.fd;
+      lock.unlock();
+      const int code = failed ? 0 : WriteAllAt(block.fd, block.offset, block.data, block.size);
+      lock.lock();
+      writing_fd_ = -1;
+      if (code != 0) failures_.emplace(block.fd, code);
+      done_.notify_all();
+    }
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;  // a block was handed over, or the end
+  std::condition_variable done_;  // a block was written
+  std::deque<Block> blocks_;
+  std::map<int, int> failures_;  // the first failure of each file since its last Await
+  int writing_fd_ = -1;
+  bool stopping_ = false;
+  std::thread thread_;
+};
+
+// Views of files that another program may shorten while they are mapped:
+// touching a mapped page beyond a file's end raises SIGBUS. The views live
+// in a small table the signal handler can read; a SIGBUS inside one of them
+// puts zero-filled memory over the view from the faulting page on (the
+// access is then repeated and reads zeros) and marks the view cut, which
+// its unmapping reports. A SIGBUS anywhere else goes to the handler there
+// was before.
+namespace view_guard {
+
+constexpr int kSlots = 16;
+struct Slot {
+  std::atomic<std::uintptr_t> start{0};  // 0: free
+  std::atomic<std::size_t> size{0};
+  std::atomic<bool> cut{false};
+};
+Slot slots[kSlots];
+struct sigaction previous;
+std::once_flag installed;
+
+void OnBusError(int signal, siginfo_t* info, void* context) {
+  const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
+  for (Slot& slot : slots) {
+    const std::uintptr_t start = slot.start.load(std::memory_order_acquire);
+    const std::size_t size = slot.size.load(std::memory_order_acquire);
+    if (start == 0 || address < start || address - start >= size) continue;
+    const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const std::uintptr_t from = address - address % page;
+    void* zeros = ::mmap(reinterpret_cast<void*>(from), start + size - from, PROT_READ,
+                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
+    if (zeros == MAP_FAILED) break;
+    slot.cut.store(true, std::memory_order_release);
+    return;
+  }
+  // Not ours: the handler from before takes it when the access repeats.
+  ::sigaction(SIGBUS, &previous, nullptr);
+  (void)signal;
+  (void)context;
+}
+
+void Install() {
+  std::call_once(installed, [] {
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_sigaction = OnBusError;
+    action.sa_flags = SA_SIGINFO;
+    ::sigemptyset(&action.sa_mask);
+    ::sigaction(SIGBUS, &action, &previous);
+  });
+}
+
+// A free slot for the view, or null when all are taken (then not mapped).
+Slot* Claim(const std::uint8_t* view, std::size_t size) {
+  // A free slot's size is 0, so the handler matches nothing in it until
+  // the size is set.
+  for (Slot& slot : slots) {
+    std::uintptr_t expected = 0;
+    if (slot.start.compare_exchange_strong(expected, reinterpret_cast<std::uintptr_t>(view))) {
+      slot.cut.store(false, std::memory_order_release);
+      slot.size.store(size, std::memory_order_release);
+      return &slot;
+    }
+  }
+  return nullptr;
+}
+
+// Frees the view's slot; false when the view was cut.
+bool Release(const std::uint8_t* view) {
+  for (Slot& slot : slots) {
+    if (slot.start.load(std::memory_order_acquire) != reinterpret_cast<std::uintptr_t>(view)) {
+      continue;
+    }
+    const bool cut = slot.cut.load(std::memory_order_acquire);
+    slot.size.store(0, std::memory_order_release);
+    slot.start.store(0, std::memory_order_release);
+    return !cut;
+  }
+  return true;
+}
+
+}  // namespace view_guard
+
 class PosixPlatform final : public Platform {
  public:
   int OpenInput(const std::string& path, FileHandle* file) override {
@@ -122,6 +319,38 @@ class PosixPlatform final : public Platform {
     return 0;
   }
 
+  std::size_t ViewAlignment() const override {
+    return static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  }
+
+  int MapView(FileHandle file, std::int64_t offset, std::size_t size,
+              const std::uint8_t** view) override {
+    view_guard::Install();
+    int flags = MAP_PRIVATE;
+#ifdef MAP_POPULATE
+    // The pages are in the page cache already after a first run: mapping
+    // them all in one call is cheaper than a fault per page.
+    flags |= MAP_POPULATE;
+#endif
+    void* mapped =
+        ::mmap(nullptr, size, PROT_READ, flags, Descriptor(file), static_cast<off_t>(offset));
+    if (mapped == MAP_FAILED) return LastIoCode();
+    const auto* bytes = static_cast<const std::uint8_t*>(mapped);
+    if (view_guard::Claim(bytes, size) == nullptr) {
+      ::munmap(mapped, size);
+      return kViewsUnsupported;
+    }
+    ::madvise(mapped, size, MADV_SEQUENTIAL);
+    *view = bytes;
+    return 0;
+  }
+
+  bool UnmapView(const std::uint8_t* view, std::size_t size) override {
+    const bool whole = view_guard::Release(view);
+    ::munmap(const_cast<std::uint8_t*>(view), size);
+    return whole;
+  }
+
   int CreateTemporary(const std::string& path, std::string* temporary_path,
                       FileHandle* file) override {
     // Fail as creating the table itself would.
@@ -165,6 +394,13 @@ class PosixPlatform final : public Platform {
   int Write(FileHandle file, const void* data, std::size_t size) override {
     return WriteAll(Descriptor(file), data, size);
   }
+
+  bool WritesInBackground() const override { return true; }
+  int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
+                 std::size_t size) override {
+    return writer_.Begin(Descriptor(file), offset, data, size);
+  }
+  int AwaitWrite(FileHandle file) override { return writer_.Await(Descriptor(file)); }
 
   int Close(FileHandle file) override {
     // Linux releases the descriptor even when close reports EINTR.
@@ -226,6 +462,9 @@ class PosixPlatform final : public Platform {
   int WriteStandardOutput(const void* data, std::size_t size) override {
     return WriteAll(STDOUT_FILENO, data, size);
   }
+
+ private:
+  BackgroundWriter writer_;
 };
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <deque>
+#include <map>
 #include <random>
 
 #include "io/command_line.h"
@@ -46,6 +48,125 @@ int WriteAll(HANDLE handle, const void* data, std::size_t size) {
   }
   return 0;
 }
+
+// WriteAll at a byte offset: on a handle opened for synchronous I/O the
+// OVERLAPPED structure only gives the position, so the writer thread below
+// needs no shared file pointer.
+int WriteAllAt(HANDLE handle, std::int64_t offset, const void* data, std::size_t size) {
+  const char* p = static_cast<const char*>(data);
+  while (size > 0) {
+    DWORD chunk = static_cast<DWORD>(size < kMaxTransfer ? size : kMaxTransfer);
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset));
+    at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+    DWORD written = 0;
+    if (!::WriteFile(handle, p, chunk, &written, &at)) return LastIoCode();
+    if (written == 0) return kIoDiskFull;
+    p += written;
+    offset += written;
+    size -= written;
+  }
+  return 0;
+}
+
+// Writes the blocks handed to it on a thread of its own, each file's in the
+// order given, so that writing the table overlaps the decoding of the next
+// block. One thread serves every file; it starts with the first block and is
+// stopped when the process ends.
+class BackgroundWriter {
+ public:
+  BackgroundWriter() = default;
+  BackgroundWriter(const BackgroundWriter&) = delete;
+  BackgroundWriter& operator=(const BackgroundWriter&) = delete;
+  ~BackgroundWriter() {
+    if (thread_ == nullptr) return;
+    ::AcquireSRWLockExclusive(&lock_);
+    stopping_ = true;
+    ::ReleaseSRWLockExclusive(&lock_);
+    ::WakeAllConditionVariable(&wake_);
+    ::WaitForSingleObject(thread_, INFINITE);
+    ::CloseHandle(thread_);
+  }
+
+  int Begin(HANDLE file, std::int64_t offset, const void* data, std::size_t size) {
+    ::AcquireSRWLockExclusive(&lock_);
+    if (thread_ == nullptr) thread_ = ::CreateThread(nullptr, 0, &Serve, this, 0, nullptr);
+    if (thread_ == nullptr) {
+      // No thread to be had: the block is written at once instead.
+      ::ReleaseSRWLockExclusive(&lock_);
+      return WriteAllAt(file, offset, data, size);
+    }
+    blocks_.push_back({file, offset, static_cast<const char*>(data), size});
+    ::ReleaseSRWLockExclusive(&lock_);
+    ::WakeAllConditionVariable(&wake_);
+    return 0;
+  }
+
+  int Await(HANDLE file) {
+    ::AcquireSRWLockExclusive(&lock_);
+    while (Pending(file)) ::SleepConditionVariableSRW(&done_, &lock_, INFINITE, 0);
+    int code = 0;
+    if (const auto failure = failures_.find(file); failure != failures_.end()) {
+      code = failure->second;
+      failures_.erase(failure);
+    }
+    ::ReleaseSRWLockExclusive(&lock_);
+    return code;
+  }
+
+ private:
+  struct Block {
+    HANDLE file;
+    std::int64_t offset;
+    const char* data;
+    std::size_t size;
+  };
+
+  bool Pending(HANDLE file) const {
+    if (writing_ == file) return true;
+    for (const Block& block : blocks_) {
+      if (block.file == file) return true;
+    }
+    return false;
+  }
+
+  static DWORD WINAPI Serve(LPVOID self) {
+    static_cast<BackgroundWriter*>(self)->Run();
+    return 0;
+  }
+
+  void Run() {
+    ::AcquireSRWLockExclusive(&lock_);
+    for (;;) {
+      while (!stopping_ && blocks_.empty()) {
+        ::SleepConditionVariableSRW(&wake_, &lock_, INFINITE, 0);
+      }
+      if (blocks_.empty()) break;
+      const Block block = blocks_.front();
+      blocks_.pop_front();
+      // After a failure the file's later blocks are dropped, as a caller
+      // writing them itself would have stopped at the failure.
+      const bool failed = failures_.count(block.file) != 0;
+      writing_ = block.file;
+      ::ReleaseSRWLockExclusive(&lock_);
+      const int code = failed ? 0 : WriteAllAt(block.file, block.offset, block.data, block.size);
+      ::AcquireSRWLockExclusive(&lock_);
+      writing_ = nullptr;
+      if (code != 0) failures_.emplace(block.file, code);
+      ::WakeAllConditionVariable(&done_);
+    }
+    ::ReleaseSRWLockExclusive(&lock_);
+  }
+
+  SRWLOCK lock_ = SRWLOCK_INIT;
+  CONDITION_VARIABLE wake_ = CONDITION_VARIABLE_INIT;  // a block was handed over, or the end
+  CONDITION_VARIABLE done_ = CONDITION_VARIABLE_INIT;  // a block was written
+  std::deque<Block> blocks_;
+  std::map<HANDLE, int> failures_;  // the first failure of each file since its last Await
+  HANDLE writing_ = nullptr;
+  bool stopping_ = false;
+  HANDLE thread_ = nullptr;
+};
 
 // The index just past the directory part of `path` (0 when there is none).
 // Windows accepts "/" as well as "\" inside paths, and "C:name" is relative
@@ -170,6 +291,13 @@ class Win32Platform final : public Platform {
     return WriteAll(Native(file), data, size);
   }
 
+  bool WritesInBackground() const override { return true; }
+  int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
+                 std::size_t size) override {
+    return writer_.Begin(Native(file), offset, data, size);
+  }
+  int AwaitWrite(FileHandle file) override { return writer_.Await(Native(file)); }
+
   int Close(FileHandle file) override {
     if (!::CloseHandle(Native(file))) return LastIoCode();
     return 0;
@@ -238,6 +366,8 @@ class Win32Platform final : public Platform {
   }
 
  private:
+  BackgroundWriter writer_;
+
   // Fails as creating the table at `path` itself would: a directory of that
   // name, a read-only file, or one that cannot be opened for writing (in use,
   // denied by its security) gives that error; a missing file is fine.

@@ -6,6 +6,12 @@
 // this object) removes the temporary file and leaves the earlier table
 // byte-identical. Writes go through a block buffer; every write, the close
 // and the move are checked.
+//
+// On a platform that writes in the background, a full block is handed over
+// to be written while the next one fills a second buffer. A failure of that
+// write is thrown at the next block, at the commit or nowhere later: as the
+// same IoError, with the site that handed the block over, that writing it
+// at once would have thrown. At most one block is in flight.
 #pragma once
 
 #include <cstddef>
@@ -74,6 +80,12 @@ class TableFile {
  private:
   void AppendSlow(const void* data, std::size_t size, CheckSite site);
   void Flush(CheckSite site);
+  // Writes the buffer out at once (after the block in flight).
+  void FlushNow(CheckSite site);
+  // Waits for the block in flight, if any; throws its failure.
+  void AwaitBlock();
+  // Hands `size` bytes at `data` over to be written in the background.
+  void Begin(const void* data, std::size_t size, CheckSite site);
 
   Platform& platform_;
   std::string path_;
@@ -82,6 +94,10 @@ class TableFile {
   bool open_ = false;
   bool committed_ = false;
   std::vector<char> buffer_;
+  // The buffer of the block in flight (allocated with the first such block).
+  std::vector<char> spare_;
+  bool in_flight_ = false;
+  CheckSite in_flight_site_ = CheckSite::kWriteRow;
   std::size_t buffer_length_ = 0;
   std::int64_t written_ = 0;  // bytes written out of the buffer
 };

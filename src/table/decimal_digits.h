@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -38,9 +39,12 @@ inline char* WriteDigits(std::uint64_t value, int count, char* out) {
 }
 
 inline int DecimalLength(std::uint64_t value) {
-  int length = 1;
-  while (length < 20 && value >= kPowersOfTen[length]) ++length;
-  return length;
+  // floor(log10(2^(bits - 1))) from the bit width (1233 / 4096 is just
+  // above log10 2), then one comparison decides the rest (0 counts as 1:
+  // setting the low bit moves no value across a power of ten above 1).
+  const std::uint64_t odd = value | 1;
+  const int guess = static_cast<int>(std::bit_width(odd) * 1233 >> 12);
+  return guess + 1 - (odd < kPowersOfTen[static_cast<std::size_t>(guess)] ? 1 : 0);
 }
 
 inline char* WriteUnsigned(std::uint64_t value, char* out) {
@@ -51,9 +55,11 @@ inline char* WriteUnsigned(std::uint64_t value, char* out) {
 // the value rounded to zero, the integer part, the separator, the tenths.
 inline char* WriteTenths(bool negative, std::uint64_t tenths, char separator, char* out) {
   if (negative && tenths != 0) *out++ = '-';
-  out = WriteUnsigned(tenths / 10, out);
+  // The last digit from the quotient, not from a second division.
+  const std::uint64_t whole = tenths / 10;
+  out = WriteUnsigned(whole, out);
   *out++ = separator;
-  *out++ = static_cast<char>('0' + tenths % 10);
+  *out++ = static_cast<char>('0' + (tenths - whole * 10));
   return out;
 }
 

@@ -76,7 +76,9 @@ std::size_t FormatOneDecimal(const Extended& value, char separator, char* out);
 //   FormatFloat32OneDecimal(bits) == FormatOneDecimal(WidenFloat32(bits))
 //   FormatSwitchTimeOneDecimal(t) == FormatOneDecimal(DivideInt32By15(t))
 // for every bit pattern and every int32 (checked exhaustively by
-// tools/one_decimal_exhaustive).
+// tools/one_decimal_exhaustive). Unlike FormatOneDecimal they may store
+// scratch bytes after the text: `out` must have room for
+// kOneDecimalMaxLength bytes.
 std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out);
 std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out);
 

@@ -7,6 +7,9 @@
 // operations; infinities, NaNs and floats of 2^56 and more take the general
 // path. tools/one_decimal_exhaustive checks both functions against it for
 // every input.
+#include <bit>
+#include <cstring>
+
 #include "table/decimal_digits.h"
 #include "table/one_decimal.h"
 
@@ -38,14 +41,57 @@ bool Float32Tenths(std::uint32_t bits, std::uint64_t* tenths) {
   return true;
 }
 
+// Tenths below this are written by ShortTenths.
+constexpr std::uint64_t kShortTenths = 1000000;
+
+// The fixed form of tenths below 10^6 (an integer part of up to five
+// digits), the common case of the table, written without a branch on the
+// number's length: the five digits of the integer part (zero-padded), the
+// separator and the tenths digit are put together in one little-endian word,
+// the padding zeros are shifted out and the word is stored whole (8 bytes at
+// most 9 bytes from `out`, within the caller's room). A sign is stored
+// always and kept when the value did not round to zero. Returns the end.
+[[gnu::always_inline]] inline char* ShortTenths(bool negative, std::uint32_t tenths, char separator,
+                                                char* out) {
+  *out = '-';
+  out += negative && tenths != 0 ? 1 : 0;
+  const std::uint32_t whole = tenths / 10;
+  const std::uint32_t last = tenths - whole * 10;
+  const std::uint32_t high = whole / 10000;  // below 10
+  const std::uint32_t rest = whole - high * 10000;
+  const std::uint32_t middle = rest / 100;
+  const std::uint32_t low = rest - middle * 100;
+  std::uint16_t middle_pair;
+  std::uint16_t low_pair;
+  std::memcpy(&middle_pair, decimal_digits::kDigitPairs + 2 * middle, 2);
+  std::memcpy(&low_pair, decimal_digits::kDigitPairs + 2 * low, 2);
+  std::uint64_t word =
+      std::uint64_t{'0' + high} | std::uint64_t{middle_pair} << 8 | std::uint64_t{low_pair} << 24 |
+      std::uint64_t{static_cast<unsigned char>(separator)} << 40 | std::uint64_t{'0' + last} << 48;
+  const int padding = 5 - decimal_digits::DecimalLength(whole);
+  word >>= 8 * padding;
+  std::memcpy(out, &word, 8);
+  return out + 7 - padding;
+}
+
+// ShortTenths where the word's byte order allows it, else the digit writer.
+[[gnu::always_inline]] inline char* WriteTenths(bool negative, std::uint64_t tenths, char separator,
+                                                char* out) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (tenths < kShortTenths) {
+      return ShortTenths(negative, static_cast<std::uint32_t>(tenths), separator, out);
+    }
+  }
+  return decimal_digits::WriteTenths(negative, tenths, separator, out);
+}
+
 }  // namespace
 
 std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out) {
   std::uint64_t tenths;
   if (!Float32Tenths(bits, &tenths)) return FormatOneDecimal(WidenFloat32(bits), separator, out);
   const char shown = separator == ',' ? '.' : separator;
-  return static_cast<std::size_t>(
-      decimal_digits::WriteTenths((bits >> 31) != 0, tenths, shown, out) - out);
+  return static_cast<std::size_t>(WriteTenths((bits >> 31) != 0, tenths, shown, out) - out);
 }
 
 std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out) {
@@ -55,8 +101,8 @@ std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char*
       ticks < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(ticks))
                 : static_cast<std::uint64_t>(ticks);
   const char shown = separator == ',' ? '.' : separator;
-  return static_cast<std::size_t>(
-      decimal_digits::WriteTenths(ticks < 0, (2 * magnitude + 1) / 3, shown, out) - out);
+  return static_cast<std::size_t>(WriteTenths(ticks < 0, (2 * magnitude + 1) / 3, shown, out) -
+                                  out);
 }
 
 }  // namespace kovrant

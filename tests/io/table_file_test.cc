@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <utility>
+
 #include "io/failure.h"
 #include "support/fake_platform.h"
 
@@ -62,6 +66,72 @@ TEST(TableFileTest, EachFailingStepReportsItsCodeAndKeepsTheEarlierTable) {
     EXPECT_EQ(failed_with, c.code) << static_cast<int>(c.op);
     EXPECT_EQ(platform.files.at("t.txt").data, "old table");
     EXPECT_EQ(platform.files.size(), 1u);
+  }
+}
+
+// Writes in the background, deterministically: a block is written only when
+// awaited, so a buffer changed while in flight would show in the table.
+class DeferredPlatform : public FakePlatform {
+ public:
+  bool WritesInBackground() const override { return true; }
+  int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
+                 std::size_t size) override {
+    EXPECT_FALSE(size_) << "two blocks in flight";
+    EXPECT_EQ(offset, bytes_written()) << "blocks out of order";
+    file_ = file, data_ = data, size_ = size;
+    return 0;
+  }
+  int AwaitWrite(FileHandle) override {
+    const std::size_t size = std::exchange(size_, 0);
+    return size == 0 ? 0 : Write(file_, data_, size);
+  }
+
+ private:
+  FileHandle file_ = 0;
+  const void* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
+// A random table (appends, characters, writing in place); its failure if any.
+std::pair<int, CheckSite> WriteRandomTable(FakePlatform& platform, std::uint64_t seed) {
+  std::mt19937_64 random(seed);
+  try {
+    TableFile table(platform, "t.txt", CheckSite::kCreateTable);
+    for (int step = 0; step < 40; ++step) {
+      const auto fill = static_cast<char>('a' + step % 26);
+      const std::size_t size = random() % (random() % 2 ? 300 : TableFile::kBufferSize * 3 / 2);
+      if (step % 3 == 0) table.Append(std::string(size, fill), CheckSite::kWriteRow);
+      if (step % 3 == 1) table.Put(fill, CheckSite::kWriteHeader);
+      if (step % 3 == 2) {
+        char* out = table.Space(std::min(size + 1, TableFile::kBufferSize), CheckSite::kReadName);
+        table.Used(std::fill_n(out, size % 2 ? 0 : std::min(size, TableFile::kBufferSize), fill));
+      }
+    }
+    table.Commit(CheckSite::kCloseTable);
+  } catch (const IoError& error) {
+    return {error.code(), error.site()};
+  }
+  return {0, CheckSite::kCloseTable};
+}
+
+TEST(TableFileTest, WritingInTheBackgroundGivesTheSameTableAndTheSameFailures) {
+  for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+    FakePlatform at_once;
+    DeferredPlatform deferred;
+    ASSERT_EQ(WriteRandomTable(at_once, seed).first, 0);
+    ASSERT_EQ(WriteRandomTable(deferred, seed).first, 0);
+    EXPECT_TRUE(at_once.files.at("t.txt").data == deferred.files.at("t.txt").data) << seed;
+    // Each write in turn fails: the same code at the same site, nothing left.
+    for (int nth = 1; nth <= at_once.calls(Op::kWrite); ++nth) {
+      FakePlatform failing_at_once;
+      DeferredPlatform failing_deferred;
+      failing_at_once.FailOn(Op::kWrite, nth, kIoDiskFull);
+      failing_deferred.FailOn(Op::kWrite, nth, kIoDiskFull);
+      const auto expected = WriteRandomTable(failing_at_once, seed);
+      EXPECT_EQ(expected.first, kIoDiskFull);
+      EXPECT_EQ(WriteRandomTable(failing_deferred, seed), expected) << seed << " " << nth;
+      EXPECT_TRUE(failing_deferred.files.empty() && failing_deferred.open_handles() == 0);
+    }
   }
 }
 

@@ -39,6 +39,16 @@ void ExpectTexts(std::initializer_list<Case> cases) {
 // ---------------------------------------------------------------------------
 // The documented edge cases, row by row.
 
+// Every count of tenths below 10^6, both signs: ticks t give (2|t| + 1) / 3
+// tenths in the direct rendering, compared with the general path.
+TEST(OneDecimalDirect, EveryShortFixedFormMatchesTheGeneralPath) {
+  for (std::int32_t ticks = -1500002; ticks <= 1500002; ++ticks) {
+    char out[kOneDecimalMaxLength];
+    const std::string direct(out, FormatSwitchTimeOneDecimal(ticks, ';', out));
+    ASSERT_EQ(direct, FormatOneDecimal(DivideInt32By15(ticks), ';')) << ticks;
+  }
+}
+
 TEST(OneDecimalEdgeCases, FixedForm) {
   ExpectTexts({
       // Singles tie only at .25 and .75; ties go away from zero.
