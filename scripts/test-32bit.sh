@@ -43,11 +43,11 @@ fi
 
 # Tests are listed when ctest runs, not at build time: building needs no
 # 32-bit runner.
-unit_targets=(kovrant_app_tests kovrant_io_tests kovrant_ldb_tests kovrant_table_tests)
+unit_targets=(kovrant_app_tests kovrant_io_tests kovrant_ldb_tests kovrant_table_tests kovrant_tool_tests)
 cmake -S . -B "$root/tree" -G Ninja "${flags[@]}" -DKOVRANT_WERROR=ON -DKOVRANT_BUILD_BENCH=OFF \
   -DGTest_DIR="$root/gtest/install/lib/cmake/GTest" \
   -DCMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE=PRE_TEST >/dev/null
-cmake --build "$root/tree" --target kovrant "${unit_targets[@]}"
+cmake --build "$root/tree" --target kovrant ldbtool "${unit_targets[@]}"
 
 kovrant=$root/tree/src/kovrant
 file -b "$kovrant" | grep -q '^ELF 32-bit' || fail "$kovrant is not a 32-bit program: $(file -b "$kovrant")"

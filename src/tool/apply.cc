@@ -416,12 +416,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
 }  // namespace
 
 int Apply(Platform& platform, const ApplyOptions& options, std::ostream& out, std::ostream& err) {
-  try {
-    return ApplyOrRefuse(platform, options, out);
-  } catch (const Refusal& refusal) {
-    err << FormatFinding(refusal.file(), refusal.offset(), "error", refusal.what());
-    return 1;
-  }
+  return ReportingRefusals(err, [&] { return ApplyOrRefuse(platform, options, out); });
 }
 
 }  // namespace kovrant::tool

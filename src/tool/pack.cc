@@ -165,12 +165,7 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
 }  // namespace
 
 int Pack(Platform& platform, const PackOptions& options, std::ostream& out, std::ostream& err) {
-  try {
-    return PackOrRefuse(platform, options, out);
-  } catch (const Refusal& refusal) {
-    err << FormatFinding(refusal.file(), refusal.offset(), "error", refusal.what());
-    return 1;
-  }
+  return ReportingRefusals(err, [&] { return PackOrRefuse(platform, options, out); });
 }
 
 }  // namespace kovrant::tool

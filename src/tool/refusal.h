@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 
@@ -30,5 +31,17 @@ class Refusal : public std::runtime_error {
 // ("\n"), the offset part left out for kNoOffset.
 std::string FormatFinding(const std::string& file, std::int64_t offset, const char* severity,
                           const std::string& message);
+
+// Runs a command (which returns its exit code); a refusal it throws is
+// printed to `err` and ends it with exit code 1.
+template <typename Command>
+int ReportingRefusals(std::ostream& err, Command&& command) {
+  try {
+    return command();
+  } catch (const Refusal& refusal) {
+    err << FormatFinding(refusal.file(), refusal.offset(), "error", refusal.what());
+    return 1;
+  }
+}
 
 }  // namespace kovrant::tool

@@ -99,7 +99,8 @@ std::pair<int, CheckSite> WriteRandomTable(FakePlatform& platform, std::uint64_t
     TableFile table(platform, "t.txt", CheckSite::kCreateTable);
     for (int step = 0; step < 40; ++step) {
       const auto fill = static_cast<char>('a' + step % 26);
-      const std::size_t size = random() % (random() % 2 ? 300 : TableFile::kBufferSize * 3 / 2);
+      const auto size = static_cast<std::size_t>(
+          random() % (random() % 2 ? 300 : TableFile::kBufferSize * 3 / 2));
       if (step % 3 == 0) table.Append(std::string(size, fill), CheckSite::kWriteRow);
       if (step % 3 == 1) table.Put(fill, CheckSite::kWriteHeader);
       if (step % 3 == 2) {

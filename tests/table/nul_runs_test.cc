@@ -8,6 +8,12 @@
 namespace kovrant {
 namespace {
 
+// A position of the model, as an iterator (positions are 64-bit, as in the
+// database; the model is small).
+std::vector<bool>::iterator At(std::vector<bool>& model, std::int64_t position) {
+  return model.begin() + static_cast<std::ptrdiff_t>(position);
+}
+
 // The model over a few hundred positions: the runs kept are the maximal
 // stretches of positions covered by runs of kShortest bytes or more, and
 // forgetting drops whole runs that start before the position.
@@ -33,14 +39,14 @@ TEST(NulRunsTest, AnswersAsTheMergedRunsOfAtLeastTheShortestLength) {
         const std::int64_t position = below(kSize);
         runs.Forget(position);
         for (const auto& [start, end] : Runs(covered)) {
-          if (start < position) std::fill(covered.begin() + start, covered.begin() + end, false);
+          if (start < position) std::fill(At(covered, start), At(covered, end), false);
         }
       } else {
         const std::int64_t start = below(kSize - 200);
         const std::int64_t end = start + NulRuns::kShortest - 8 + below(100);
         runs.Add(start, end);
         if (end - start >= NulRuns::kShortest) {
-          std::fill(covered.begin() + start, covered.begin() + end, true);
+          std::fill(At(covered, start), At(covered, end), true);
         }
       }
       const auto expected = Runs(covered);

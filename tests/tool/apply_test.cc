@@ -174,8 +174,11 @@ TEST(ApplyTest, EditsConvertToTheEditedTableAndTouchNothingElse) {
     for (std::size_t p = 0; p < old_prototypes.size(); ++p) {
       const RecordFrame& a = trace.records[old_prototypes[p]].frame;
       const RecordFrame& b = after.records[new_prototypes[p]].frame;
-      if (db.substr(a.offset, a.end() - a.offset) == rebuilt.substr(b.offset, b.end() - b.offset) ||
-          edited_prototypes.count(old_prototypes[p])) {
+      auto bytes = [](const std::string& data, const RecordFrame& f) {
+        return data.substr(static_cast<std::size_t>(f.offset),
+                           static_cast<std::size_t>(f.length + f.body - f.offset));
+      };
+      if (bytes(db, a) == bytes(rebuilt, b) || edited_prototypes.count(old_prototypes[p])) {
         continue;
       }
       // Otherwise only a copied place block was put in.
