@@ -11,13 +11,12 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
-#include <deque>
-#include <map>
 #include <mutex>
 #include <random>
 #include <system_error>
 #include <thread>
 
+#include "io/background_writer.h"
 #include "io/failure.h"
 #include "io/platform.h"
 
@@ -56,16 +55,20 @@ int LastIoCode() { return IoCodeFromErrno(errno); }
 
 int Descriptor(FileHandle file) { return static_cast<int>(file); }
 
-int WriteAll(int fd, const void* data, std::size_t size) {
+// Writes all bytes at the file's position, or at `offset` when there is one
+// (pwrite: the writer thread needs no shared file position).
+int WriteAll(int fd, const void* data, std::size_t size, std::int64_t offset = -1) {
   const char* p = static_cast<const char*>(data);
   while (size > 0) {
-    ssize_t n = ::write(fd, p, size);
+    ssize_t n =
+        offset < 0 ? ::write(fd, p, size) : ::pwrite(fd, p, size, static_cast<off_t>(offset));
     if (n < 0) {
       if (errno == EINTR) continue;
       return LastIoCode();
     }
     if (n == 0) return kIoDiskFull;
     p += n;
+    if (offset >= 0) offset += n;
     size -= static_cast<std::size_t>(n);
   }
   return 0;
@@ -82,111 +85,32 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
-// WriteAll with positioned writes (pwrite): the writer thread below needs
-// no shared file position.
-int WriteAllAt(int fd, std::int64_t offset, const void* data, std::size_t size) {
-  const char* p = static_cast<const char*>(data);
-  while (size > 0) {
-    ssize_t n = ::pwrite(fd, p, size, static_cast<off_t>(offset));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return LastIoCode();
-    }
-    if (n == 0) return kIoDiskFull;
-    p += n;
-    offset += n;
-    size -= static_cast<std::size_t>(n);
-  }
-  return 0;
-}
-
-// Writes the blocks handed to it on a thread of its own, each file's in the
-// order given, so that writing the table (the kernel copying the bytes into
-// its page cache) overlaps the decoding of the next block. One thread serves
-// every file; it starts with the first block and ends with the process.
-class BackgroundWriter {
+// The POSIX pieces of the background writer: std::thread, a mutex with two
+// condition variables, and pwrite.
+class PosixWriterHost final : public WriterHost {
  public:
-  BackgroundWriter() = default;
-  BackgroundWriter(const BackgroundWriter&) = delete;
-  BackgroundWriter& operator=(const BackgroundWriter&) = delete;
-  ~BackgroundWriter() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stopping_ = true;
+  bool StartThread(BackgroundWriter* writer) override {
+    try {
+      thread_ = std::thread(&BackgroundWriter::Serve, writer);
+    } catch (const std::system_error&) {
+      return false;
     }
-    wake_.notify_all();
+    return true;
+  }
+  void JoinThread() override {
     if (thread_.joinable()) thread_.join();
   }
-
-  int Begin(int fd, std::int64_t offset, const void* data, std::size_t size) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    if (!thread_.joinable()) {
-      try {
-        thread_ = std::thread([this] { Serve(); });
-      } catch (const std::system_error&) {
-        // No thread to be had: the block is written at once instead.
-        lock.unlock();
-        return WriteAllAt(fd, offset, data, size);
-      }
-    }
-    blocks_.push_back({fd, offset, static_cast<const char*>(data), size});
-    wake_.notify_all();
-    return 0;
-  }
-
-  int Await(int fd) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    done_.wait(lock, [&] { return !Pending(fd); });
-    const auto failure = failures_.find(fd);
-    if (failure == failures_.end()) return 0;
-    const int code = failure->second;
-    failures_.erase(failure);
-    return code;
+  void lock() override { mutex_.lock(); }
+  void unlock() override { mutex_.unlock(); }
+  void Wait(Condition condition) override { conditions_[condition].wait(mutex_); }
+  void NotifyAll(Condition condition) override { conditions_[condition].notify_all(); }
+  int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
+    return WriteAll(Descriptor(file), data, size, offset);
   }
 
  private:
-  struct Block {
-    int fd;
-    std::int64_t offset;
-    const char* data;
-    std::size_t size;
-  };
-
-  bool Pending(int fd) const {
-    if (writing_fd_ == fd) return true;
-    for (const Block& block : blocks_) {
-      if (block.fd == fd) return true;
-    }
-    return false;
-  }
-
-  void Serve() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-      wake_.wait(lock, [&] { return stopping_ || !blocks_.empty(); });
-      if (blocks_.empty()) return;
-      const Block block = blocks_.front();
-      blocks_.pop_front();
-      // After a failure the file's later blocks are dropped, as a caller
-      // writing them itself would have stopped at the failure.
-      const bool failed = failures_.count(block.fd) != 0;
-      writing_fd_ = block.fd;
-      lock.unlock();
-      const int code = failed ? 0 : WriteAllAt(block.fd, block.offset, block.data, block.size);
-      lock.lock();
-      writing_fd_ = -1;
-      if (code != 0) failures_.emplace(block.fd, code);
-      done_.notify_all();
-    }
-  }
-
   std::mutex mutex_;
-  std::condition_variable wake_;  // a block was handed over, or the end
-  std::condition_variable done_;  // a block was written
-  std::deque<Block> blocks_;
-  std::map<int, int> failures_;  // the first failure of each file since its last Await
-  int writing_fd_ = -1;
-  bool stopping_ = false;
+  std::condition_variable_any conditions_[2];
   std::thread thread_;
 };
 
@@ -398,9 +322,9 @@ class PosixPlatform final : public Platform {
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {
-    return writer_.Begin(Descriptor(file), offset, data, size);
+    return writer_.Begin(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file) override { return writer_.Await(Descriptor(file)); }
+  int AwaitWrite(FileHandle file) override { return writer_.Await(file); }
 
   int Close(FileHandle file) override {
     // Linux releases the descriptor even when close reports EINTR.
@@ -464,7 +388,9 @@ class PosixPlatform final : public Platform {
   }
 
  private:
-  BackgroundWriter writer_;
+  // The writer is destroyed first: it ends the host's thread.
+  PosixWriterHost writer_host_;
+  BackgroundWriter writer_{writer_host_};
 };
 
 }  // namespace

@@ -7,10 +7,9 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <deque>
-#include <map>
 #include <random>
 
+#include "io/background_writer.h"
 #include "io/command_line.h"
 #include "io/failure.h"
 #include "io/platform.h"
@@ -35,24 +34,10 @@ HANDLE Native(FileHandle file) { return reinterpret_cast<HANDLE>(file); }
 // WriteFile takes a 32-bit count; larger blocks go in slices.
 constexpr std::size_t kMaxTransfer = std::size_t{1} << 30;
 
-int WriteAll(HANDLE handle, const void* data, std::size_t size) {
-  const char* p = static_cast<const char*>(data);
-  while (size > 0) {
-    DWORD chunk = static_cast<DWORD>(size < kMaxTransfer ? size : kMaxTransfer);
-    DWORD written = 0;
-    if (!::WriteFile(handle, p, chunk, &written, nullptr)) return LastIoCode();
-    // A device that accepts nothing more is full.
-    if (written == 0) return kIoDiskFull;
-    p += written;
-    size -= written;
-  }
-  return 0;
-}
-
-// WriteAll at a byte offset: on a handle opened for synchronous I/O the
-// OVERLAPPED structure only gives the position, so the writer thread below
-// needs no shared file pointer.
-int WriteAllAt(HANDLE handle, std::int64_t offset, const void* data, std::size_t size) {
+// Writes all bytes at the handle's position, or at `offset` when there is
+// one: on a handle opened for synchronous I/O the OVERLAPPED structure only
+// gives the position, so the writer thread needs no shared file pointer.
+int WriteAll(HANDLE handle, const void* data, std::size_t size, std::int64_t offset = -1) {
   const char* p = static_cast<const char*>(data);
   while (size > 0) {
     DWORD chunk = static_cast<DWORD>(size < kMaxTransfer ? size : kMaxTransfer);
@@ -60,111 +45,50 @@ int WriteAllAt(HANDLE handle, std::int64_t offset, const void* data, std::size_t
     at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset));
     at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
     DWORD written = 0;
-    if (!::WriteFile(handle, p, chunk, &written, &at)) return LastIoCode();
+    if (!::WriteFile(handle, p, chunk, &written, offset < 0 ? nullptr : &at)) return LastIoCode();
+    // A device that accepts nothing more is full.
     if (written == 0) return kIoDiskFull;
     p += written;
-    offset += written;
+    if (offset >= 0) offset += written;
     size -= written;
   }
   return 0;
 }
 
-// Writes the blocks handed to it on a thread of its own, each file's in the
-// order given, so that writing the table overlaps the decoding of the next
-// block. One thread serves every file; it starts with the first block and is
-// stopped when the process ends.
-class BackgroundWriter {
+// The Win32 pieces of the background writer: CreateThread, an SRW lock with
+// two condition variables, and WriteFile at an offset. (The MinGW compilers
+// of the win32 thread model have no std::thread.)
+class Win32WriterHost final : public WriterHost {
  public:
-  BackgroundWriter() = default;
-  BackgroundWriter(const BackgroundWriter&) = delete;
-  BackgroundWriter& operator=(const BackgroundWriter&) = delete;
-  ~BackgroundWriter() {
+  bool StartThread(BackgroundWriter* writer) override {
+    thread_ = ::CreateThread(nullptr, 0, &Run, writer, 0, nullptr);
+    return thread_ != nullptr;
+  }
+  void JoinThread() override {
     if (thread_ == nullptr) return;
-    ::AcquireSRWLockExclusive(&lock_);
-    stopping_ = true;
-    ::ReleaseSRWLockExclusive(&lock_);
-    ::WakeAllConditionVariable(&wake_);
     ::WaitForSingleObject(thread_, INFINITE);
     ::CloseHandle(thread_);
   }
-
-  int Begin(HANDLE file, std::int64_t offset, const void* data, std::size_t size) {
-    ::AcquireSRWLockExclusive(&lock_);
-    if (thread_ == nullptr) thread_ = ::CreateThread(nullptr, 0, &Serve, this, 0, nullptr);
-    if (thread_ == nullptr) {
-      // No thread to be had: the block is written at once instead.
-      ::ReleaseSRWLockExclusive(&lock_);
-      return WriteAllAt(file, offset, data, size);
-    }
-    blocks_.push_back({file, offset, static_cast<const char*>(data), size});
-    ::ReleaseSRWLockExclusive(&lock_);
-    ::WakeAllConditionVariable(&wake_);
-    return 0;
+  void lock() override { ::AcquireSRWLockExclusive(&lock_); }
+  void unlock() override { ::ReleaseSRWLockExclusive(&lock_); }
+  void Wait(Condition condition) override {
+    ::SleepConditionVariableSRW(&conditions_[condition], &lock_, INFINITE, 0);
   }
-
-  int Await(HANDLE file) {
-    ::AcquireSRWLockExclusive(&lock_);
-    while (Pending(file)) ::SleepConditionVariableSRW(&done_, &lock_, INFINITE, 0);
-    int code = 0;
-    if (const auto failure = failures_.find(file); failure != failures_.end()) {
-      code = failure->second;
-      failures_.erase(failure);
-    }
-    ::ReleaseSRWLockExclusive(&lock_);
-    return code;
+  void NotifyAll(Condition condition) override {
+    ::WakeAllConditionVariable(&conditions_[condition]);
+  }
+  int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
+    return WriteAll(Native(file), data, size, offset);
   }
 
  private:
-  struct Block {
-    HANDLE file;
-    std::int64_t offset;
-    const char* data;
-    std::size_t size;
-  };
-
-  bool Pending(HANDLE file) const {
-    if (writing_ == file) return true;
-    for (const Block& block : blocks_) {
-      if (block.file == file) return true;
-    }
-    return false;
-  }
-
-  static DWORD WINAPI Serve(LPVOID self) {
-    static_cast<BackgroundWriter*>(self)->Run();
+  static DWORD WINAPI Run(LPVOID writer) {
+    BackgroundWriter::Serve(static_cast<BackgroundWriter*>(writer));
     return 0;
   }
 
-  void Run() {
-    ::AcquireSRWLockExclusive(&lock_);
-    for (;;) {
-      while (!stopping_ && blocks_.empty()) {
-        ::SleepConditionVariableSRW(&wake_, &lock_, INFINITE, 0);
-      }
-      if (blocks_.empty()) break;
-      const Block block = blocks_.front();
-      blocks_.pop_front();
-      // After a failure the file's later blocks are dropped, as a caller
-      // writing them itself would have stopped at the failure.
-      const bool failed = failures_.count(block.file) != 0;
-      writing_ = block.file;
-      ::ReleaseSRWLockExclusive(&lock_);
-      const int code = failed ? 0 : WriteAllAt(block.file, block.offset, block.data, block.size);
-      ::AcquireSRWLockExclusive(&lock_);
-      writing_ = nullptr;
-      if (code != 0) failures_.emplace(block.file, code);
-      ::WakeAllConditionVariable(&done_);
-    }
-    ::ReleaseSRWLockExclusive(&lock_);
-  }
-
   SRWLOCK lock_ = SRWLOCK_INIT;
-  CONDITION_VARIABLE wake_ = CONDITION_VARIABLE_INIT;  // a block was handed over, or the end
-  CONDITION_VARIABLE done_ = CONDITION_VARIABLE_INIT;  // a block was written
-  std::deque<Block> blocks_;
-  std::map<HANDLE, int> failures_;  // the first failure of each file since its last Await
-  HANDLE writing_ = nullptr;
-  bool stopping_ = false;
+  CONDITION_VARIABLE conditions_[2] = {CONDITION_VARIABLE_INIT, CONDITION_VARIABLE_INIT};
   HANDLE thread_ = nullptr;
 };
 
@@ -294,9 +218,9 @@ class Win32Platform final : public Platform {
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {
-    return writer_.Begin(Native(file), offset, data, size);
+    return writer_.Begin(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file) override { return writer_.Await(Native(file)); }
+  int AwaitWrite(FileHandle file) override { return writer_.Await(file); }
 
   int Close(FileHandle file) override {
     if (!::CloseHandle(Native(file))) return LastIoCode();
@@ -366,7 +290,9 @@ class Win32Platform final : public Platform {
   }
 
  private:
-  BackgroundWriter writer_;
+  // The writer is destroyed first: it ends the host's thread.
+  Win32WriterHost writer_host_;
+  BackgroundWriter writer_{writer_host_};
 
   // Fails as creating the table at `path` itself would: a directory of that
   // name, a read-only file, or one that cannot be opened for writing (in use,

@@ -1,0 +1,64 @@
+#include "io/background_writer.h"
+
+#include <mutex>
+
+namespace kovrant {
+
+BackgroundWriter::~BackgroundWriter() {
+  {
+    std::lock_guard<WriterHost> lock(host_);
+    stopping_ = true;
+    host_.NotifyAll(WriterHost::kWake);
+  }
+  host_.JoinThread();
+}
+
+int BackgroundWriter::Begin(FileHandle file, std::int64_t offset, const void* data,
+                            std::size_t size) {
+  {
+    std::lock_guard<WriterHost> lock(host_);
+    if (!started_) started_ = host_.StartThread(this);
+    if (started_) {
+      blocks_.push_back({file, offset, data, size});
+      ++files_[file].pending;
+      host_.NotifyAll(WriterHost::kWake);
+      return 0;
+    }
+  }
+  // No thread to be had: the block is written at once instead.
+  return host_.WriteAt(file, offset, data, size);
+}
+
+int BackgroundWriter::Await(FileHandle file) {
+  std::lock_guard<WriterHost> lock(host_);
+  const auto state = files_.find(file);
+  if (state == files_.end()) return 0;
+  while (state->second.pending > 0) host_.Wait(WriterHost::kDone);
+  const int code = state->second.failure;
+  files_.erase(state);
+  return code;
+}
+
+void BackgroundWriter::Serve(BackgroundWriter* writer) {
+  std::unique_lock<WriterHost> lock(writer->host_);
+  for (;;) {
+    while (!writer->stopping_ && writer->blocks_.empty()) writer->host_.Wait(WriterHost::kWake);
+    if (writer->blocks_.empty()) return;
+    const Block block = writer->blocks_.front();
+    writer->blocks_.pop_front();
+    // After a failure the file's later blocks are dropped, as a caller
+    // writing them itself would have stopped at the failure. The state
+    // stays in place meanwhile: Await erases it only once none is pending.
+    FileState& state = writer->files_[block.file];
+    const bool failed = state.failure != 0;
+    lock.unlock();
+    const int code =
+        failed ? 0 : writer->host_.WriteAt(block.file, block.offset, block.data, block.size);
+    lock.lock();
+    if (!failed) state.failure = code;
+    --state.pending;
+    writer->host_.NotifyAll(WriterHost::kDone);
+  }
+}
+
+}  // namespace kovrant
