@@ -109,6 +109,28 @@ class StraceTest : public ::testing::Test {
     int nth;
     std::string line;
   };
+  // The trace's lines with each call whole, in the order the calls began:
+  // while the table's writer thread is inside a call, strace splits the
+  // other thread's call into "pid name(args <unfinished ...>" and, later,
+  // "pid <... name resumed>rest".
+  static std::vector<std::string> JoinedCalls(std::istream& lines) {
+    std::vector<std::string> calls;
+    std::map<std::string, std::size_t> unfinished;  // pid -> its call's index
+    for (std::string line; std::getline(lines, line);) {
+      const std::string pid = line.substr(0, line.find(' '));
+      if (const std::size_t cut = line.find(" <unfinished ...>"); cut != std::string::npos) {
+        unfinished[pid] = calls.size();
+        calls.push_back(line.substr(0, cut));
+      } else if (const std::size_t resumed = line.find(" resumed>");
+                 resumed != std::string::npos && unfinished.count(pid)) {
+        calls[unfinished[pid]] += line.substr(resumed + 9);
+        unfinished.erase(pid);
+      } else {
+        calls.push_back(line);
+      }
+    }
+    return calls;
+  }
   std::map<std::string, std::vector<Call>> ConverterCalls() {
     const fs::path log = dir_.parent_path() / (dir_.filename().string() + ".log");
     EXPECT_EQ(Converter("-o '" + log.string() + "' -e trace=" + kTraced).exit_code, 0);
@@ -118,7 +140,7 @@ class StraceTest : public ::testing::Test {
     bool opened = false;
     std::istringstream lines(ReadFile(log));
     fs::remove(log);
-    for (std::string line; std::getline(lines, line);) {
+    for (const std::string& line : JoinedCalls(lines)) {
       // "pid name(arguments) = result"
       const std::size_t start = line.find_first_not_of("0123456789 ");
       const std::size_t paren = line.find('(', start);
