@@ -105,8 +105,9 @@ std::string SoundText(Random& random) {
   return text;
 }
 
-std::string DescriptionText(Random& random) {
-  const std::uint32_t target = 40 + random.Below(261);  // 40 to 300 bytes
+// A sentence of words of `shortest` to `shortest + spread - 1` bytes.
+std::string Sentence(Random& random, std::uint32_t shortest, std::uint32_t spread) {
+  const std::uint32_t target = shortest + random.Below(spread);
   std::string text = "A";
   while (text.size() < target) {
     text += ' ';
@@ -116,6 +117,10 @@ std::string DescriptionText(Random& random) {
   text += '.';
   return text;
 }
+
+std::string DescriptionText(Random& random) {
+  return Sentence(random, 40, 261);
+}  // 40 to 300 bytes
 
 // A coordinate on a quarter grid, so that halves and quarters (the cases
 // where one-decimal rounding has to decide) are common.
@@ -166,14 +171,7 @@ std::string ShortPrototypeRecord(Random& random, std::uint64_t index) {
   sound += random.Pick(kSounds);
   sound += std::to_string(random.Below(10));
   sound += ".wav";
-  const std::uint32_t target = 50 + random.Below(51);  // 50 to 100 bytes
-  std::string description = "A";
-  while (description.size() < target) {
-    description += ' ';
-    description += random.Pick(kWords);
-  }
-  description.resize(target - 1);
-  description += '.';
+  const std::string description = Sentence(random, 50, 51);  // 50 to 100 bytes
   return Record(0, kovrant::ldb::Cat(
                        {kovrant::ldb::Name(name), kovrant::ldb::PlaceBlock(x1, y1, x2, y2),
                         kovrant::ldb::PlaceCount(roll < 10 ? 1 : 2), kovrant::ldb::Scale(scale),
