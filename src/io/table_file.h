@@ -28,7 +28,7 @@ namespace kovrant {
 
 class TableFile {
  public:
-  static constexpr std::size_t kBufferSize = 128 * 1024;
+  static constexpr std::size_t kBufferSize = 256 * 1024;
 
   // Creates the temporary file for the table at `path`; fails (IoError at
   // `site`) as creating `path` itself would.
