@@ -34,7 +34,11 @@ namespace kovrant {
 class InputFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
-  static constexpr std::size_t kViewSize = 4 * 1024 * 1024;
+  // Each view's unmapping costs a system call and, with the table's writer
+  // thread running on another core, a flush of that core's address cache:
+  // 8 MiB views halve those against 4 MiB ones while keeping the process
+  // (mapped pages count as resident) well under 16 MiB.
+  static constexpr std::size_t kViewSize = 8 * 1024 * 1024;
 
   // Opens `path` for reading. Returns the I/O result code (0 on success); the
   // caller reports a failed open itself.
