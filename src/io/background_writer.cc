@@ -16,12 +16,16 @@ BackgroundWriter::~BackgroundWriter() {
 int BackgroundWriter::Begin(FileHandle file, std::int64_t offset, const void* data,
                             std::size_t size) {
   {
-    std::lock_guard<WriterHost> lock(host_);
+    std::unique_lock<WriterHost> lock(host_);
     if (!started_) started_ = host_.StartThread(this);
     if (started_) {
       blocks_.push_back({file, offset, data, size});
       ++files_[file].pending;
-      host_.NotifyAll(WriterHost::kWake);
+      const bool asleep = wake_waiters_ > 0;
+      // Woken under the lock, the thread would at once sleep again on the
+      // lock still held here: it is woken after the lock is let go.
+      lock.unlock();
+      if (asleep) host_.NotifyAll(WriterHost::kWake);
       return 0;
     }
   }
@@ -33,7 +37,11 @@ int BackgroundWriter::Await(FileHandle file) {
   std::lock_guard<WriterHost> lock(host_);
   const auto state = files_.find(file);
   if (state == files_.end()) return 0;
-  while (state->second.pending > 0) host_.Wait(WriterHost::kDone);
+  while (state->second.pending > 0) {
+    ++done_waiters_;
+    host_.Wait(WriterHost::kDone);
+    --done_waiters_;
+  }
   const int code = state->second.failure;
   files_.erase(state);
   return code;
@@ -42,7 +50,11 @@ int BackgroundWriter::Await(FileHandle file) {
 void BackgroundWriter::Serve(BackgroundWriter* writer) {
   std::unique_lock<WriterHost> lock(writer->host_);
   for (;;) {
-    while (!writer->stopping_ && writer->blocks_.empty()) writer->host_.Wait(WriterHost::kWake);
+    while (!writer->stopping_ && writer->blocks_.empty()) {
+      ++writer->wake_waiters_;
+      writer->host_.Wait(WriterHost::kWake);
+      --writer->wake_waiters_;
+    }
     if (writer->blocks_.empty()) return;
     const Block block = writer->blocks_.front();
     writer->blocks_.pop_front();
@@ -57,7 +69,12 @@ void BackgroundWriter::Serve(BackgroundWriter* writer) {
     lock.lock();
     if (!failed) state.failure = code;
     --state.pending;
-    writer->host_.NotifyAll(WriterHost::kDone);
+    if (writer->done_waiters_ > 0) {
+      // As in Begin: the caller is woken once it can take the lock.
+      lock.unlock();
+      writer->host_.NotifyAll(WriterHost::kDone);
+      lock.lock();
+    }
   }
 }
 

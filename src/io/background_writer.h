@@ -68,6 +68,12 @@ class BackgroundWriter {
   std::map<FileHandle, FileState> files_;
   bool started_ = false;
   bool stopping_ = false;
+  // Who sleeps on each condition: a notification goes out only when someone
+  // waits for it, since each one costs a system call (a futex wake) even
+  // with nobody to wake. The thread busy writing needs no wake to see a
+  // block queued meanwhile; it looks at the queue before it sleeps.
+  int wake_waiters_ = 0;  // the thread, waiting for a block or the end
+  int done_waiters_ = 0;  // callers in Await, waiting for a block written
 };
 
 }  // namespace kovrant

@@ -102,7 +102,13 @@ class PosixWriterHost final : public WriterHost {
   }
   void lock() override { mutex_.lock(); }
   void unlock() override { mutex_.unlock(); }
-  void Wait(Condition condition) override { conditions_[condition].wait(mutex_); }
+  void Wait(Condition condition) override {
+    // The caller holds mutex_ through lock(); the unique_lock only lends it
+    // to the wait and gives it back held.
+    std::unique_lock<std::mutex> held(mutex_, std::adopt_lock);
+    conditions_[condition].wait(held);
+    held.release();
+  }
   void NotifyAll(Condition condition) override { conditions_[condition].notify_all(); }
   int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
     return WriteAll(Descriptor(file), data, size, offset);
@@ -110,7 +116,10 @@ class PosixWriterHost final : public WriterHost {
 
  private:
   std::mutex mutex_;
-  std::condition_variable_any conditions_[2];
+  // Plain condition variables on the std::mutex: condition_variable_any
+  // would take a lock of its own around every wait and notification, which
+  // the two threads then contend for (a futex wait and wake each time).
+  std::condition_variable conditions_[2];
   std::thread thread_;
 };
 
