@@ -36,10 +36,11 @@ namespace kovrant {
 class InputFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
-  // Mapped pages count as resident memory, and two views are mapped at a
-  // time (the one read and the one ahead): two of 4 MiB keep the process
-  // well under 16 MiB. Their mapping and unmapping cost the reader little
-  // where the platform does that work on a thread of its own.
+  // Mapped pages count as resident memory, and two views are in memory at
+  // a time (the one read, and the one ahead or the one given back before
+  // it): two of 4 MiB keep the process well under 16 MiB. Their mapping and
+  // unmapping cost the reader little where the platform does that work on
+  // a thread of its own.
   static constexpr std::size_t kViewSize = 4 * 1024 * 1024;
 
   // Opens `path` for reading. Returns the I/O result code (0 on success); the

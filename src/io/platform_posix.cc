@@ -250,15 +250,20 @@ class ViewWorker {
       Run(job);
       return;
     }
-    // A reader that jumps from view to view can hand jobs over faster than
-    // they run; it then waits for room rather than run one out of order.
-    while (count_ == kCapacity) {
-      ++waiting_for_room_;
-      room_.wait(lock);
-      --waiting_for_room_;
+    // Mapped pages count as resident memory: a view given back waits until
+    // the one given back before it is unmapped, so that no more than one
+    // view read or dropped is still mapped besides the reader's two (and
+    // the view ahead is brought in only after it is gone). A thread that
+    // keeps up (the usual case: a view takes far longer to read than to
+    // bring in) makes no one wait.
+    while (count_ == kCapacity || (kind == Kind::kUnmap && unmaps_pending_ > 0)) {
+      ++waiting_;
+      done_.wait(lock);
+      --waiting_;
     }
     jobs_[(first_ + count_) % kCapacity] = job;
     ++count_;
+    if (kind == Kind::kUnmap) ++unmaps_pending_;
     // A notification is a system call: only for a thread that sleeps, and
     // after the lock is let go, so that it does not at once sleep on it.
     const bool wake = idle_;
@@ -286,11 +291,15 @@ class ViewWorker {
       const Job job = jobs_[first_];
       first_ = (first_ + 1) % kCapacity;
       --count_;
-      const bool room = waiting_for_room_ > 0;
       lock.unlock();
-      if (room) room_.notify_one();
       Run(job);
       lock.lock();
+      if (job.kind == Kind::kUnmap) --unmaps_pending_;
+      if (waiting_ > 0) {
+        lock.unlock();
+        done_.notify_all();
+        lock.lock();
+      }
     }
   }
 
@@ -311,12 +320,13 @@ class ViewWorker {
 
   std::mutex mutex_;
   std::condition_variable work_;  // the thread waits for jobs
-  std::condition_variable room_;  // a poster waits for room in the queue
+  std::condition_variable done_;  // a poster waits for a job to be done
   Job jobs_[kCapacity] = {};
   int first_ = 0;
   int count_ = 0;
+  int unmaps_pending_ = 0;  // queued or running
   bool idle_ = false;
-  int waiting_for_room_ = 0;
+  int waiting_ = 0;
   bool stopping_ = false;
   bool started_ = false;
   bool populate_ = true;  // only the thread running the jobs reads and writes it
