@@ -251,11 +251,11 @@ class ViewWorker {
       return;
     }
     // Mapped pages count as resident memory: a view given back waits until
-    // the one given back before it is unmapped, so that no more than one
-    // view read or dropped is still mapped besides the reader's two (and
-    // the view ahead is brought in only after it is gone). A thread that
-    // keeps up (the usual case: a view takes far longer to read than to
-    // bring in) makes no one wait.
+    // the one given back before it is unmapped, and the view ahead is
+    // brought in only after the views given back before it are gone, so
+    // that at most two views are in memory however far the thread lags. A
+    // thread that keeps up (the usual case: a view takes far longer to read
+    // than to bring in) makes no one wait.
     while (count_ == kCapacity || (kind == Kind::kUnmap && unmaps_pending_ > 0)) {
       ++waiting_;
       done_.wait(lock);
