@@ -23,6 +23,7 @@ InputFile::InputFile(Platform& platform, FileHandle handle)
       view_alignment_(platform.ViewAlignment()) {}
 
 InputFile::~InputFile() {
+  ReleaseAhead();
   if (view_ != nullptr) platform_.UnmapView(view_, buffer_length_);
   if (open_) platform_.Close(handle_);
 }
@@ -38,22 +39,53 @@ bool InputFile::FillView(CheckSite site) {
     return false;
   }
   ReleaseView(site);
-  const std::int64_t start = position - position % static_cast<std::int64_t>(view_alignment_);
-  const std::size_t length = size - start < static_cast<std::int64_t>(kViewSize)
-                                 ? static_cast<std::size_t>(size - start)
-                                 : kViewSize;
-  const std::uint8_t* view = nullptr;
-  if (platform_.MapView(handle_, start, length, &view) != 0) {
-    // Not mappable after all: read from now on.
-    view_alignment_ = 0;
-    return false;
+  const std::int64_t alignment = static_cast<std::int64_t>(view_alignment_);
+  const auto view_length = [size](std::int64_t start) {
+    return size - start < static_cast<std::int64_t>(kViewSize)
+               ? static_cast<std::size_t>(size - start)
+               : kViewSize;
+  };
+  if (ahead_ != nullptr && position >= ahead_start_ &&
+      position - ahead_start_ < static_cast<std::int64_t>(ahead_length_)) {
+    // Read on into the view ahead.
+    view_ = ahead_;
+    buffer_start_ = ahead_start_;
+    buffer_length_ = ahead_length_;
+    ahead_ = nullptr;
+  } else {
+    ReleaseAhead();
+    const std::int64_t start = position - position % alignment;
+    const std::size_t length = view_length(start);
+    const std::uint8_t* view = nullptr;
+    if (platform_.MapView(handle_, start, length, &view) != 0) {
+      // Not mappable after all: read from now on.
+      view_alignment_ = 0;
+      return false;
+    }
+    view_ = view;
+    buffer_start_ = start;
+    buffer_length_ = length;
   }
-  view_ = view;
-  data_ = view;
-  buffer_start_ = start;
-  offset_ = position - start;
-  buffer_length_ = length;
+  data_ = view_;
+  offset_ = position - buffer_start_;
+  // The next view, mapped now so that its pages come in while this one is
+  // read; a failure here leaves it to be mapped when it is reached.
+  const std::int64_t next = buffer_start_ + static_cast<std::int64_t>(buffer_length_);
+  if (next < size && next % alignment == 0 &&
+      platform_.MapViewAhead(handle_, next, view_length(next), &ahead_) == 0) {
+    ahead_start_ = next;
+    ahead_length_ = view_length(next);
+  } else {
+    ahead_ = nullptr;
+  }
   return true;
+}
+
+void InputFile::ReleaseAhead() {
+  if (ahead_ == nullptr) return;
+  // Never read: the reader cannot have met a cut in it.
+  platform_.UnmapView(ahead_, ahead_length_);
+  ahead_ = nullptr;
 }
 
 void InputFile::ReleaseView(CheckSite site) {
@@ -75,6 +107,7 @@ void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
 void InputFile::Fill(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
   if (view_alignment_ != 0 && FillView(site)) return;
+  ReleaseAhead();
   ReleaseView(site);
   const std::int64_t position = Position();
   SeekHandle(position, site);
@@ -135,6 +168,7 @@ std::int64_t InputFile::Size(CheckSite site) {
 
 void InputFile::Close(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
+  ReleaseAhead();
   ReleaseView(site);
   open_ = false;
   if (int code = platform_.Close(handle_); code != 0) throw IoError(code, site);

@@ -16,9 +16,11 @@
 // are read through a view of at most kViewSize bytes at a time instead of
 // being copied into the buffer:
 // memory stays bounded at any file size (and on 32-bit builds no file has to
-// fit the address space), and the rules above stay the same. A file that
-// another program shortens while it is read ends in code 100 at the next
-// view or at Close, never in a signal.
+// fit the address space), and the rules above stay the same. The view after
+// the one being read is mapped ahead, so that the platform can bring its
+// pages in while this one is read. A file that another program shortens
+// while it is read ends in code 100 at the next view or at Close, never in a
+// signal.
 #pragma once
 
 #include <cstddef>
@@ -34,11 +36,12 @@ namespace kovrant {
 class InputFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
-  // Each view's unmapping costs a system call and, with the table's writer
-  // thread running on another core, a flush of that core's address cache:
-  // 8 MiB views halve those against 4 MiB ones while keeping the process
-  // (mapped pages count as resident) well under 16 MiB.
-  static constexpr std::size_t kViewSize = 8 * 1024 * 1024;
+  // Mapped pages count as resident memory, and two views are in memory at
+  // a time (the one read, and the one ahead or the one given back before
+  // it): two of 4 MiB keep the process well under 16 MiB. Their mapping and
+  // unmapping cost the reader little where the platform does that work on
+  // a thread of its own.
+  static constexpr std::size_t kViewSize = 4 * 1024 * 1024;
 
   // Opens `path` for reading. Returns the I/O result code (0 on success); the
   // caller reports a failed open itself.
@@ -127,6 +130,8 @@ class InputFile {
   // Gives the view back; fails with code 100 at `site` when the file was
   // shortened under it.
   void ReleaseView(CheckSite site);
+  // Gives the view ahead back, never read.
+  void ReleaseAhead();
   std::uint8_t ReadByteSlow(CheckSite site);
   std::uint32_t ReadUint32Slow(CheckSite site);
   void SkipBeyondBuffer(std::int64_t size, CheckSite site);
@@ -144,6 +149,10 @@ class InputFile {
   std::unique_ptr<std::uint8_t[]> buffer_;
   const std::uint8_t* data_;
   const std::uint8_t* view_ = nullptr;
+  // The view after it, mapped ahead (null when there is none).
+  const std::uint8_t* ahead_ = nullptr;
+  std::int64_t ahead_start_ = 0;
+  std::size_t ahead_length_ = 0;
   std::size_t view_alignment_;
   std::int64_t buffer_start_ = 0;
   std::int64_t offset_ = 0;

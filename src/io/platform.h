@@ -40,6 +40,11 @@ class Platform {
   //    ViewAlignment()), read only; the stretch must lie within the file's
   //    size as FileSize gave it. A failure (a file that cannot be mapped)
   //    leaves the caller to Read instead.
+  //  - MapViewAhead maps a view that the caller reads only after the one it
+  //    reads now: the platform may bring its pages in on a thread of its
+  //    own meanwhile, where MapView has them in before it returns.
+  //  - UnmapView gives a view back; the caller reads it no more from the
+  //    call on, and the platform may unmap it later, on that thread.
   //  - Should another program shorten the file while it is mapped, the
   //    view's bytes beyond the new end read as zeros rather than ending the
   //    process, and UnmapView returns false: the bytes read from the view
@@ -48,6 +53,10 @@ class Platform {
   virtual int MapView(FileHandle /*file*/, std::int64_t /*offset*/, std::size_t /*size*/,
                       const std::uint8_t** /*view*/) {
     return kViewsUnsupported;
+  }
+  virtual int MapViewAhead(FileHandle file, std::int64_t offset, std::size_t size,
+                           const std::uint8_t** view) {
+    return MapView(file, offset, size, view);
   }
   virtual bool UnmapView(const std::uint8_t* /*view*/, std::size_t /*size*/) { return true; }
   // What MapView returns on a platform without views (ERROR_NOT_SUPPORTED).

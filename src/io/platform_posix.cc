@@ -204,6 +204,166 @@ bool Release(const std::uint8_t* view) {
 
 }  // namespace view_guard
 
+// The work on views that the reader need not wait for, done on a thread of
+// its own while the reader decodes: bringing in the pages of the view mapped
+// ahead (a page-table entry per page, about as much work as the faults that
+// would otherwise bring them in on the reader's thread) and unmapping a view
+// that has been read. Jobs run in the order they were handed over, so a
+// view's pages are brought in before the view can be unmapped and the
+// thread never touches an address that has been given back (or reused).
+// MADV_POPULATE_READ fails with EFAULT rather than raising SIGBUS on pages
+// beyond the end of a file that another program has shortened: those pages
+// are left to the reader, whose fault the view guard takes. The thread
+// starts with the first view mapped ahead; before that, and where it cannot
+// start, the jobs run at once on the caller's thread.
+class ViewWorker {
+ public:
+  enum class Kind { kPopulate, kUnmap };
+
+  ViewWorker() = default;
+  ViewWorker(const ViewWorker&) = delete;
+  ViewWorker& operator=(const ViewWorker&) = delete;
+  // Runs what is still queued, then ends the thread.
+  ~ViewWorker() {
+    {
+      std::lock_guard<std::mutex> lock(mutex_);
+      stopping_ = true;
+    }
+    work_.notify_one();
+    if (thread_.joinable()) thread_.join();
+  }
+
+  void Post(Kind kind, const std::uint8_t* view, std::size_t size) {
+    const Job job{kind, const_cast<std::uint8_t*>(view), size};
+    std::unique_lock<std::mutex> lock(mutex_);
+    // A file read in one view has nothing mapped ahead: its view is
+    // unmapped at once rather than a thread started for it.
+    if (!started_ && kind == Kind::kPopulate) {
+      started_ = true;
+      try {
+        thread_ = std::thread(&ViewWorker::Serve, this);
+      } catch (const std::system_error&) {
+      }
+    }
+    if (!thread_.joinable()) {
+      lock.unlock();
+      Run(job);
+      return;
+    }
+    // Mapped pages count as resident memory: a view given back waits until
+    // the one given back before it is unmapped, and the view ahead is
+    // brought in only after the views given back before it are gone, so
+    // that at most two views are in memory however far the thread lags. A
+    // thread that keeps up (the usual case: a view takes far longer to read
+    // than to bring in) makes no one wait.
+    while (count_ == kCapacity || (kind == Kind::kUnmap && unmaps_pending_ > 0)) {
+      ++waiting_;
+      done_.wait(lock);
+      --waiting_;
+    }
+    jobs_[(first_ + count_) % kCapacity] = job;
+    ++count_;
+    if (kind == Kind::kUnmap) ++unmaps_pending_;
+    // A notification is a system call: only for a thread that sleeps, and
+    // after the lock is let go, so that it does not at once sleep on it.
+    const bool wake = idle_;
+    lock.unlock();
+    if (wake) work_.notify_one();
+  }
+
+ private:
+  struct Job {
+    Kind kind;
+    std::uint8_t* view;
+    std::size_t size;
+  };
+  static constexpr int kCapacity = 8;
+
+  void Serve() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+      while (count_ == 0 && !stopping_) {
+        idle_ = true;
+        work_.wait(lock);
+        idle_ = false;
+      }
+      if (count_ == 0) return;
+      const Job job = jobs_[first_];
+      first_ = (first_ + 1) % kCapacity;
+      --count_;
+      lock.unlock();
+      Run(job);
+      lock.lock();
+      if (job.kind == Kind::kUnmap) --unmaps_pending_;
+      if (waiting_ > 0) {
+        lock.unlock();
+        done_.notify_all();
+        lock.lock();
+      }
+    }
+  }
+
+  void Run(const Job& job) {
+    if (job.kind == Kind::kUnmap) {
+      ::munmap(job.view, job.size);
+      return;
+    }
+#ifdef MADV_POPULATE_READ
+    // Best effort: a kernel before Linux 5.14 knows no such advice (EINVAL,
+    // then never asked again), and a page that cannot be brought in is left
+    // to the reader's fault.
+    if (populate_ && ::madvise(job.view, job.size, MADV_POPULATE_READ) != 0 && errno == EINVAL) {
+      populate_ = false;
+    }
+#endif
+  }
+
+  std::mutex mutex_;
+  std::condition_variable work_;  // the thread waits for jobs
+  std::condition_variable done_;  // a poster waits for a job to be done
+  Job jobs_[kCapacity] = {};
+  int first_ = 0;
+  int count_ = 0;
+  int unmaps_pending_ = 0;  // queued or running
+  bool idle_ = false;
+  int waiting_ = 0;
+  bool stopping_ = false;
+  bool started_ = false;
+  bool populate_ = true;  // only the thread running the jobs reads and writes it
+  std::thread thread_;
+};
+
+// Started with the first view mapped ahead; ended, its queue done, when the
+// process ends.
+ViewWorker& Worker() {
+  static ViewWorker worker;
+  return worker;
+}
+
+// Maps a view as MapView and MapViewAhead do: with its pages brought in at
+// once, or by the worker.
+int MapFileView(int fd, std::int64_t offset, std::size_t size, bool ahead,
+                const std::uint8_t** view) {
+  view_guard::Install();
+  int flags = MAP_PRIVATE;
+#ifdef MAP_POPULATE
+  // The pages are in the page cache already after a first run: mapping
+  // them all in one call is cheaper than a fault per page.
+  if (!ahead) flags |= MAP_POPULATE;
+#endif
+  void* mapped = ::mmap(nullptr, size, PROT_READ, flags, fd, static_cast<off_t>(offset));
+  if (mapped == MAP_FAILED) return LastIoCode();
+  const auto* bytes = static_cast<const std::uint8_t*>(mapped);
+  if (view_guard::Claim(bytes, size) == nullptr) {
+    ::munmap(mapped, size);
+    return Platform::kViewsUnsupported;
+  }
+  ::madvise(mapped, size, MADV_SEQUENTIAL);
+  if (ahead) Worker().Post(ViewWorker::Kind::kPopulate, bytes, size);
+  *view = bytes;
+  return 0;
+}
+
 class PosixPlatform final : public Platform {
  public:
   int OpenInput(const std::string& path, FileHandle* file) override {
@@ -258,29 +418,18 @@ class PosixPlatform final : public Platform {
 
   int MapView(FileHandle file, std::int64_t offset, std::size_t size,
               const std::uint8_t** view) override {
-    view_guard::Install();
-    int flags = MAP_PRIVATE;
-#ifdef MAP_POPULATE
-    // The pages are in the page cache already after a first run: mapping
-    // them all in one call is cheaper than a fault per page.
-    flags |= MAP_POPULATE;
-#endif
-    void* mapped =
-        ::mmap(nullptr, size, PROT_READ, flags, Descriptor(file), static_cast<off_t>(offset));
-    if (mapped == MAP_FAILED) return LastIoCode();
-    const auto* bytes = static_cast<const std::uint8_t*>(mapped);
-    if (view_guard::Claim(bytes, size) == nullptr) {
-      ::munmap(mapped, size);
-      return kViewsUnsupported;
-    }
-    ::madvise(mapped, size, MADV_SEQUENTIAL);
-    *view = bytes;
-    return 0;
+    return MapFileView(Descriptor(file), offset, size, false, view);
+  }
+  int MapViewAhead(FileHandle file, std::int64_t offset, std::size_t size,
+                   const std::uint8_t** view) override {
+    return MapFileView(Descriptor(file), offset, size, true, view);
   }
 
   bool UnmapView(const std::uint8_t* view, std::size_t size) override {
     const bool whole = view_guard::Release(view);
-    ::munmap(const_cast<std::uint8_t*>(view), size);
+    // The reader is done with it: its unmapping (and the flush of the
+    // address caches it makes) need not hold the reader up.
+    Worker().Post(ViewWorker::Kind::kUnmap, view, size);
     return whole;
   }
 

@@ -58,7 +58,10 @@ Result Shell(const std::string& command) {
   return result;
 }
 
-// A database that needs several reads and several table writes.
+// A database that needs several reads and several table writes, and is
+// read through more than two views (a text of NUL bytes, which add nothing
+// to the table, fills them): views are mapped ahead and given back on a
+// thread of the file layer while strace follows every thread.
 std::string Database() {
   using namespace kovrant::ldb;
   std::vector<std::string> prototypes;
@@ -68,6 +71,7 @@ std::string Database() {
                    PlaceCount(2), SwitchTime(i), Description(std::string(80, 'd'))}));
   }
   return Cat({Section(0, {Group({Prototype({Description(std::string(300'000, 'h'))})})}),
+              Section(1, {Group({Prototype({Description(std::string(10'000'000, '\0'))})})}),
               kovrant::ldb::Database(prototypes)});
 }
 
