@@ -88,18 +88,23 @@ void SyncDirectoryOf(const std::string& path) {
 
 // The POSIX pieces of the background writer: std::thread, a mutex with two
 // condition variables, and pwrite. On Linux the writer thread also takes two
-// costs off the main thread's final rename():
-//  - it starts the writeback of the table as it goes (sync_file_range, not
-//    waiting for it), every kWritebackStep bytes: ext4 flushes a new file
-//    that replaces another by rename at the rename itself, and then finds
-//    little left to flush;
-//  - before a table's first block it drops the cached pages of the file the
-//    table will replace (posix_fadvise DONTNEED on it, opened read only):
-//    the rename frees that file and, with it, every page of it still in
-//    memory. The file's bytes stay as they are, and a conversion that fails
-//    leaves it in place; at worst it is read from the disk again.
+// costs off the main thread's final rename(), step by step as the table
+// grows (every kStep bytes, a few system calls of some hundred microseconds
+// each; all at once they would keep the thread from the next blocks):
+//  - it starts the writeback of the table written so far (sync_file_range,
+//    not waiting for it): ext4 flushes a new file that replaces another by
+//    rename at the rename itself, and then finds little left to flush;
+//  - it drops the cached pages of the same stretch of the file that the
+//    table will replace (posix_fadvise DONTNEED, the file opened read only
+//    with the table's first block): the rename frees that file and, with it,
+//    every page of it still in memory. The file's bytes stay as they are,
+//    and a conversion that fails leaves it in place; at worst it is read
+//    from the disk again.
 class PosixWriterHost final : public WriterHost {
  public:
+  ~PosixWriterHost() override {
+    for (auto& [file, replaced] : replaced_) CloseReplaced(replaced);
+  }
   bool StartThread(BackgroundWriter* writer) override {
     try {
       thread_ = std::thread(&BackgroundWriter::Serve, writer);
@@ -122,64 +127,75 @@ class PosixWriterHost final : public WriterHost {
   }
   void NotifyAll(Condition condition) override { conditions_[condition].notify_all(); }
   int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
-    if (offset == 0) DropReplacedPages(file);
     const int code = WriteAll(Descriptor(file), data, size, offset);
-    if (code == 0) StartWriteback(file, offset, offset + static_cast<std::int64_t>(size));
+    if (code == 0) AfterWrite(file, offset, offset + static_cast<std::int64_t>(size));
     return code;
   }
 
-  // `file` is to replace the regular file at `path` (see above); Forget
-  // ends that when the file is closed without a block written in the
-  // background.
+  // `file` is to replace the regular file at `path`, until it is closed
+  // (Forget, before the file is moved over `path`).
   void WillReplace(FileHandle file, const std::string& path) {
     std::lock_guard<std::mutex> lock(replaced_mutex_);
-    replaced_[file] = path;
+    CloseReplaced(replaced_[file]);
+    replaced_[file] = Replaced{path, -1};
   }
   void Forget(FileHandle file) {
     std::lock_guard<std::mutex> lock(replaced_mutex_);
-    replaced_.erase(file);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    // Closed while the file still has its name: that frees nothing.
+    CloseReplaced(found->second);
+    replaced_.erase(found);
   }
 
  private:
-  // 2 MiB: each call costs some microseconds on the writer thread; per
-  // 256 KiB block they cost it about twice as much for no shorter rename.
-  static constexpr std::int64_t kWritebackStep = 2 * 1024 * 1024;
+  // 2 MiB: per 256 KiB block the calls cost the writer thread about twice
+  // as much for no shorter rename.
+  static constexpr std::int64_t kStep = 2 * 1024 * 1024;
 
-  // Best effort, as the kernel would write the pages back anyway.
-  static void StartWriteback(FileHandle file, std::int64_t from, std::int64_t to) {
-#ifdef SYNC_FILE_RANGE_WRITE
+  struct Replaced {
+    std::string path;
+    int fd = -1;  // open from the table's first block, when worth dropping
+  };
+  static void CloseReplaced(Replaced& replaced) {
+    if (replaced.fd >= 0) ::close(replaced.fd);
+    replaced.fd = -1;
+  }
+
+  // Best effort: nothing changes but how fast the rename is.
+  void AfterWrite(FileHandle file, std::int64_t from, std::int64_t to) {
     // The steps that the bytes just written completed.
-    const std::int64_t begun = from / kWritebackStep * kWritebackStep;
-    const std::int64_t done = to / kWritebackStep * kWritebackStep;
+    const std::int64_t begun = from / kStep * kStep;
+    const std::int64_t done = to / kStep * kStep;
+#ifdef SYNC_FILE_RANGE_WRITE
     if (done > begun) {
       ::sync_file_range(Descriptor(file), static_cast<off_t>(begun),
                         static_cast<off_t>(done - begun), SYNC_FILE_RANGE_WRITE);
     }
-#else
-    (void)file, (void)from, (void)to;
 #endif
-  }
-
-  // Best effort: nothing changes but how fast the rename is.
-  void DropReplacedPages(FileHandle file) {
-    std::string path;
-    {
-      std::lock_guard<std::mutex> lock(replaced_mutex_);
-      const auto found = replaced_.find(file);
-      if (found == replaced_.end()) return;
-      path = std::move(found->second);
-      replaced_.erase(found);
-    }
 #ifdef POSIX_FADV_DONTNEED
-    // Not through a link (the rename replaces the link, not its target), and
-    // not a file with other names, which the rename does not free.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) return;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_nlink == 1) {
-      ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED);
+    if (from != 0 && done == begun) return;
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    Replaced& replaced = found->second;
+    if (from == 0) {
+      // Not through a link (the rename replaces the link, not its target),
+      // and not a file with other names, which the rename does not free.
+      replaced.fd =
+          ::open(replaced.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      struct stat st;
+      if (replaced.fd >= 0 &&
+          (::fstat(replaced.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)) {
+        CloseReplaced(replaced);
+      }
     }
-    ::close(fd);
+    if (replaced.fd >= 0 && done > begun) {
+      ::posix_fadvise(replaced.fd, static_cast<off_t>(begun), static_cast<off_t>(done - begun),
+                      POSIX_FADV_DONTNEED);
+    }
+#else
+    (void)file, (void)begun, (void)done;
 #endif
   }
 
@@ -189,9 +205,10 @@ class PosixWriterHost final : public WriterHost {
   // the two threads then contend for (a futex wait and wake each time).
   std::condition_variable conditions_[2];
   std::thread thread_;
-  // The files the tables being written will replace, by the tables' handles.
+  // The files that the tables being written will replace, by the tables'
+  // handles.
   std::mutex replaced_mutex_;
-  std::map<FileHandle, std::string> replaced_;
+  std::map<FileHandle, Replaced> replaced_;
 };
 
 // Views of files that another program may shorten while they are mapped:
