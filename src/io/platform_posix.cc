@@ -179,7 +179,7 @@ class PosixWriterHost final : public WriterHost {
     const auto found = replaced_.find(file);
     if (found == replaced_.end()) return;
     Replaced& replaced = found->second;
-    if (from == 0) {
+    if (from == 0 && replaced.fd < 0) {
       // Not through a link (the rename replaces the link, not its target),
       // and not a file with other names, which the rename does not free.
       replaced.fd =
