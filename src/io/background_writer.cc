@@ -20,12 +20,16 @@ int BackgroundWriter::Begin(FileHandle file, std::int64_t offset, const void* da
     if (!started_) started_ = host_.StartThread(this);
     if (started_) {
       blocks_.push_back({file, offset, data, size});
-      ++files_[file].pending;
-      const bool asleep = wake_waiters_ > 0;
+      // A file's first block (or its first since the file was forgotten):
+      // nothing before it is still to be written.
+      const auto [state, fresh] = files_.try_emplace(file);
+      if (fresh) state->second.done_end = offset;
+      state->second.handed_end = offset + static_cast<std::int64_t>(size);
+      const bool wake = wake_waiters_ > 0 && blocks_.size() >= kBatch;
       // Woken under the lock, the thread would at once sleep again on the
       // lock still held here: it is woken after the lock is let go.
       lock.unlock();
-      if (asleep) host_.NotifyAll(WriterHost::kWake);
+      if (wake) host_.NotifyAll(WriterHost::kWake);
       return 0;
     }
   }
@@ -33,17 +37,25 @@ int BackgroundWriter::Begin(FileHandle file, std::int64_t offset, const void* da
   return host_.WriteAt(file, offset, data, size);
 }
 
-int BackgroundWriter::Await(FileHandle file) {
-  std::lock_guard<WriterHost> lock(host_);
-  const auto state = files_.find(file);
-  if (state == files_.end()) return 0;
-  while (state->second.pending > 0) {
+int BackgroundWriter::Await(FileHandle file, std::int64_t end) {
+  std::unique_lock<WriterHost> lock(host_);
+  const auto found = files_.find(file);
+  if (found == files_.end()) return 0;
+  FileState& state = found->second;
+  const std::int64_t until = end < state.handed_end ? end : state.handed_end;
+  if (state.done_end < until && wake_waiters_ > 0) {
+    // The thread sleeps on fewer blocks than a batch, this one among them.
+    lock.unlock();
+    host_.NotifyAll(WriterHost::kWake);
+    lock.lock();
+  }
+  while (state.done_end < until) {
     ++done_waiters_;
     host_.Wait(WriterHost::kDone);
     --done_waiters_;
   }
-  const int code = state->second.failure;
-  files_.erase(state);
+  const int code = state.failure != 0 && state.failed_offset < end ? state.failure : 0;
+  if (end >= state.handed_end) files_.erase(found);
   return code;
 }
 
@@ -67,8 +79,11 @@ void BackgroundWriter::Serve(BackgroundWriter* writer) {
     const int code =
         failed ? 0 : writer->host_.WriteAt(block.file, block.offset, block.data, block.size);
     lock.lock();
-    if (!failed) state.failure = code;
-    --state.pending;
+    if (code != 0) {
+      state.failure = code;
+      state.failed_offset = block.offset;
+    }
+    state.done_end = block.offset + static_cast<std::int64_t>(block.size);
     if (writer->done_waiters_ > 0) {
       // As in Begin: the caller is woken once it can take the lock.
       lock.unlock();

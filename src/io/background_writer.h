@@ -34,20 +34,32 @@ class WriterHost {
 
 // Platform::BeginWrite and AwaitWrite on a thread of its own, so that writing
 // the table (the OS copying the bytes into its cache) overlaps the decoding
-// of the next block. One thread serves every file, each file's blocks in the
+// of the next blocks. One thread serves every file, each file's blocks in the
 // order given; it starts with the first block and ends, all blocks written,
 // with the writer. `host` must outlive the writer.
+//
+// Waking the thread is a system call on the caller's side (a futex wake,
+// some microseconds), so a thread asleep is woken only once kBatch blocks
+// wait, or when a caller awaits a block it has not written yet. The caller
+// that keeps kBatch + 1 blocks handed over and awaits the oldest before it
+// hands over another rarely waits: the thread writes a batch while the next
+// block is filled.
 class BackgroundWriter {
  public:
+  static constexpr std::size_t kBatch = 3;
+
   explicit BackgroundWriter(WriterHost& host) : host_(host) {}
   ~BackgroundWriter();
   // Queues the block and returns 0; without a thread to be had, writes it
-  // at once and returns the write's code.
+  // at once and returns the write's code. A file's blocks follow each other:
+  // each one starts where the one before it ended.
   int Begin(FileHandle file, std::int64_t offset, const void* data, std::size_t size);
-  // Waits for every block of `file` handed over and returns the first
-  // failure among them since the last Await (0: none); the file's blocks
-  // after a failure are dropped.
-  int Await(FileHandle file);
+  // Waits until the blocks of `file` that start before byte `end` are
+  // written, and returns the failure of the first block that failed if it
+  // starts before `end` (0: none); the file's blocks after a failure are
+  // dropped. Once `end` covers every block handed over, the file is
+  // forgotten: its failure is returned this once.
+  int Await(FileHandle file, std::int64_t end = Platform::kWholeFile);
   static void Serve(BackgroundWriter* writer);  // the thread's body
 
  private:
@@ -58,8 +70,10 @@ class BackgroundWriter {
     std::size_t size;
   };
   struct FileState {
-    int pending = 0;  // blocks handed over, not yet written or dropped
+    std::int64_t handed_end = 0;  // the end of the last block handed over
+    std::int64_t done_end = 0;    // the end of the last block written or dropped
     int failure = 0;
+    std::int64_t failed_offset = 0;
   };
 
   WriterHost& host_;

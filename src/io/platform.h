@@ -77,19 +77,23 @@ class Platform {
   // the background (on a thread of its own) says so here; BeginWrite then
   // hands it `size` bytes at `data` to be written at byte `offset` of the
   // file, and may return before they are written: the bytes must stay
-  // untouched until AwaitWrite for that file has returned. AwaitWrite waits
-  // until every write begun on the file is done and returns the first
-  // failure among them (0 when all bytes were written), as Write would have.
+  // untouched until an AwaitWrite covering them has returned. AwaitWrite
+  // waits until every write begun on the file that starts before byte `end`
+  // is done, and returns the failure of the first write that failed if it
+  // starts before `end` (0 when none did), as Write would have; the writes
+  // after a failed one are dropped. An AwaitWrite whose `end` covers every
+  // write begun ends the file's writes (its failure is returned this once).
   // A file written so is written only so, from its start, in order (the
-  // position Write would use does not follow), and awaited before it is
-  // closed. A platform that cannot keeps the defaults: BeginWrite writes at
-  // once, at the file's position, and AwaitWrite has nothing to wait for.
+  // position Write would use does not follow), and awaited whole before it
+  // is closed. A platform that cannot keeps the defaults: BeginWrite writes
+  // at once, at the file's position, and AwaitWrite has nothing to wait for.
+  static constexpr std::int64_t kWholeFile = INT64_MAX;
   virtual bool WritesInBackground() const { return false; }
   virtual int BeginWrite(FileHandle file, std::int64_t /*offset*/, const void* data,
                          std::size_t size) {
     return Write(file, data, size);
   }
-  virtual int AwaitWrite(FileHandle /*file*/) { return 0; }
+  virtual int AwaitWrite(FileHandle /*file*/, std::int64_t /*end*/) { return 0; }
   // Puts the finished temporary file in the place of `path`, atomically.
   virtual int MoveOver(const std::string& temporary_path, const std::string& path) = 0;
   // Makes the bytes written to `file` durable before it is renamed into

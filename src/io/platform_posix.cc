@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <random>
 #include <system_error>
@@ -86,9 +87,24 @@ void SyncDirectoryOf(const std::string& path) {
 }
 
 // The POSIX pieces of the background writer: std::thread, a mutex with two
-// condition variables, and pwrite.
+// condition variables, and pwrite. On Linux the writer thread also takes two
+// costs off the main thread's final rename(), step by step as the table
+// grows (every kStep bytes, a few system calls of some hundred microseconds
+// each; all at once they would keep the thread from the next blocks):
+//  - it starts the writeback of the table written so far (sync_file_range,
+//    not waiting for it): ext4 flushes a new file that replaces another by
+//    rename at the rename itself, and then finds little left to flush;
+//  - it drops the cached pages of the same stretch of the file that the
+//    table will replace (posix_fadvise DONTNEED, the file opened read only
+//    with the table's first block): the rename frees that file and, with it,
+//    every page of it still in memory. The file's bytes stay as they are,
+//    and a conversion that fails leaves it in place; at worst it is read
+//    from the disk again.
 class PosixWriterHost final : public WriterHost {
  public:
+  ~PosixWriterHost() override {
+    for (auto& [file, replaced] : replaced_) CloseReplaced(replaced);
+  }
   bool StartThread(BackgroundWriter* writer) override {
     try {
       thread_ = std::thread(&BackgroundWriter::Serve, writer);
@@ -111,16 +127,88 @@ class PosixWriterHost final : public WriterHost {
   }
   void NotifyAll(Condition condition) override { conditions_[condition].notify_all(); }
   int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
-    return WriteAll(Descriptor(file), data, size, offset);
+    const int code = WriteAll(Descriptor(file), data, size, offset);
+    if (code == 0) AfterWrite(file, offset, offset + static_cast<std::int64_t>(size));
+    return code;
+  }
+
+  // `file` is to replace the regular file at `path`, until it is closed
+  // (Forget, before the file is moved over `path`).
+  void WillReplace(FileHandle file, const std::string& path) {
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    CloseReplaced(replaced_[file]);
+    replaced_[file] = Replaced{path, -1};
+  }
+  void Forget(FileHandle file) {
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    // Closed while the file still has its name: that frees nothing.
+    CloseReplaced(found->second);
+    replaced_.erase(found);
   }
 
  private:
+  // 2 MiB: per 256 KiB block the calls cost the writer thread about twice
+  // as much for no shorter rename.
+  static constexpr std::int64_t kStep = 2 * 1024 * 1024;
+
+  struct Replaced {
+    std::string path;
+    int fd = -1;  // open from the table's first block, when worth dropping
+  };
+  static void CloseReplaced(Replaced& replaced) {
+    if (replaced.fd >= 0) ::close(replaced.fd);
+    replaced.fd = -1;
+  }
+
+  // Best effort: nothing changes but how fast the rename is.
+  void AfterWrite(FileHandle file, std::int64_t from, std::int64_t to) {
+    // The steps that the bytes just written completed.
+    const std::int64_t begun = from / kStep * kStep;
+    const std::int64_t done = to / kStep * kStep;
+#ifdef SYNC_FILE_RANGE_WRITE
+    if (done > begun) {
+      ::sync_file_range(Descriptor(file), static_cast<off_t>(begun),
+                        static_cast<off_t>(done - begun), SYNC_FILE_RANGE_WRITE);
+    }
+#endif
+#ifdef POSIX_FADV_DONTNEED
+    if (from != 0 && done == begun) return;
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    Replaced& replaced = found->second;
+    if (from == 0 && replaced.fd < 0) {
+      // Not through a link (the rename replaces the link, not its target),
+      // and not a file with other names, which the rename does not free.
+      replaced.fd =
+          ::open(replaced.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      struct stat st;
+      if (replaced.fd >= 0 &&
+          (::fstat(replaced.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)) {
+        CloseReplaced(replaced);
+      }
+    }
+    if (replaced.fd >= 0 && done > begun) {
+      ::posix_fadvise(replaced.fd, static_cast<off_t>(begun), static_cast<off_t>(done - begun),
+                      POSIX_FADV_DONTNEED);
+    }
+#else
+    (void)file, (void)begun, (void)done;
+#endif
+  }
+
   std::mutex mutex_;
   // Plain condition variables on the std::mutex: condition_variable_any
   // would take a lock of its own around every wait and notification, which
   // the two threads then contend for (a futex wait and wake each time).
   std::condition_variable conditions_[2];
   std::thread thread_;
+  // The files that the tables being written will replace, by the tables'
+  // handles.
+  std::mutex replaced_mutex_;
+  std::map<FileHandle, Replaced> replaced_;
 };
 
 // Views of files that another program may shorten while they are mapped:
@@ -437,9 +525,11 @@ class PosixPlatform final : public Platform {
                       FileHandle* file) override {
     // Fail as creating the table itself would.
     struct stat st;
+    bool replaces_file = false;
     if (::stat(path.c_str(), &st) == 0) {
       if (S_ISDIR(st.st_mode)) return kIoAccessDenied;
       if (S_ISREG(st.st_mode)) {
+        replaces_file = true;
         // Opening for writing without truncation asks the kernel, which knows
         // about modes, ACLs, read-only mounts and immutable files.
         int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -466,6 +556,7 @@ class PosixPlatform final : public Platform {
       if (fd >= 0) {
         *temporary_path = candidate;
         *file = fd;
+        if (replaces_file) writer_host_.WillReplace(fd, path);
         return 0;
       }
       if (errno != EEXIST) return LastIoCode();
@@ -482,9 +573,10 @@ class PosixPlatform final : public Platform {
                  std::size_t size) override {
     return writer_.Begin(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file) override { return writer_.Await(file); }
+  int AwaitWrite(FileHandle file, std::int64_t end) override { return writer_.Await(file, end); }
 
   int Close(FileHandle file) override {
+    writer_host_.Forget(file);
     // Linux releases the descriptor even when close reports EINTR.
     if (::close(Descriptor(file)) != 0 && errno != EINTR) return LastIoCode();
     return 0;

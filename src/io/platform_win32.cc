@@ -220,7 +220,7 @@ class Win32Platform final : public Platform {
                  std::size_t size) override {
     return writer_.Begin(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file) override { return writer_.Await(file); }
+  int AwaitWrite(FileHandle file, std::int64_t end) override { return writer_.Await(file, end); }
 
   int Close(FileHandle file) override {
     if (!::CloseHandle(Native(file))) return LastIoCode();

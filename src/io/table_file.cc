@@ -16,17 +16,25 @@ TableFile::TableFile(Platform& platform, std::string path, CheckSite site)
 
 TableFile::~TableFile() {
   if (committed_) return;
-  // The block in flight still reads its buffer; its failure no longer
+  // The blocks in flight still read their buffers; their failure no longer
   // matters, a failure is already under way.
-  if (in_flight_) platform_.AwaitWrite(handle_);
+  if (in_flight_count_ > 0) platform_.AwaitWrite(handle_, Platform::kWholeFile);
   if (open_) platform_.Close(handle_);
   platform_.RemoveFile(temporary_path_);
 }
 
-void TableFile::AwaitBlock() {
-  if (!in_flight_) return;
-  in_flight_ = false;
-  if (int code = platform_.AwaitWrite(handle_); code != 0) throw IoError(code, in_flight_site_);
+void TableFile::AwaitOldest() {
+  const Block& block = in_flight_[oldest_];
+  oldest_ = (oldest_ + 1) % kBlocksInFlight;
+  --in_flight_count_;
+  // The last block in flight ends the file's writes: a later AwaitWrite
+  // (the destructor's) then has nothing to wait for.
+  const std::int64_t end = in_flight_count_ == 0 ? Platform::kWholeFile : block.end;
+  if (int code = platform_.AwaitWrite(handle_, end); code != 0) throw IoError(code, block.site);
+}
+
+void TableFile::AwaitAll() {
+  while (in_flight_count_ > 0) AwaitOldest();
 }
 
 void TableFile::Flush(CheckSite site) {
@@ -35,27 +43,29 @@ void TableFile::Flush(CheckSite site) {
     return;
   }
   if (buffer_length_ == 0) return;
-  // The block before this one must be out of the other buffer first, and
-  // its failure comes first.
-  AwaitBlock();
-  if (spare_.empty()) spare_.resize(kBufferSize);
+  // The oldest block must be out of its buffer before the buffer is
+  // reused, and its failure comes first.
+  if (in_flight_count_ == kBlocksInFlight) AwaitOldest();
+  Block& block = in_flight_[(oldest_ + in_flight_count_) % kBlocksInFlight];
+  if (block.buffer.empty()) block.buffer.resize(kBufferSize);
   const std::size_t length = buffer_length_;
   buffer_length_ = 0;
   Begin(buffer_.data(), length, site);
-  buffer_.swap(spare_);
+  block.end = written_;
+  block.site = site;
+  ++in_flight_count_;
+  buffer_.swap(block.buffer);
 }
 
 void TableFile::Begin(const void* data, std::size_t size, CheckSite site) {
   if (int code = platform_.BeginWrite(handle_, written_, data, size); code != 0) {
     throw IoError(code, site);
   }
-  in_flight_ = true;
-  in_flight_site_ = site;
   written_ += static_cast<std::int64_t>(size);
 }
 
 void TableFile::FlushNow(CheckSite site) {
-  AwaitBlock();
+  AwaitAll();
   if (buffer_length_ == 0) return;
   std::size_t length = buffer_length_;
   buffer_length_ = 0;
@@ -70,9 +80,11 @@ void TableFile::AppendSlow(const void* data, std::size_t size, CheckSite site) {
     // Too big for the buffer: written from where it is, after the buffer.
     if (platform_.WritesInBackground()) {
       Flush(site);
-      AwaitBlock();
+      AwaitAll();
       Begin(data, size, site);
-      AwaitBlock();
+      if (int code = platform_.AwaitWrite(handle_, Platform::kWholeFile); code != 0) {
+        throw IoError(code, site);
+      }
       return;
     }
     FlushNow(site);
@@ -89,7 +101,7 @@ void TableFile::Commit(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
   if (platform_.WritesInBackground() && written_ > 0) {
     Flush(site);
-    AwaitBlock();
+    AwaitAll();
   } else {
     // A table of one block is written at once, without waiting for a
     // thread (and, in the background, nothing was written before it).

@@ -8,10 +8,13 @@
 // and the move are checked.
 //
 // On a platform that writes in the background, a full block is handed over
-// to be written while the next one fills a second buffer. A failure of that
-// write is thrown at the next block, at the commit or nowhere later: as the
-// same IoError, with the site that handed the block over, that writing it
-// at once would have thrown. At most one block is in flight.
+// to be written while the next ones fill other buffers. A failure of that
+// write is thrown at a later block's hand-over or at the commit: as the same
+// IoError, with the site that handed the block over, that writing it at once
+// would have thrown. At most kBlocksInFlight blocks are in flight; before
+// another one is handed over, the oldest is awaited and its buffer reused,
+// so a failure of block k is thrown before block k + kBlocksInFlight + 1 is
+// built.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +32,9 @@ namespace kovrant {
 class TableFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
+  // Enough for the writer thread to take several blocks per wake (each wake
+  // is a system call) while the next block fills; each costs a buffer.
+  static constexpr std::size_t kBlocksInFlight = 4;
 
   // Creates the temporary file for the table at `path`; fails (IoError at
   // `site`) as creating `path` itself would.
@@ -80,12 +86,22 @@ class TableFile {
  private:
   void AppendSlow(const void* data, std::size_t size, CheckSite site);
   void Flush(CheckSite site);
-  // Writes the buffer out at once (after the block in flight).
+  // Writes the buffer out at once (after the blocks in flight).
   void FlushNow(CheckSite site);
-  // Waits for the block in flight, if any; throws its failure.
-  void AwaitBlock();
+  // Waits for the oldest block in flight; throws its failure.
+  void AwaitOldest();
+  // Waits for every block in flight, oldest first; throws the first failure.
+  void AwaitAll();
   // Hands `size` bytes at `data` over to be written in the background.
   void Begin(const void* data, std::size_t size, CheckSite site);
+
+  // A block handed over: its buffer (kept for reuse once the block is
+  // written), where it ends in the table, and the site that handed it over.
+  struct Block {
+    std::vector<char> buffer;
+    std::int64_t end = 0;
+    CheckSite site = CheckSite::kWriteRow;
+  };
 
   Platform& platform_;
   std::string path_;
@@ -94,12 +110,13 @@ class TableFile {
   bool open_ = false;
   bool committed_ = false;
   std::vector<char> buffer_;
-  // The buffer of the block in flight (allocated with the first such block).
-  std::vector<char> spare_;
-  bool in_flight_ = false;
-  CheckSite in_flight_site_ = CheckSite::kWriteRow;
+  // The blocks in flight, a ring from the oldest; buffers are allocated
+  // with the first blocks handed over.
+  Block in_flight_[kBlocksInFlight];
+  std::size_t oldest_ = 0;
+  std::size_t in_flight_count_ = 0;
   std::size_t buffer_length_ = 0;
-  std::int64_t written_ = 0;  // bytes written out of the buffer
+  std::int64_t written_ = 0;  // bytes handed over or written out of the buffer
 };
 
 }  // namespace kovrant

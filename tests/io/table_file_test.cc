@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
 #include <random>
 #include <utility>
 
@@ -76,20 +77,33 @@ class DeferredPlatform : public FakePlatform {
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {
-    EXPECT_FALSE(size_) << "two blocks in flight";
-    EXPECT_EQ(offset, bytes_written()) << "blocks out of order";
-    file_ = file, data_ = data, size_ = size;
+    EXPECT_LT(blocks_.size(), TableFile::kBlocksInFlight) << "too many blocks in flight";
+    EXPECT_EQ(offset, bytes_written() + queued_) << "blocks out of order";
+    blocks_.push_back({file, offset, data, size});
+    queued_ += static_cast<std::int64_t>(size);
     return 0;
   }
-  int AwaitWrite(FileHandle) override {
-    const std::size_t size = std::exchange(size_, 0);
-    return size == 0 ? 0 : Write(file_, data_, size);
+  int AwaitWrite(FileHandle, std::int64_t end) override {
+    for (; !blocks_.empty() && blocks_.front().offset < end; blocks_.pop_front()) {
+      const Block block = blocks_.front();
+      queued_ -= static_cast<std::int64_t>(block.size);
+      if (int code = Write(block.file, block.data, block.size); code != 0) {
+        blocks_.clear(), queued_ = 0;
+        return code;
+      }
+    }
+    return 0;
   }
 
  private:
-  FileHandle file_ = 0;
-  const void* data_ = nullptr;
-  std::size_t size_ = 0;
+  struct Block {
+    FileHandle file;
+    std::int64_t offset;
+    const void* data;
+    std::size_t size;
+  };
+  std::deque<Block> blocks_;
+  std::int64_t queued_ = 0;
 };
 
 // A random table (appends, characters, writing in place); its failure if any.

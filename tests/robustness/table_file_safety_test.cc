@@ -246,5 +246,24 @@ TEST_F(TableFileSafetyTest, NoFailureLeavesATemporaryFile) {
   EXPECT_EQ(Entries(dir_), before);
 }
 
+// The writer thread drops the cached pages of a large earlier table as the
+// new one grows (and holds it open meanwhile): that must change none of its
+// bytes, whether the conversion then fails at its very end or completes.
+TEST_F(TableFileSafetyTest, LargeEarlierTableOutlivesAFailureAndIsThenReplaced) {
+  std::vector<std::string> prototypes(40000,
+                                      ldb::Prototype({ldb::Description(std::string(150, 'd'))}));
+  const std::string database = ldb::Database(prototypes);
+  std::string earlier;
+  for (int i = 0; earlier.size() < 9'000'000; ++i) earlier += "row " + std::to_string(i) + "\r\n";
+  WriteFile(Table(), earlier);
+  WriteFile(Database(), database.substr(0, database.size() - 1));
+  EXPECT_EQ(Convert(SystemPlatform()), "EInOutError");
+  EXPECT_TRUE(ReadFile(Table()) == earlier);
+  EXPECT_EQ((std::vector<std::string>{"LeverPrototypes.txt", "levers.ldb"}), Entries(dir_));
+  WriteFile(Database(), database);
+  EXPECT_EQ(Convert(SystemPlatform()), "");
+  EXPECT_GT(ReadFile(Table()).size(), 6'000'000u);
+}
+
 }  // namespace
 }  // namespace kovrant::robustness
