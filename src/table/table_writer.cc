@@ -5,6 +5,7 @@
 
 #include "io/failure.h"
 #include "table/one_decimal.h"
+#include "table/text_copy.h"
 
 namespace kovrant {
 namespace {
@@ -114,22 +115,7 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
   // out, in one pass; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
     CopyPieces(data, size, [](const std::uint8_t* from, std::size_t piece, char* out) {
-      // The bytes between NULs are copied as they are, found by memchr in
-      // the source: most values hold no NUL or end in one (names and
-      // materials), so that is one search and one copy per value.
-      const std::uint8_t* const end = from + piece;
-      while (from < end) {
-        const auto* nul = static_cast<const std::uint8_t*>(
-            std::memchr(from, 0, static_cast<std::size_t>(end - from)));
-        const std::uint8_t* const stop = nul != nullptr ? nul : end;
-        const auto kept = static_cast<std::size_t>(stop - from);
-        std::memcpy(out, from, kept);
-        out += kept;
-        if (nul == nullptr) break;
-        // A run of NULs is crossed here, not one search per byte.
-        for (from = nul + 1; from < end && *from == 0;) ++from;
-      }
-      return out;
+      return CopyWithoutNuls(from, piece, out);
     });
   });
 }
