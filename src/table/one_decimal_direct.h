@@ -12,12 +12,11 @@
 // path for every input.
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-
-#include "table/decimal_digits.h"
 
 namespace kovrant {
 
@@ -43,6 +42,18 @@ inline std::uint64_t SmallFloat32Tenths(std::uint32_t bits) {
   return (scaled + (std::uint64_t{1} << (shift - 1))) >> shift;
 }
 
+// The digit pairs 00 to 99 placed in a word of the short fixed form: as
+// the integer part's first, second and last two digits (bytes 0-1, 2-3, and
+// 4 with the tenths digit at 6, byte 5 left for the separator).
+template <int kShift, int kSecondShift>
+inline constexpr auto kPairWords = [] {
+  std::array<std::uint64_t, 100> words{};
+  for (std::uint64_t pair = 0; pair < 100; ++pair) {
+    words[pair] = ('0' + pair / 10) << kShift | ('0' + pair % 10) << kSecondShift;
+  }
+  return words;
+}();
+
 // The fixed form of tenths below 10^6 (an integer part of up to five
 // digits), written without a division and without a branch on the number's
 // length. The six digits come as three pairs from one fixed-point
@@ -53,44 +64,29 @@ inline std::uint64_t SmallFloat32Tenths(std::uint32_t bits) {
 // little-endian word; the padding zeros are shifted out and the word is
 // stored whole (8 bytes at most 9 bytes from `out`, within the caller's
 // room). A sign is stored always and kept when the value did not round to
-// zero. Returns the end.
-[[gnu::always_inline]] inline char* ShortTenths(bool negative, std::uint32_t tenths, char separator,
-                                                char* out) {
+// zero. `separator_word` holds the separator in byte 5. Returns the end.
+[[gnu::always_inline]] inline char* ShortTenths(bool negative, std::uint32_t tenths,
+                                                std::uint64_t separator_word, char* out) {
   *out = '-';
   out += negative && tenths != 0 ? 1 : 0;
   std::uint64_t fraction = std::uint64_t{tenths} * 429497;
-  const auto high = static_cast<std::uint32_t>(fraction >> 32);
+  const auto high = static_cast<std::size_t>(fraction >> 32);
   fraction = (fraction & 0xFFFFFFFF) * 100;
-  const auto middle = static_cast<std::uint32_t>(fraction >> 32);
+  const auto middle = static_cast<std::size_t>(fraction >> 32);
   fraction = (fraction & 0xFFFFFFFF) * 100;
-  const auto low = static_cast<std::uint32_t>(fraction >> 32);
-  std::uint16_t high_pair;
-  std::uint16_t middle_pair;
-  std::uint16_t low_pair;
-  std::memcpy(&high_pair, decimal_digits::kDigitPairs + 2 * high, 2);
-  std::memcpy(&middle_pair, decimal_digits::kDigitPairs + 2 * middle, 2);
-  std::memcpy(&low_pair, decimal_digits::kDigitPairs + 2 * low, 2);
-  // Bytes: five integer digits, the separator, the tenths digit (the second
-  // character of the low pair), one byte of scratch.
-  std::uint64_t word = std::uint64_t{high_pair} | std::uint64_t{middle_pair} << 16 |
-                       std::uint64_t{low_pair & 0xFFu} << 32 |
-                       std::uint64_t{static_cast<unsigned char>(separator)} << 40 |
-                       std::uint64_t{low_pair & 0xFF00u} << 40;
-  // Leading zeros of the integer part, which keeps at least one digit: each
-  // (tenths - 10^k) has its top bit set exactly when tenths < 10^k. In
-  // arithmetic, not comparisons, which the compiler turns into branches
-  // that mispredict on numbers of mixed lengths.
-  const std::uint64_t wide = tenths;
-  const auto padding = static_cast<unsigned>(((wide - 100000) >> 63) + ((wide - 10000) >> 63) +
-                                             ((wide - 1000) >> 63) + ((wide - 100) >> 63));
-  word >>= 8 * padding;
+  const auto low = static_cast<std::size_t>(fraction >> 32);
+  std::uint64_t word = kPairWords<0, 8>[high] | kPairWords<16, 24>[middle] |
+                       kPairWords<32, 48>[low] | separator_word;
+  // Leading zeros of the integer part, which keeps at least one digit: the
+  // lowest non-zero byte among the first four digits, less '0' (byte 4
+  // stands for the digit always kept). No branch on the length, which would
+  // mispredict on numbers of mixed lengths.
+  const int zero_bits =
+      std::countr_zero(((word ^ 0x30303030u) & 0xFFFFFFFFu) | std::uint64_t{1} << 32);
+  word >>= zero_bits & ~7;
   std::memcpy(out, &word, 8);
-  return out + 7 - padding;
+  return out + 7 - (zero_bits >> 3);
 }
-
-// The separator as the table shows it: a "," would be read as the comma
-// between a place's two numbers.
-inline char ShownSeparator(char separator) { return separator == ',' ? '.' : separator; }
 
 // The cases not written inline: a float of 2^23 or more (or an infinity or
 // a NaN), and a value's tenths.
@@ -99,39 +95,58 @@ std::size_t FormatTenthsRest(bool negative, std::uint64_t tenths, char separator
 
 }  // namespace one_decimal_detail
 
-inline std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out) {
-  using namespace one_decimal_detail;
-  if ((bits >> 23 & 0xFF) < kBiasedTwoTo23) [[likely]] {
-    const std::uint64_t tenths = SmallFloat32Tenths(bits);
-    const bool negative = (bits >> 31) != 0;
+// The two renderings for one decimal separator, what depends on it worked
+// out once: the table writer renders up to six numbers a row.
+class DirectOneDecimal {
+ public:
+  explicit DirectOneDecimal(char separator)
+      : separator_(separator),
+        // A "," is shown as "." (it would read as the comma between a
+        // place's two numbers).
+        shown_(separator == ',' ? '.' : separator),
+        separator_word_(std::uint64_t{static_cast<unsigned char>(shown_)} << 40) {}
+
+  // Write the text at `out`, which must have room for kOneDecimalMaxLength
+  // bytes (scratch bytes may follow the text); return its end.
+  char* Float32(std::uint32_t bits, char* out) const {
+    using namespace one_decimal_detail;
+    if ((bits >> 23 & 0xFF) < kBiasedTwoTo23) [[likely]] {
+      const std::uint64_t tenths = SmallFloat32Tenths(bits);
+      return Tenths((bits >> 31) != 0, tenths, out);
+    }
+    return out + FormatFloat32OneDecimalRest(bits, separator_, out);
+  }
+  char* SwitchTime(std::int32_t ticks, char* out) const {
+    // |t / 15| * 10 = 2|t| / 3 never ends in a half, so rounding to nearest
+    // is (2|t| + 1) div 3.
+    const std::uint64_t magnitude =
+        ticks < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(ticks))
+                  : static_cast<std::uint64_t>(ticks);
+    return Tenths(ticks < 0, (2 * magnitude + 1) / 3, out);
+  }
+
+ private:
+  char* Tenths(bool negative, std::uint64_t tenths, char* out) const {
+    using namespace one_decimal_detail;
     if constexpr (std::endian::native == std::endian::little) {
       if (tenths < kShortTenths) [[likely]] {
-        return static_cast<std::size_t>(ShortTenths(negative, static_cast<std::uint32_t>(tenths),
-                                                    ShownSeparator(separator), out) -
-                                        out);
+        return ShortTenths(negative, static_cast<std::uint32_t>(tenths), separator_word_, out);
       }
     }
-    return FormatTenthsRest(negative, tenths, ShownSeparator(separator), out);
+    return out + FormatTenthsRest(negative, tenths, shown_, out);
   }
-  return FormatFloat32OneDecimalRest(bits, separator, out);
+
+  char separator_;
+  char shown_;
+  std::uint64_t separator_word_;
+};
+
+inline std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out) {
+  return static_cast<std::size_t>(DirectOneDecimal(separator).Float32(bits, out) - out);
 }
 
 inline std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out) {
-  using namespace one_decimal_detail;
-  // |t / 15| * 10 = 2|t| / 3 never ends in a half, so rounding to nearest
-  // is (2|t| + 1) div 3.
-  const std::uint64_t magnitude =
-      ticks < 0 ? 0 - static_cast<std::uint64_t>(static_cast<std::int64_t>(ticks))
-                : static_cast<std::uint64_t>(ticks);
-  const std::uint64_t tenths = (2 * magnitude + 1) / 3;
-  if constexpr (std::endian::native == std::endian::little) {
-    if (tenths < kShortTenths) [[likely]] {
-      return static_cast<std::size_t>(ShortTenths(ticks < 0, static_cast<std::uint32_t>(tenths),
-                                                  ShownSeparator(separator), out) -
-                                      out);
-    }
-  }
-  return FormatTenthsRest(ticks < 0, tenths, ShownSeparator(separator), out);
+  return static_cast<std::size_t>(DirectOneDecimal(separator).SwitchTime(ticks, out) - out);
 }
 
 }  // namespace kovrant
