@@ -48,8 +48,9 @@ inline std::uint64_t SmallFloat32Tenths(std::uint32_t bits) {
 template <int kShift, int kSecondShift>
 inline constexpr auto kPairWords = [] {
   std::array<std::uint64_t, 100> words{};
-  for (std::uint64_t pair = 0; pair < 100; ++pair) {
-    words[pair] = ('0' + pair / 10) << kShift | ('0' + pair % 10) << kSecondShift;
+  for (std::size_t pair = 0; pair < words.size(); ++pair) {
+    words[pair] = std::uint64_t{'0' + pair / 10} << kShift | std::uint64_t{'0' + pair % 10}
+                                                                 << kSecondShift;
   }
   return words;
 }();
