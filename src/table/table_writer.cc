@@ -114,6 +114,10 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
   // Copied straight from the input's buffer to the table's, NUL bytes left
   // out, in one pass; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
+    if (size <= TableFile::kBufferSize) [[likely]] {
+      table_.Used(CopyWithoutNuls(data, size, table_.Space(size, CheckSite::kWriteRow)));
+      return;
+    }
     CopyPieces(data, size, [](const std::uint8_t* from, std::size_t piece, char* out) {
       return CopyWithoutNuls(from, piece, out);
     });
