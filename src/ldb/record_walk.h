@@ -117,7 +117,10 @@ template <int kLevel, typename Handler>
 template <int kLevel, typename Handler>
 [[gnu::always_inline]] inline void Close(Handler& handler, InputFile& input,
                                          const RecordFrame& frame, std::uint8_t first_level_tag) {
-  input.Seek(frame.end(), EndSite(kLevel));
+  // Most handlers read a field's value to its end, and a record's last child
+  // ends where the record does: then the input is already there (open, at a
+  // position not below 0), and the checked move would change nothing.
+  if (input.Position() != frame.end()) input.Seek(frame.end(), EndSite(kLevel));
   if constexpr (kLevel == 3) handler.PrototypeEnd(first_level_tag);
   if constexpr (SeesRecordFrames<Handler>) handler.RecordClosed(frame);
 }
@@ -174,14 +177,20 @@ void Walk(InputFile& input, Handler& handler, Memory* memory) {
         const std::int64_t within = std::min(ancestors_end, prototype_end);
         // Its fields read no byte before `within` again.
         if constexpr (kRemembers) handler.MayReadAgainFrom(within);
-        while (input.Position() < prototype_end) {
-          if constexpr (kRemembers) {
-            if (input.Position() >= ancestors_end) [[unlikely]] {
-              memory->WalkBeyond(4, input.Position(), prototype_end, first_level_tag);
-              break;
-            }
+        if constexpr (kRemembers) {
+          // The fields inside all ancestors, one comparison each; one that
+          // starts at or beyond an ancestor's end, before the prototype's,
+          // begins a chain for the memory.
+          while (input.Position() < within) {
+            VisitField(handler, input, prototype_end, within, first_level_tag);
           }
-          VisitField(handler, input, prototype_end, within, first_level_tag);
+          if (input.Position() < prototype_end) [[unlikely]] {
+            memory->WalkBeyond(4, input.Position(), prototype_end, first_level_tag);
+          }
+        } else {
+          while (input.Position() < prototype_end) {
+            VisitField(handler, input, prototype_end, within, first_level_tag);
+          }
         }
         Close<3>(handler, input, prototype, first_level_tag);
       }

@@ -78,11 +78,14 @@ std::size_t FormatOneDecimal(const Extended& value, char separator, char* out);
 // for every bit pattern and every int32 (checked exhaustively by
 // tools/one_decimal_exhaustive). Unlike FormatOneDecimal they may store
 // scratch bytes after the text: `out` must have room for
-// kOneDecimalMaxLength bytes.
-std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out);
-std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out);
+// kOneDecimalMaxLength bytes. Their common case is inline, in
+// one_decimal_direct.h (included below):
+//   std::size_t FormatFloat32OneDecimal(std::uint32_t bits, char separator, char* out);
+//   std::size_t FormatSwitchTimeOneDecimal(std::int32_t ticks, char separator, char* out);
 
 // Convenience form for tests and tools.
 std::string FormatOneDecimal(const Extended& value, char separator = '.');
 
 }  // namespace kovrant
+
+#include "table/one_decimal_direct.h"

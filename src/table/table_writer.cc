@@ -5,6 +5,7 @@
 
 #include "io/failure.h"
 #include "table/one_decimal.h"
+#include "table/text_copy.h"
 
 namespace kovrant {
 namespace {
@@ -73,7 +74,7 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';
-      out += FormatSwitchTimeOneDecimal(ticks, decimal_separator_, out);
+      out = numbers_.SwitchTime(ticks, out);
       table_.Used(out);
       break;
     }
@@ -113,23 +114,12 @@ void TableWriter::Text(std::int64_t length, bool written, CheckSite site, InputF
   // Copied straight from the input's buffer to the table's, NUL bytes left
   // out, in one pass; a value of any length passes without being held whole.
   input.ReadInto(length, site, [this](const std::uint8_t* data, std::size_t size) {
+    if (size <= TableFile::kBufferSize) [[likely]] {
+      table_.Used(CopyWithoutNuls(data, size, table_.Space(size, CheckSite::kWriteRow)));
+      return;
+    }
     CopyPieces(data, size, [](const std::uint8_t* from, std::size_t piece, char* out) {
-      // The bytes between NULs are copied as they are, found by memchr in
-      // the source: most values hold no NUL or end in one (names and
-      // materials), so that is one search and one copy per value.
-      const std::uint8_t* const end = from + piece;
-      while (from < end) {
-        const auto* nul = static_cast<const std::uint8_t*>(
-            std::memchr(from, 0, static_cast<std::size_t>(end - from)));
-        const std::uint8_t* const stop = nul != nullptr ? nul : end;
-        const auto kept = static_cast<std::size_t>(stop - from);
-        std::memcpy(out, from, kept);
-        out += kept;
-        if (nul == nullptr) break;
-        // A run of NULs is crossed here, not one search per byte.
-        for (from = nul + 1; from < end && *from == 0;) ++from;
-      }
-      return out;
+      return CopyWithoutNuls(from, piece, out);
     });
   });
 }
@@ -201,7 +191,7 @@ void TableWriter::Places(std::int32_t count, bool written) {
 }
 
 char* TableWriter::Number(std::uint32_t float_bits, char* out) const {
-  return out + FormatFloat32OneDecimal(float_bits, decimal_separator_, out);
+  return numbers_.Float32(float_bits, out);
 }
 
 // The writer as the handler of WalkRecordsRemembering: Field is the inlined
@@ -213,8 +203,10 @@ class TableWriter::Walker {
   explicit Walker(TableWriter& writer) : writer_(writer) {}
 
   void TableStart() { writer_.TableStart(); }
-  void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
-             InputFile& input) {
+  // Inlined into the walk's loops whatever the compiler's budget says: the
+  // call would cost as much as most fields.
+  [[gnu::always_inline]] void Field(std::uint8_t field_type, std::int64_t length,
+                                    std::uint8_t first_level_tag, InputFile& input) {
     writer_.Decode(field_type, length, first_level_tag, input);
   }
   void PrototypeEnd(std::uint8_t first_level_tag) { writer_.PrototypeEnd(first_level_tag); }

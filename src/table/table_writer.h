@@ -32,6 +32,7 @@
 #include "ldb/record_walk.h"
 #include "ldb/remembering_walk.h"
 #include "table/nul_runs.h"
+#include "table/one_decimal_direct.h"
 
 namespace kovrant {
 
@@ -41,7 +42,7 @@ inline constexpr char kHeaderRow[] =
 class TableWriter final : public RecordHandler {
  public:
   TableWriter(TableFile& table, char decimal_separator)
-      : table_(table), decimal_separator_(decimal_separator) {}
+      : table_(table), numbers_(decimal_separator) {}
   ~TableWriter() override;
 
   void TableStart() override;
@@ -98,7 +99,7 @@ class TableWriter final : public RecordHandler {
   void Put(char c) { table_.Put(c, CheckSite::kWriteRow); }
 
   TableFile& table_;
-  char decimal_separator_;
+  DirectOneDecimal numbers_;
   // Carried over from field to field and from prototype to prototype.
   std::uint32_t place_[4] = {0, 0, 0, 0};
   std::uint32_t scale_ = 0;
