@@ -83,9 +83,9 @@ bool InputFile::FillAhead(CheckSite site) {
   buffer_start_ = block.start;
   buffer_length_ = block.got;
   offset_ = position - block.start;
-  // Only the bytes up to the position's were needed: a failure after them,
-  // or an end of the file before them (shortened since its size was
-  // taken), fails this read as an unbuffered one would.
+  // A block that brought fewer bytes than asked (its read failed, or the
+  // file was shortened since its size was taken) delivers those it brought;
+  // the read that needs one after them fails, as an unbuffered one would.
   if (static_cast<std::size_t>(offset_) >= block.got) {
     throw IoError(block.code != 0 ? block.code : kIoReadBeyondEnd, site);
   }
