@@ -4,6 +4,7 @@
 // short while it is read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -52,7 +53,9 @@ struct DeferringPlatform : test::FakePlatform {
     jobs.pop_front();
     EXPECT_EQ(job.file, file);
     const std::string& data = files.at(PathOf(file)).data;
-    *got = std::min(job.size, data.size() - std::min<std::size_t>(data.size(), job.offset));
+    *got = static_cast<std::size_t>(
+        std::clamp<std::int64_t>(static_cast<std::int64_t>(data.size()) - job.offset, 0,
+                                 static_cast<std::int64_t>(job.size)));
     if (job.nth == fail) *got /= 2;
     std::memcpy(job.buffer, data.data() + job.offset, *got);
     return job.nth == fail ? 5 : 0;
