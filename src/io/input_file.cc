@@ -20,82 +20,89 @@ InputFile::InputFile(Platform& platform, FileHandle handle)
       // Not value-initialised: bytes are only ever read after a Fill.
       buffer_(new std::uint8_t[kBufferSize]),
       data_(buffer_.get()),
-      view_alignment_(platform.ViewAlignment()) {}
+      reads_ahead_(platform.ReadsAhead()) {}
 
 InputFile::~InputFile() {
-  ReleaseAhead();
-  if (view_ != nullptr) platform_.UnmapView(view_, buffer_length_);
+  DropAhead();
   if (open_) platform_.Close(handle_);
 }
 
-bool InputFile::FillView(CheckSite site) {
+bool InputFile::FillAhead(CheckSite site) {
   const std::int64_t position = Position();
   const std::int64_t size = Size(site);
   // Beyond the known size (a file that has grown since) the file is read.
   if (position >= size) return false;
   if (size <= static_cast<std::int64_t>(kBufferSize)) {
-    // A file that fits the buffer costs one read; mapping it costs more.
-    view_alignment_ = 0;
+    // A file that fits the buffer costs one read, and no thread.
+    reads_ahead_ = false;
     return false;
   }
-  ReleaseView(site);
-  const std::int64_t alignment = static_cast<std::int64_t>(view_alignment_);
-  const auto view_length = [size](std::int64_t start) {
-    return size - start < static_cast<std::int64_t>(kViewSize)
-               ? static_cast<std::size_t>(size - start)
-               : kViewSize;
-  };
-  if (ahead_ != nullptr && position >= ahead_start_ &&
-      position - ahead_start_ < static_cast<std::int64_t>(ahead_length_)) {
-    // Read on into the view ahead.
-    view_ = ahead_;
-    buffer_start_ = ahead_start_;
-    buffer_length_ = ahead_length_;
-    ahead_ = nullptr;
-  } else {
-    ReleaseAhead();
-    const std::int64_t start = position - position % alignment;
-    const std::size_t length = view_length(start);
-    const std::uint8_t* view = nullptr;
-    if (platform_.MapView(handle_, start, length, &view) != 0) {
-      // Not mappable after all: read from now on.
-      view_alignment_ = 0;
-      return false;
-    }
-    view_ = view;
-    buffer_start_ = start;
-    buffer_length_ = length;
+  if (ahead_buffers_ == nullptr) {
+    ahead_buffers_.reset(new std::uint8_t[kAheadBlocks * kAheadBlockSize]);
   }
-  data_ = view_;
-  offset_ = position - buffer_start_;
-  // The next view, mapped now so that its pages come in while this one is
-  // read; a failure here leaves it to be mapped when it is reached.
-  const std::int64_t next = buffer_start_ + static_cast<std::int64_t>(buffer_length_);
-  if (next < size && next % alignment == 0 &&
-      platform_.MapViewAhead(handle_, next, view_length(next), &ahead_) == 0) {
-    ahead_start_ = next;
-    ahead_length_ = view_length(next);
-  } else {
-    ahead_ = nullptr;
+  // The blocks before the position are done with; a position outside the
+  // stretch read ahead starts a new one there.
+  while (ahead_count_ > 0) {
+    AheadBlock& first = ahead_[ahead_first_];
+    if (position < first.start || position >= ahead_end_) {
+      DropAhead();
+      break;
+    }
+    if (position - first.start < static_cast<std::int64_t>(first.asked)) break;
+    // Passed over: whatever its read brought, or failed to, is never needed.
+    if (!first.finished) platform_.FinishRead(handle_, &first.got);
+    first.finished = false;
+    ahead_first_ = (ahead_first_ + 1) % kAheadBlocks;
+    --ahead_count_;
+  }
+  if (ahead_count_ == 0) ahead_end_ = position;
+  // Nothing points into the buffers being given to the reads any more.
+  data_ = buffer_.get();
+  buffer_length_ = 0;
+  const bool top_up = ahead_count_ == 0 || kAheadBlocks - ahead_count_ >= kAheadBatch;
+  while (top_up && ahead_count_ < kAheadBlocks && ahead_end_ < size) {
+    const int index = (ahead_first_ + ahead_count_) % kAheadBlocks;
+    AheadBlock& block = ahead_[index];
+    block.start = ahead_end_;
+    block.asked = size - ahead_end_ < static_cast<std::int64_t>(kAheadBlockSize)
+                      ? static_cast<std::size_t>(size - ahead_end_)
+                      : kAheadBlockSize;
+    block.finished = false;
+    platform_.BeginRead(handle_, block.start,
+                        ahead_buffers_.get() + static_cast<std::size_t>(index) * kAheadBlockSize,
+                        block.asked);
+    ahead_end_ += static_cast<std::int64_t>(block.asked);
+    ++ahead_count_;
+  }
+  AheadBlock& block = ahead_[ahead_first_];
+  if (!block.finished) {
+    block.code = platform_.FinishRead(handle_, &block.got);
+    block.finished = true;
+  }
+  data_ = ahead_buffers_.get() + static_cast<std::size_t>(ahead_first_) * kAheadBlockSize;
+  buffer_start_ = block.start;
+  buffer_length_ = block.got;
+  offset_ = position - block.start;
+  // A block that brought fewer bytes than asked (its read failed, or the
+  // file was shortened since its size was taken) delivers those it brought;
+  // the read that needs one after them fails, as an unbuffered one would.
+  if (static_cast<std::size_t>(offset_) >= block.got) {
+    throw IoError(block.code != 0 ? block.code : kIoReadBeyondEnd, site);
   }
   return true;
 }
 
-void InputFile::ReleaseAhead() {
-  if (ahead_ == nullptr) return;
-  // Never read: the reader cannot have met a cut in it.
-  platform_.UnmapView(ahead_, ahead_length_);
-  ahead_ = nullptr;
-}
-
-void InputFile::ReleaseView(CheckSite site) {
-  if (view_ == nullptr) return;
-  const bool whole = platform_.UnmapView(view_, buffer_length_);
-  view_ = nullptr;
-  // Nothing is buffered any more.
-  data_ = buffer_.get();
-  buffer_length_ = 0;
-  if (!whole) throw IoError(kIoReadBeyondEnd, site);
+void InputFile::DropAhead() {
+  for (; ahead_count_ > 0; --ahead_count_) {
+    AheadBlock& block = ahead_[ahead_first_];
+    if (!block.finished) platform_.FinishRead(handle_, &block.got);
+    block.finished = false;
+    ahead_first_ = (ahead_first_ + 1) % kAheadBlocks;
+  }
+  if (data_ != buffer_.get()) {
+    data_ = buffer_.get();
+    buffer_length_ = 0;
+  }
 }
 
 void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
@@ -106,9 +113,8 @@ void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
 
 void InputFile::Fill(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
-  if (view_alignment_ != 0 && FillView(site)) return;
-  ReleaseAhead();
-  ReleaseView(site);
+  if (reads_ahead_ && FillAhead(site)) return;
+  DropAhead();
   const std::int64_t position = Position();
   SeekHandle(position, site);
   std::size_t got = 0;
@@ -168,8 +174,7 @@ std::int64_t InputFile::Size(CheckSite site) {
 
 void InputFile::Close(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
-  ReleaseAhead();
-  ReleaseView(site);
+  DropAhead();
   open_ = false;
   if (int code = platform_.Close(handle_); code != 0) throw IoError(code, site);
 }

@@ -12,15 +12,14 @@
 //  - AtEnd() is position >= file size.
 // Positions are 64-bit: files over 2 GiB convert and record ends never wrap.
 //
-// Where the platform maps files, the bytes of a file larger than the buffer
-// are read through a view of at most kViewSize bytes at a time instead of
-// being copied into the buffer:
-// memory stays bounded at any file size (and on 32-bit builds no file has to
-// fit the address space), and the rules above stay the same. The view after
-// the one being read is mapped ahead, so that the platform can bring its
-// pages in while this one is read. A file that another program shortens
-// while it is read ends in code 100 at the next view or at Close, never in a
-// signal.
+// Where the platform reads ahead, a file larger than the buffer is read in
+// blocks of kAheadBlockSize, up to kAheadBlocks - 1 after the one decoded
+// being read on the platform's thread meanwhile; memory stays bounded at any
+// file size and the rules above stay the same. A failure of a read ahead is
+// thrown only when the bytes it was to bring are needed, at the site of the
+// read that needs them; a block that a seek passes over is never looked at.
+// A file that another program shortens while it is read ends in code 100
+// where the bytes that are gone are needed.
 #pragma once
 
 #include <cstddef>
@@ -36,12 +35,12 @@ namespace kovrant {
 class InputFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
-  // Mapped pages count as resident memory, and two views are in memory at
-  // a time (the one read, and the one ahead or the one given back before
-  // it): two of 4 MiB keep the process well under 16 MiB. Their mapping and
-  // unmapping cost the reader little where the platform does that work on
-  // a thread of its own.
-  static constexpr std::size_t kViewSize = 4 * 1024 * 1024;
+  // One block decoded, the others read meanwhile; reads are begun two at a
+  // time, so that the platform's thread, asleep once it has caught up, is
+  // woken once for two blocks.
+  static constexpr std::size_t kAheadBlockSize = 1024 * 1024;
+  static constexpr int kAheadBlocks = 4;
+  static constexpr int kAheadBatch = 2;
 
   // Opens `path` for reading. Returns the I/O result code (0 on success); the
   // caller reports a failed open itself.
@@ -123,15 +122,13 @@ class InputFile {
   // Loads the buffer at the current position; fails with code 100 when the
   // file has no byte there.
   void Fill(CheckSite site);
-  // Maps the view around the current position instead; false when the
-  // position is not within the file's known size or the file cannot be
-  // mapped.
-  bool FillView(CheckSite site);
-  // Gives the view back; fails with code 100 at `site` when the file was
-  // shortened under it.
-  void ReleaseView(CheckSite site);
-  // Gives the view ahead back, never read.
-  void ReleaseAhead();
+  // Takes the block around the current position from the reads ahead
+  // instead, beginning the reads of the blocks after it; false when the
+  // position is not within the file's known size or the file is read
+  // without them.
+  bool FillAhead(CheckSite site);
+  // Waits for the reads ahead still under way and forgets them.
+  void DropAhead();
   std::uint8_t ReadByteSlow(CheckSite site);
   std::uint32_t ReadUint32Slow(CheckSite site);
   void SkipBeyondBuffer(std::int64_t size, CheckSite site);
@@ -143,17 +140,27 @@ class InputFile {
   FileHandle handle_;
   bool open_ = true;
   // data_ holds the file's bytes from buffer_start_ on, buffer_length_ of
-  // them: the buffer, or the view when one is mapped. The position is
-  // buffer_start_ + offset_; offset_ may lie outside them (even below 0)
-  // after a seek.
+  // them: the buffer, or a block read ahead. The position is buffer_start_ +
+  // offset_; offset_ may lie outside them (even below 0) after a seek.
   std::unique_ptr<std::uint8_t[]> buffer_;
   const std::uint8_t* data_;
-  const std::uint8_t* view_ = nullptr;
-  // The view after it, mapped ahead (null when there is none).
-  const std::uint8_t* ahead_ = nullptr;
-  std::int64_t ahead_start_ = 0;
-  std::size_t ahead_length_ = 0;
-  std::size_t view_alignment_;
+  // The blocks read ahead, in a ring of kAheadBlocks buffers: the first one
+  // (the one decoded, once finished) and those after it, begun in order,
+  // together the stretch of the file from the first one's start to
+  // ahead_end_.
+  struct AheadBlock {
+    std::int64_t start = 0;
+    std::size_t asked = 0;
+    std::size_t got = 0;
+    int code = 0;
+    bool finished = false;
+  };
+  std::unique_ptr<std::uint8_t[]> ahead_buffers_;
+  AheadBlock ahead_[kAheadBlocks];
+  int ahead_first_ = 0;
+  int ahead_count_ = 0;
+  std::int64_t ahead_end_ = 0;
+  bool reads_ahead_;
   std::int64_t buffer_start_ = 0;
   std::int64_t offset_ = 0;
   std::size_t buffer_length_ = 0;

@@ -32,35 +32,27 @@ class Platform {
   virtual int Seek(FileHandle file, std::int64_t position) = 0;
   virtual int FileSize(FileHandle file, std::int64_t* size) = 0;
 
-  // Reading through views: a stretch of the file mapped into memory, read
-  // where the OS keeps the file's bytes, without copying them. A platform
-  // that maps files says so with a non-zero ViewAlignment; one that does not
-  // keeps the defaults and its files are read with Read.
-  //  - MapView maps `size` bytes from `offset` (a multiple of
-  //    ViewAlignment()), read only; the stretch must lie within the file's
-  //    size as FileSize gave it. A failure (a file that cannot be mapped)
-  //    leaves the caller to Read instead.
-  //  - MapViewAhead maps a view that the caller reads only after the one it
-  //    reads now: the platform may bring its pages in on a thread of its
-  //    own meanwhile, where MapView has them in before it returns.
-  //  - UnmapView gives a view back; the caller reads it no more from the
-  //    call on, and the platform may unmap it later, on that thread.
-  //  - Should another program shorten the file while it is mapped, the
-  //    view's bytes beyond the new end read as zeros rather than ending the
-  //    process, and UnmapView returns false: the bytes read from the view
-  //    cannot be trusted and the file ended early.
-  virtual std::size_t ViewAlignment() const { return 0; }
-  virtual int MapView(FileHandle /*file*/, std::int64_t /*offset*/, std::size_t /*size*/,
-                      const std::uint8_t** /*view*/) {
-    return kViewsUnsupported;
+  // Reading ahead: a platform that can read a file on a thread of its own
+  // while the caller goes on says so here (ReadsAhead). BeginRead hands it a
+  // read of up to `size` bytes at byte `offset` of the file into `buffer`,
+  // which must stay untouched until the FinishRead that ends that read.
+  // FinishRead waits for the oldest read begun on the file that is not
+  // finished yet and returns its outcome as Read would have (the bytes that
+  // were there in `*got`, fewer than asked only at the end of the file, and
+  // the failure, 0 when none). Reads begun on a file are finished in the
+  // order they were begun, all of them before the file is closed; they do
+  // not move the position that Read uses. A platform that cannot keeps the
+  // defaults and its files are read with Read alone.
+  virtual bool ReadsAhead() const { return false; }
+  virtual void BeginRead(FileHandle /*file*/, std::int64_t /*offset*/, void* /*buffer*/,
+                         std::size_t /*size*/) {}
+  virtual int FinishRead(FileHandle /*file*/, std::size_t* got) {
+    *got = 0;
+    return kReadsAheadUnsupported;
   }
-  virtual int MapViewAhead(FileHandle file, std::int64_t offset, std::size_t size,
-                           const std::uint8_t** view) {
-    return MapView(file, offset, size, view);
-  }
-  virtual bool UnmapView(const std::uint8_t* /*view*/, std::size_t /*size*/) { return true; }
-  // What MapView returns on a platform without views (ERROR_NOT_SUPPORTED).
-  static constexpr int kViewsUnsupported = 50;
+  // What FinishRead returns on a platform that reads nothing ahead
+  // (ERROR_NOT_SUPPORTED).
+  static constexpr int kReadsAheadUnsupported = 50;
 
   // Prepares to replace the table at `path`: fails as creating `path` itself
   // would (a directory of that name, a file the user may not write, a folder

@@ -3,14 +3,14 @@
 #include <langinfo.h>
 #include <locale.h>
 #include <signal.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
+#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <list>
 #include <map>
 #include <mutex>
 #include <random>
@@ -211,108 +211,41 @@ class PosixWriterHost final : public WriterHost {
   std::map<FileHandle, Replaced> replaced_;
 };
 
-// Views of files that another program may shorten while they are mapped:
-// touching a mapped page beyond a file's end raises SIGBUS. The views live
-// in a small table the signal handler can read; a SIGBUS inside one of them
-// puts zero-filled memory over the view from the faulting page on (the
-// access is then repeated and reads zeros) and marks the view cut, which
-// its unmapping reports. A SIGBUS anywhere else goes to the handler there
-// was before.
-namespace view_guard {
-
-constexpr int kSlots = 16;
-struct Slot {
-  std::atomic<std::uintptr_t> start{0};  // 0: free
-  std::atomic<std::size_t> size{0};
-  std::atomic<bool> cut{false};
-};
-Slot slots[kSlots];
-struct sigaction previous;
-std::once_flag installed;
-
-void OnBusError(int signal, siginfo_t* info, void* context) {
-  const auto address = reinterpret_cast<std::uintptr_t>(info->si_addr);
-  for (Slot& slot : slots) {
-    const std::uintptr_t start = slot.start.load(std::memory_order_acquire);
-    const std::size_t size = slot.size.load(std::memory_order_acquire);
-    if (start == 0 || address < start || address - start >= size) continue;
-    const std::uintptr_t page = static_cast<std::uintptr_t>(::sysconf(_SC_PAGESIZE));
-    const std::uintptr_t from = address - address % page;
-    void* zeros = ::mmap(reinterpret_cast<void*>(from), start + size - from, PROT_READ,
-                         MAP_PRIVATE | MAP_ANONYMOUS | MAP_FIXED, -1, 0);
-    if (zeros == MAP_FAILED) break;
-    slot.cut.store(true, std::memory_order_release);
-    return;
-  }
-  // Not ours: the handler from before takes it when the access repeats.
-  ::sigaction(SIGBUS, &previous, nullptr);
-  (void)signal;
-  (void)context;
-}
-
-void Install() {
-  std::call_once(installed, [] {
-    struct sigaction action;
-    std::memset(&action, 0, sizeof action);
-    action.sa_sigaction = OnBusError;
-    action.sa_flags = SA_SIGINFO;
-    ::sigemptyset(&action.sa_mask);
-    ::sigaction(SIGBUS, &action, &previous);
-  });
-}
-
-// A free slot for the view, or null when all are taken (then not mapped).
-Slot* Claim(const std::uint8_t* view, std::size_t size) {
-  // A free slot's size is 0, so the handler matches nothing in it until
-  // the size is set.
-  for (Slot& slot : slots) {
-    std::uintptr_t expected = 0;
-    if (slot.start.compare_exchange_strong(expected, reinterpret_cast<std::uintptr_t>(view))) {
-      slot.cut.store(false, std::memory_order_release);
-      slot.size.store(size, std::memory_order_release);
-      return &slot;
+// Reads up to `size` bytes at `offset`, fewer only at the end of the file.
+int ReadAllAt(int fd, void* buffer, std::size_t size, std::int64_t offset, std::size_t* got) {
+  char* p = static_cast<char*>(buffer);
+  std::size_t total = 0;
+  while (total < size) {
+    const ssize_t n = ::pread(fd, p + total, size - total,
+                              static_cast<off_t>(offset) + static_cast<off_t>(total));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *got = total;
+      return LastIoCode();
     }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
   }
-  return nullptr;
+  *got = total;
+  return 0;
 }
 
-// Frees the view's slot; false when the view was cut.
-bool Release(const std::uint8_t* view) {
-  for (Slot& slot : slots) {
-    if (slot.start.load(std::memory_order_acquire) != reinterpret_cast<std::uintptr_t>(view)) {
-      continue;
-    }
-    const bool cut = slot.cut.load(std::memory_order_acquire);
-    slot.size.store(0, std::memory_order_release);
-    slot.start.store(0, std::memory_order_release);
-    return !cut;
-  }
-  return true;
-}
-
-}  // namespace view_guard
-
-// The work on views that the reader need not wait for, done on a thread of
-// its own while the reader decodes: bringing in the pages of the view mapped
-// ahead (a page-table entry per page, about as much work as the faults that
-// would otherwise bring them in on the reader's thread) and unmapping a view
-// that has been read. Jobs run in the order they were handed over, so a
-// view's pages are brought in before the view can be unmapped and the
-// thread never touches an address that has been given back (or reused).
-// MADV_POPULATE_READ fails with EFAULT rather than raising SIGBUS on pages
-// beyond the end of a file that another program has shortened: those pages
-// are left to the reader, whose fault the view guard takes. The thread
-// starts with the first view mapped ahead; before that, and where it cannot
-// start, the jobs run at once on the caller's thread.
-class ViewWorker {
+// The reads ahead of the input, done by a thread of the file layer while the
+// reader decodes the block before: pread copies the bytes out of the page
+// cache, which costs less than mapping the file (page tables filled, then
+// torn down with a flush of the other core's address caches) and leaves the
+// reader's thread nothing but the copy it waits for, if it does at all.
+// Reads are done in the order they were begun. The thread starts with the
+// first read begun (a file that fits the reader's buffer never begins one)
+// and ends when the process does; where it cannot start, reads are done at
+// once on the caller's thread.
+class ReadAheadWorker {
  public:
-  enum class Kind { kPopulate, kUnmap };
-
-  ViewWorker() = default;
-  ViewWorker(const ViewWorker&) = delete;
-  ViewWorker& operator=(const ViewWorker&) = delete;
-  // Runs what is still queued, then ends the thread.
-  ~ViewWorker() {
+  ReadAheadWorker() = default;
+  ReadAheadWorker(const ReadAheadWorker&) = delete;
+  ReadAheadWorker& operator=(const ReadAheadWorker&) = delete;
+  // Does what is still begun, then ends the thread.
+  ~ReadAheadWorker() {
     {
       std::lock_guard<std::mutex> lock(mutex_);
       stopping_ = true;
@@ -321,37 +254,21 @@ class ViewWorker {
     if (thread_.joinable()) thread_.join();
   }
 
-  void Post(Kind kind, const std::uint8_t* view, std::size_t size) {
-    const Job job{kind, const_cast<std::uint8_t*>(view), size};
+  void Begin(int fd, std::int64_t offset, void* buffer, std::size_t size) {
     std::unique_lock<std::mutex> lock(mutex_);
-    // A file read in one view has nothing mapped ahead: its view is
-    // unmapped at once rather than a thread started for it.
-    if (!started_ && kind == Kind::kPopulate) {
+    if (!started_) {
       started_ = true;
       try {
-        thread_ = std::thread(&ViewWorker::Serve, this);
+        thread_ = std::thread(&ReadAheadWorker::Serve, this);
       } catch (const std::system_error&) {
       }
     }
+    Job& job = jobs_.emplace_back(Job{State::kBegun, fd, offset, buffer, size, 0, 0});
     if (!thread_.joinable()) {
-      lock.unlock();
-      Run(job);
+      job.code = ReadAllAt(fd, buffer, size, offset, &job.got);
+      job.state = State::kDone;
       return;
     }
-    // Mapped pages count as resident memory: a view given back waits until
-    // the one given back before it is unmapped, and the view ahead is
-    // brought in only after the views given back before it are gone, so
-    // that at most two views are in memory however far the thread lags. A
-    // thread that keeps up (the usual case: a view takes far longer to read
-    // than to bring in) makes no one wait.
-    while (count_ == kCapacity || (kind == Kind::kUnmap && unmaps_pending_ > 0)) {
-      ++waiting_;
-      done_.wait(lock);
-      --waiting_;
-    }
-    jobs_[(first_ + count_) % kCapacity] = job;
-    ++count_;
-    if (kind == Kind::kUnmap) ++unmaps_pending_;
     // A notification is a system call: only for a thread that sleeps, and
     // after the lock is let go, so that it does not at once sleep on it.
     const bool wake = idle_;
@@ -359,30 +276,58 @@ class ViewWorker {
     if (wake) work_.notify_one();
   }
 
+  int Finish(int fd, std::size_t* got) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    auto job = std::find_if(jobs_.begin(), jobs_.end(), [fd](const Job& j) { return j.fd == fd; });
+    if (job == jobs_.end()) {
+      *got = 0;
+      return Platform::kReadsAheadUnsupported;
+    }
+    while (job->state != State::kDone) {
+      ++waiting_;
+      done_.wait(lock);
+      --waiting_;
+    }
+    *got = job->got;
+    const int code = job->code;
+    jobs_.erase(job);
+    return code;
+  }
+
  private:
+  enum class State { kBegun, kReading, kDone };
   struct Job {
-    Kind kind;
-    std::uint8_t* view;
+    State state;
+    int fd;
+    std::int64_t offset;
+    void* buffer;
     std::size_t size;
+    std::size_t got;
+    int code;
   };
-  static constexpr int kCapacity = 8;
 
   void Serve() {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-      while (count_ == 0 && !stopping_) {
+      const auto job = std::find_if(jobs_.begin(), jobs_.end(),
+                                    [](const Job& j) { return j.state == State::kBegun; });
+      if (job == jobs_.end()) {
+        if (stopping_) return;
         idle_ = true;
         work_.wait(lock);
         idle_ = false;
+        continue;
       }
-      if (count_ == 0) return;
-      const Job job = jobs_[first_];
-      first_ = (first_ + 1) % kCapacity;
-      --count_;
+      // The job stays in the list until its reader has finished it.
+      job->state = State::kReading;
+      const Job read = *job;
       lock.unlock();
-      Run(job);
+      std::size_t got = 0;
+      const int code = ReadAllAt(read.fd, read.buffer, read.size, read.offset, &got);
       lock.lock();
-      if (job.kind == Kind::kUnmap) --unmaps_pending_;
+      job->got = got;
+      job->code = code;
+      job->state = State::kDone;
       if (waiting_ > 0) {
         lock.unlock();
         done_.notify_all();
@@ -391,65 +336,23 @@ class ViewWorker {
     }
   }
 
-  void Run(const Job& job) {
-    if (job.kind == Kind::kUnmap) {
-      ::munmap(job.view, job.size);
-      return;
-    }
-#ifdef MADV_POPULATE_READ
-    // Best effort: a kernel before Linux 5.14 knows no such advice (EINVAL,
-    // then never asked again), and a page that cannot be brought in is left
-    // to the reader's fault.
-    if (populate_ && ::madvise(job.view, job.size, MADV_POPULATE_READ) != 0 && errno == EINVAL) {
-      populate_ = false;
-    }
-#endif
-  }
-
   std::mutex mutex_;
-  std::condition_variable work_;  // the thread waits for jobs
-  std::condition_variable done_;  // a poster waits for a job to be done
-  Job jobs_[kCapacity] = {};
-  int first_ = 0;
-  int count_ = 0;
-  int unmaps_pending_ = 0;  // queued or running
+  std::condition_variable work_;  // the thread waits for reads
+  std::condition_variable done_;  // a reader waits for a read
+  // In the order begun (a list: a job stays where it is while it is read).
+  std::list<Job> jobs_;
   bool idle_ = false;
   int waiting_ = 0;
   bool stopping_ = false;
   bool started_ = false;
-  bool populate_ = true;  // only the thread running the jobs reads and writes it
   std::thread thread_;
 };
 
-// Started with the first view mapped ahead; ended, its queue done, when the
-// process ends.
-ViewWorker& Worker() {
-  static ViewWorker worker;
-  return worker;
-}
-
-// Maps a view as MapView and MapViewAhead do: with its pages brought in at
-// once, or by the worker.
-int MapFileView(int fd, std::int64_t offset, std::size_t size, bool ahead,
-                const std::uint8_t** view) {
-  view_guard::Install();
-  int flags = MAP_PRIVATE;
-#ifdef MAP_POPULATE
-  // The pages are in the page cache already after a first run: mapping
-  // them all in one call is cheaper than a fault per page.
-  if (!ahead) flags |= MAP_POPULATE;
-#endif
-  void* mapped = ::mmap(nullptr, size, PROT_READ, flags, fd, static_cast<off_t>(offset));
-  if (mapped == MAP_FAILED) return LastIoCode();
-  const auto* bytes = static_cast<const std::uint8_t*>(mapped);
-  if (view_guard::Claim(bytes, size) == nullptr) {
-    ::munmap(mapped, size);
-    return Platform::kViewsUnsupported;
-  }
-  ::madvise(mapped, size, MADV_SEQUENTIAL);
-  if (ahead) Worker().Post(ViewWorker::Kind::kPopulate, bytes, size);
-  *view = bytes;
-  return 0;
+// Started with the first read ahead; ended, its reads done, when the process
+// ends.
+ReadAheadWorker& Reader() {
+  static ReadAheadWorker reader;
+  return reader;
 }
 
 class PosixPlatform final : public Platform {
@@ -500,25 +403,12 @@ class PosixPlatform final : public Platform {
     return 0;
   }
 
-  std::size_t ViewAlignment() const override {
-    return static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  bool ReadsAhead() const override { return true; }
+  void BeginRead(FileHandle file, std::int64_t offset, void* buffer, std::size_t size) override {
+    Reader().Begin(Descriptor(file), offset, buffer, size);
   }
-
-  int MapView(FileHandle file, std::int64_t offset, std::size_t size,
-              const std::uint8_t** view) override {
-    return MapFileView(Descriptor(file), offset, size, false, view);
-  }
-  int MapViewAhead(FileHandle file, std::int64_t offset, std::size_t size,
-                   const std::uint8_t** view) override {
-    return MapFileView(Descriptor(file), offset, size, true, view);
-  }
-
-  bool UnmapView(const std::uint8_t* view, std::size_t size) override {
-    const bool whole = view_guard::Release(view);
-    // The reader is done with it: its unmapping (and the flush of the
-    // address caches it makes) need not hold the reader up.
-    Worker().Post(ViewWorker::Kind::kUnmap, view, size);
-    return whole;
+  int FinishRead(FileHandle file, std::size_t* got) override {
+    return Reader().Finish(Descriptor(file), got);
   }
 
   int CreateTemporary(const std::string& path, std::string* temporary_path,

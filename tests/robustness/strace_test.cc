@@ -1,12 +1,13 @@
 // Fault injection against the real converter binary: strace makes one system
-// call fail at a time (read, lseek, fstat, write, pwrite, close, rename,
-// open), at
+// call fail at a time (read, pread, lseek, fstat, write, pwrite, close,
+// rename, open), at
 // every call the conversion makes, counted from the opening of the database
 // (the calls before it belong to the loader and the C runtime). Each run must
 // end with the failure report and exit code 1, or complete with the same
 // table as a clean run; either way the earlier table stays byte-identical
 // after a failure and no temporary file is left. (strace counts each thread's
-// calls apart: background table writes are pwrite64, the main thread's write.)
+// calls apart: background table writes are pwrite64, the main thread's write;
+// reads ahead of the database are pread64, the main thread's read.)
 //
 // Needs strace and permission to trace; skipped otherwise.
 #include <unistd.h>
@@ -37,7 +38,7 @@ using kovrant::test::ReadFile;
 using kovrant::test::WriteFile;
 
 const char kTraced[] =
-    "openat,read,write,pwrite64,lseek,fstat,newfstatat,close,rename,renameat,renameat2";
+    "openat,read,pread64,write,pwrite64,lseek,fstat,newfstatat,close,rename,renameat,renameat2";
 const std::string kEarlier = "Name\tthe earlier table\r\n";
 
 struct Result {
@@ -59,9 +60,9 @@ Result Shell(const std::string& command) {
 }
 
 // A database that needs several reads and several table writes, and is
-// read through more than two views (a text of NUL bytes, which add nothing
-// to the table, fills them): views are mapped ahead and given back on a
-// thread of the file layer while strace follows every thread.
+// read in many blocks ahead (a text of NUL bytes, which add nothing to the
+// table, fills them) on a thread of the file layer while strace follows
+// every thread.
 std::string Database() {
   using namespace kovrant::ldb;
   std::vector<std::string> prototypes;
@@ -197,9 +198,9 @@ TEST_F(StraceTest, EverySystemCallOfTheConversionFailsCleanly) {
     const char* error;
   };
   const Injection injections[] = {
-      {"openat", "EACCES"}, {"read", "EIO"},       {"write", "ENOSPC"},   {"pwrite64", "ENOSPC"},
-      {"lseek", "EIO"},     {"fstat", "EIO"},      {"newfstatat", "EIO"}, {"close", "EIO"},
-      {"rename", "EXDEV"},  {"renameat", "EXDEV"}, {"renameat2", "EXDEV"}};
+      {"openat", "EACCES"},   {"read", "EIO"},     {"pread64", "EIO"},    {"write", "ENOSPC"},
+      {"pwrite64", "ENOSPC"}, {"lseek", "EIO"},    {"fstat", "EIO"},      {"newfstatat", "EIO"},
+      {"close", "EIO"},       {"rename", "EXDEV"}, {"renameat", "EXDEV"}, {"renameat2", "EXDEV"}};
   // The errors the converter names get their message; any other errno is
   // "I/O error N" with N its number.
   const std::map<std::string, std::string> messages = {{"EACCES", "File access denied"},
