@@ -1,4 +1,10 @@
 // POSIX side of the platform interface.
+// 64-bit file offsets (off_t) in 32-bit builds too, so that pread, pwrite
+// and lseek reach every byte of a database or table over 2 GiB.
+#ifndef _FILE_OFFSET_BITS
+#define _FILE_OFFSET_BITS 64
+#endif
+
 #include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
@@ -20,6 +26,8 @@
 #include "io/background_writer.h"
 #include "io/failure.h"
 #include "io/platform.h"
+
+static_assert(sizeof(off_t) == 8, "file offsets must be 64-bit");
 
 namespace kovrant {
 namespace {
