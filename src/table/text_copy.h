@@ -9,8 +9,8 @@
 // byte-exact path (the runs between NULs found by memchr).
 //
 // CopyWithoutNuls reads only the `size` bytes at `from` (which may end at
-// the last byte of a mapped view) and writes only within the `size` bytes
-// at `out`: bytes after the returned end may have been written too.
+// the last byte of the input's buffer) and writes only within the `size`
+// bytes at `out`: bytes after the returned end may have been written too.
 #pragma once
 
 #include <cstddef>
