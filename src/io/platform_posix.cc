@@ -219,13 +219,16 @@ class PosixWriterHost final : public WriterHost {
   std::map<FileHandle, Replaced> replaced_;
 };
 
-// Reads up to `size` bytes at `offset`, fewer only at the end of the file.
-int ReadAllAt(int fd, void* buffer, std::size_t size, std::int64_t offset, std::size_t* got) {
+// Reads up to `size` bytes, fewer only at the end of the file: at the
+// file's position, or at `offset` when there is one (pread: the thread that
+// reads ahead shares no file position with the reader).
+int ReadAll(int fd, void* buffer, std::size_t size, std::size_t* got, std::int64_t offset = -1) {
   char* p = static_cast<char*>(buffer);
   std::size_t total = 0;
   while (total < size) {
-    const ssize_t n = ::pread(fd, p + total, size - total,
-                              static_cast<off_t>(offset) + static_cast<off_t>(total));
+    const ssize_t n = offset < 0 ? ::read(fd, p + total, size - total)
+                                 : ::pread(fd, p + total, size - total,
+                                           static_cast<off_t>(offset) + static_cast<off_t>(total));
     if (n < 0) {
       if (errno == EINTR) continue;
       *got = total;
@@ -273,7 +276,7 @@ class ReadAheadWorker {
     }
     Job& job = jobs_.emplace_back(Job{State::kBegun, fd, offset, buffer, size, 0, 0});
     if (!thread_.joinable()) {
-      job.code = ReadAllAt(fd, buffer, size, offset, &job.got);
+      job.code = ReadAll(fd, buffer, size, &job.got, offset);
       job.state = State::kDone;
       return;
     }
@@ -331,7 +334,7 @@ class ReadAheadWorker {
       const Job read = *job;
       lock.unlock();
       std::size_t got = 0;
-      const int code = ReadAllAt(read.fd, read.buffer, read.size, read.offset, &got);
+      const int code = ReadAll(read.fd, read.buffer, read.size, &got, read.offset);
       lock.lock();
       job->got = got;
       job->code = code;
@@ -383,20 +386,7 @@ class PosixPlatform final : public Platform {
   }
 
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
-    char* p = static_cast<char*>(buffer);
-    std::size_t total = 0;
-    while (total < size) {
-      ssize_t n = ::read(Descriptor(file), p + total, size - total);
-      if (n < 0) {
-        if (errno == EINTR) continue;
-        *got = total;
-        return LastIoCode();
-      }
-      if (n == 0) break;
-      total += static_cast<std::size_t>(n);
-    }
-    *got = total;
-    return 0;
+    return ReadAll(Descriptor(file), buffer, size, got);
   }
 
   int Seek(FileHandle file, std::int64_t position) override {
