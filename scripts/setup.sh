@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev libcli11-dev
-  util-linux strace time python3
+  util-linux strace time python3 pkg-config
+  libxlsxwriter-dev libminizip-dev libpugixml-dev zlib1g-dev
 )
 if [[ "${KOVRANT_WINDOWS:-1}" == 1 ]]; then
-  packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
+  packages+=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64 libz-mingw-w64-dev)
 fi
 # The release packages and their checks (scripts/test-release.sh,
 # scripts/test-32bit.sh): CPack's .deb with dpkg-shlibdeps, archive and
@@ -18,7 +19,7 @@ fi
 # and the 32-bit half of Wine for the 32-bit kovrant.exe (from the i386
 # architecture, added to dpkg when missing).
 if [[ "${KOVRANT_RELEASE:-${KOVRANT_WINDOWS:-1}}" == 1 ]]; then
-  packages+=(dpkg-dev file zip unzip libreoffice-calc-nogui g++-multilib qemu-user)
+  packages+=(dpkg-dev file zip unzip libreoffice-calc-nogui python3-uno g++-multilib qemu-user)
   if [[ $(dpkg --print-architecture) == amd64 ]]; then packages+=(wine32:i386); fi
 fi
 

@@ -1,0 +1,43 @@
+// Which row of an edited table is which row of the table kovrant wrote, the
+// way diff pairs lines.
+//
+// 1. A new row identical (byte for byte) to an old row is that row, wherever
+//    it now stands. Repeated identical rows pair in order: the k-th copy in
+//    the new table is the k-th copy in the old one; copies beyond the old
+//    table's count are left unpaired.
+// 2. Of the identical pairs, the longest run that keeps the old order (a
+//    longest increasing subsequence of old positions, ties broken towards
+//    the earlier new row) are the anchors: rows that stayed. The other
+//    identical pairs are moved rows.
+// 3. Between two consecutive anchors (and before the first, after the last)
+//    the new rows left unpaired and the old rows left unpaired in the same
+//    stretch are paired in order, one to one, as edits of those rows.
+// 4. A new row still unpaired is added; an old row still unpaired is removed.
+//
+// Time O(n log n) in the number of rows (hashing, the subsequence by
+// patience sorting), memory O(n).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace kovrant::tool {
+
+struct RowPairing {
+  enum class Kind : std::uint8_t { kAnchor, kMoved, kEdited, kAdded };
+  static constexpr std::int64_t kNone = -1;
+  // For each new row, in order: its kind and the old row it is (kNone when
+  // added).
+  std::vector<Kind> kind;
+  std::vector<std::int64_t> old_row;
+  // For each old row: the new row it became, or kNone when removed.
+  std::vector<std::int64_t> new_row;
+};
+
+// `old_rows` and `new_rows` are the rows' whole texts (cells joined by TAB,
+// no line end), header not included.
+RowPairing PairRows(const std::vector<std::string_view>& old_rows,
+                    const std::vector<std::string_view>& new_rows);
+
+}  // namespace kovrant::tool
