@@ -6,6 +6,7 @@
 #include "io/console.h"
 #include "io/input_file.h"
 #include "io/table_file.h"
+#include "kovrant/version.h"
 #include "ldb/remembering_walk.h"
 #include "table/table_writer.h"
 
@@ -15,7 +16,7 @@ const char* const kBannerLines[7] = {
     "/------------------------------------\\",
     "QUARVELMONDE LEVERS DATABASE UNPACKER",
     "AUTHOR: Brennik",
-    "VERSION: 0.4",
+    "VERSION: " KOVRANT_VERSION_STRING,
     "\\------------------------------------/",
     "",
     " USAGE: kovrant.exe levers.ldb",

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "kovrant/version.h"
 #include "tool/commands.h"
 
 namespace kovrant::tool {
@@ -37,7 +38,7 @@ bool IsCommand(const std::string& word) {
 int RunCommandLine(int argc, const char* const* argv, Platform& platform, char decimal_separator,
                    std::ostream& out, std::ostream& err) {
   CLI::App app(kDescription, "ldbtool");
-  app.set_version_flag("--version", std::string("ldbtool ") + LDBTOOL_VERSION,
+  app.set_version_flag("--version", std::string("ldbtool ") + KOVRANT_VERSION_STRING,
                        "Print the version and exit");
   app.require_subcommand(1);
   app.footer(kFooter);
