@@ -50,7 +50,7 @@ bool InputFile::FillAhead(CheckSite site) {
     }
     if (position - first.start < static_cast<std::int64_t>(first.asked)) break;
     // Passed over: whatever its read brought, or failed to, is never needed.
-    if (!first.finished) platform_.FinishRead(handle_, &first.got);
+    if (!first.finished) platform_.FinishRead(first.ticket, &first.got);
     first.finished = false;
     ahead_first_ = (ahead_first_ + 1) % kAheadBlocks;
     --ahead_count_;
@@ -68,15 +68,15 @@ bool InputFile::FillAhead(CheckSite site) {
                       ? static_cast<std::size_t>(size - ahead_end_)
                       : kAheadBlockSize;
     block.finished = false;
-    platform_.BeginRead(handle_, block.start,
-                        ahead_buffers_.get() + static_cast<std::size_t>(index) * kAheadBlockSize,
-                        block.asked);
+    block.ticket = platform_.BeginRead(
+        handle_, block.start,
+        ahead_buffers_.get() + static_cast<std::size_t>(index) * kAheadBlockSize, block.asked);
     ahead_end_ += static_cast<std::int64_t>(block.asked);
     ++ahead_count_;
   }
   AheadBlock& block = ahead_[ahead_first_];
   if (!block.finished) {
-    block.code = platform_.FinishRead(handle_, &block.got);
+    block.code = platform_.FinishRead(block.ticket, &block.got);
     block.finished = true;
   }
   data_ = ahead_buffers_.get() + static_cast<std::size_t>(ahead_first_) * kAheadBlockSize;
@@ -95,7 +95,7 @@ bool InputFile::FillAhead(CheckSite site) {
 void InputFile::DropAhead() {
   for (; ahead_count_ > 0; --ahead_count_) {
     AheadBlock& block = ahead_[ahead_first_];
-    if (!block.finished) platform_.FinishRead(handle_, &block.got);
+    if (!block.finished) platform_.FinishRead(block.ticket, &block.got);
     block.finished = false;
     ahead_first_ = (ahead_first_ + 1) % kAheadBlocks;
   }

@@ -12,10 +12,10 @@
 //  - AtEnd() is position >= file size.
 // Positions are 64-bit: files over 2 GiB convert and record ends never wrap.
 //
-// Where the platform reads ahead, a file larger than the buffer is read in
-// blocks of kAheadBlockSize, up to kAheadBlocks - 1 after the one decoded
-// being read on the platform's thread meanwhile; memory stays bounded at any
-// file size and the rules above stay the same. A failure of a read ahead is
+// Where the platform reads ahead (io/io_worker.h), a file larger than the
+// buffer is read in blocks of kAheadBlockSize, up to kAheadBlocks - 1 after
+// the one decoded being read on the platform's thread meanwhile; memory
+// stays bounded at any file size and the rules above stay the same. A failure of a read ahead is
 // thrown only when the bytes it was to bring are needed, at the site of the
 // read that needs them; a block that a seek passes over is never looked at.
 // A file that another program shortens while it is read ends in code 100
@@ -150,6 +150,7 @@ class InputFile {
   // ahead_end_.
   struct AheadBlock {
     std::int64_t start = 0;
+    Platform::ReadTicket ticket = 0;
     std::size_t asked = 0;
     std::size_t got = 0;
     int code = 0;

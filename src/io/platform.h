@@ -32,26 +32,25 @@ class Platform {
   virtual int Seek(FileHandle file, std::int64_t position) = 0;
   virtual int FileSize(FileHandle file, std::int64_t* size) = 0;
 
-  // Reading ahead: a platform that can read a file on a thread of its own
-  // while the caller goes on says so here (ReadsAhead). BeginRead hands it a
-  // read of up to `size` bytes at byte `offset` of the file into `buffer`,
-  // which must stay untouched until the FinishRead that ends that read.
-  // FinishRead waits for the oldest read begun on the file that is not
-  // finished yet and returns its outcome as Read would have (the bytes that
-  // were there in `*got`, fewer than asked only at the end of the file, and
-  // the failure, 0 when none). Reads begun on a file are finished in the
-  // order they were begun, all of them before the file is closed; they do
-  // not move the position that Read uses. A platform that cannot keeps the
-  // defaults and its files are read with Read alone.
+  // Reading ahead (the rules: io/io_worker.h): a platform that can read a
+  // file on a thread of its own while the caller goes on says so here.
+  // BeginRead hands it a read of up to `size` bytes at byte `offset` into
+  // `buffer` and names it by the ticket returned; FinishRead waits for that
+  // read and returns its outcome as Read would have. Reads ahead do not move
+  // the position that Read uses. A platform that cannot keeps the defaults
+  // and its files are read with Read alone.
+  using ReadTicket = std::uint64_t;
   virtual bool ReadsAhead() const { return false; }
-  virtual void BeginRead(FileHandle /*file*/, std::int64_t /*offset*/, void* /*buffer*/,
-                         std::size_t /*size*/) {}
-  virtual int FinishRead(FileHandle /*file*/, std::size_t* got) {
+  virtual ReadTicket BeginRead(FileHandle /*file*/, std::int64_t /*offset*/, void* /*buffer*/,
+                               std::size_t /*size*/) {
+    return 0;
+  }
+  virtual int FinishRead(ReadTicket /*ticket*/, std::size_t* got) {
     *got = 0;
     return kReadsAheadUnsupported;
   }
-  // What FinishRead returns on a platform that reads nothing ahead
-  // (ERROR_NOT_SUPPORTED).
+  // What FinishRead returns for a ticket of no read begun (on a platform
+  // that reads nothing ahead, every ticket; ERROR_NOT_SUPPORTED).
   static constexpr int kReadsAheadUnsupported = 50;
 
   // Prepares to replace the table at `path`: fails as creating `path` itself
@@ -65,20 +64,13 @@ class Platform {
   virtual int Write(FileHandle file, const void* data, std::size_t size) = 0;
   virtual int Close(FileHandle file) = 0;
 
-  // Writing while the caller goes on. A platform that can write a file in
-  // the background (on a thread of its own) says so here; BeginWrite then
-  // hands it `size` bytes at `data` to be written at byte `offset` of the
-  // file, and may return before they are written: the bytes must stay
-  // untouched until an AwaitWrite covering them has returned. AwaitWrite
-  // waits until every write begun on the file that starts before byte `end`
-  // is done, and returns the failure of the first write that failed if it
-  // starts before `end` (0 when none did), as Write would have; the writes
-  // after a failed one are dropped. An AwaitWrite whose `end` covers every
-  // write begun ends the file's writes (its failure is returned this once).
-  // A file written so is written only so, from its start, in order (the
-  // position Write would use does not follow), and awaited whole before it
-  // is closed. A platform that cannot keeps the defaults: BeginWrite writes
-  // at once, at the file's position, and AwaitWrite has nothing to wait for.
+  // Writing behind (the rules: io/io_worker.h): a platform that can write
+  // a file on a thread of its own says so here; BeginWrite then hands it
+  // `size` bytes at `data` to be written at byte `offset` of the file and
+  // may return before they are written, and AwaitWrite waits for the writes
+  // that start before byte `end` and returns the first one's failure. A
+  // platform that cannot keeps the defaults: BeginWrite writes at once, at
+  // the file's position, and AwaitWrite has nothing to wait for.
   static constexpr std::int64_t kWholeFile = INT64_MAX;
   virtual bool WritesInBackground() const { return false; }
   virtual int BeginWrite(FileHandle file, std::int64_t /*offset*/, const void* data,

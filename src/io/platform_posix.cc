@@ -12,19 +12,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
-#include <list>
 #include <map>
 #include <mutex>
 #include <random>
 #include <system_error>
 #include <thread>
 
-#include "io/background_writer.h"
 #include "io/failure.h"
+#include "io/io_worker.h"
 #include "io/platform.h"
 
 static_assert(sizeof(off_t) == 8, "file offsets must be 64-bit");
@@ -94,28 +92,35 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
-// The POSIX pieces of the background writer: std::thread, a mutex with two
-// condition variables, and pwrite. On Linux the writer thread also takes two
-// costs off the main thread's final rename(), step by step as the table
-// grows (every kStep bytes, a few system calls of some hundred microseconds
-// each; all at once they would keep the thread from the next blocks):
-//  - it starts the writeback of the table written so far (sync_file_range,
-//    not waiting for it): ext4 flushes a new file that replaces another by
-//    rename at the rename itself, and then finds little left to flush;
-//  - it drops the cached pages of the same stretch of the file that the
-//    table will replace (posix_fadvise DONTNEED, the file opened read only
-//    with the table's first block): the rename frees that file and, with it,
-//    every page of it still in memory. The file's bytes stay as they are,
-//    and a conversion that fails leaves it in place; at worst it is read
-//    from the disk again.
-class PosixWriterHost final : public WriterHost {
- public:
-  ~PosixWriterHost() override {
-    for (auto& [file, replaced] : replaced_) CloseReplaced(replaced);
+// Reads up to `size` bytes, fewer only at the end of the file: at the
+// file's position, or at `offset` when there is one (pread: the thread that
+// reads ahead shares no file position with the reader).
+int ReadAll(int fd, void* buffer, std::size_t size, std::size_t* got, std::int64_t offset = -1) {
+  char* p = static_cast<char*>(buffer);
+  std::size_t total = 0;
+  while (total < size) {
+    const ssize_t n = offset < 0 ? ::read(fd, p + total, size - total)
+                                 : ::pread(fd, p + total, size - total,
+                                           static_cast<off_t>(offset) + static_cast<off_t>(total));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      *got = total;
+      return LastIoCode();
+    }
+    if (n == 0) break;
+    total += static_cast<std::size_t>(n);
   }
-  bool StartThread(BackgroundWriter* writer) override {
+  *got = total;
+  return 0;
+}
+
+// The POSIX pieces of an IoWorker: std::thread, a mutex with two condition
+// variables, pread and pwrite.
+class PosixIoHost : public IoHost {
+ public:
+  bool StartThread(IoWorker* worker) override {
     try {
-      thread_ = std::thread(&BackgroundWriter::Serve, writer);
+      thread_ = std::thread(&IoWorker::Serve, worker);
     } catch (const std::system_error&) {
       return false;
     }
@@ -134,8 +139,43 @@ class PosixWriterHost final : public WriterHost {
     held.release();
   }
   void NotifyAll(Condition condition) override { conditions_[condition].notify_all(); }
+  int ReadAt(FileHandle file, std::int64_t offset, void* buffer, std::size_t size,
+             std::size_t* got) override {
+    return ReadAll(Descriptor(file), buffer, size, got, offset);
+  }
   int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
-    const int code = WriteAll(Descriptor(file), data, size, offset);
+    return WriteAll(Descriptor(file), data, size, offset);
+  }
+
+ private:
+  std::mutex mutex_;  // the worker's lock: guards the IoWorker's state
+  // Plain condition variables on the std::mutex: condition_variable_any
+  // would take a lock of its own around every wait and notification, which
+  // the two threads then contend for (a futex wait and wake each time).
+  std::condition_variable conditions_[2];
+  std::thread thread_;
+};
+
+// The host of the table's writes. On Linux its thread also takes two costs
+// off the main thread's final rename(), step by step as the table grows
+// (every kStep bytes, a few system calls of some hundred microseconds each;
+// all at once they would keep the thread from the next blocks):
+//  - it starts the writeback of the table written so far (sync_file_range,
+//    not waiting for it): ext4 flushes a new file that replaces another by
+//    rename at the rename itself, and then finds little left to flush;
+//  - it drops the cached pages of the same stretch of the file that the
+//    table will replace (posix_fadvise DONTNEED, the file opened read only
+//    with the table's first block): the rename frees that file and, with it,
+//    every page of it still in memory. The file's bytes stay as they are,
+//    and a conversion that fails leaves it in place; at worst it is read
+//    from the disk again.
+class PosixWriterHost final : public PosixIoHost {
+ public:
+  ~PosixWriterHost() override {
+    for (auto& [file, replaced] : replaced_) CloseReplaced(replaced);
+  }
+  int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
+    const int code = PosixIoHost::WriteAt(file, offset, data, size);
     if (code == 0) AfterWrite(file, offset, offset + static_cast<std::int64_t>(size));
     return code;
   }
@@ -207,164 +247,13 @@ class PosixWriterHost final : public WriterHost {
 #endif
   }
 
-  std::mutex mutex_;
-  // Plain condition variables on the std::mutex: condition_variable_any
-  // would take a lock of its own around every wait and notification, which
-  // the two threads then contend for (a futex wait and wake each time).
-  std::condition_variable conditions_[2];
-  std::thread thread_;
   // The files that the tables being written will replace, by the tables'
-  // handles.
+  // handles. Guarded by replaced_mutex_ (not the worker's lock, which the
+  // thread does not hold while it writes): the caller's CreateTemporary and
+  // Close change it, the writer thread reads it after each write.
   std::mutex replaced_mutex_;
   std::map<FileHandle, Replaced> replaced_;
 };
-
-// Reads up to `size` bytes, fewer only at the end of the file: at the
-// file's position, or at `offset` when there is one (pread: the thread that
-// reads ahead shares no file position with the reader).
-int ReadAll(int fd, void* buffer, std::size_t size, std::size_t* got, std::int64_t offset = -1) {
-  char* p = static_cast<char*>(buffer);
-  std::size_t total = 0;
-  while (total < size) {
-    const ssize_t n = offset < 0 ? ::read(fd, p + total, size - total)
-                                 : ::pread(fd, p + total, size - total,
-                                           static_cast<off_t>(offset) + static_cast<off_t>(total));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      *got = total;
-      return LastIoCode();
-    }
-    if (n == 0) break;
-    total += static_cast<std::size_t>(n);
-  }
-  *got = total;
-  return 0;
-}
-
-// The reads ahead of the input, done by a thread of the file layer while the
-// reader decodes the block before: pread copies the bytes out of the page
-// cache, which costs less than mapping the file (page tables filled, then
-// torn down with a flush of the other core's address caches) and leaves the
-// reader's thread nothing but the copy it waits for, if it does at all.
-// Reads are done in the order they were begun. The thread starts with the
-// first read begun (a file that fits the reader's buffer never begins one)
-// and ends when the process does; where it cannot start, reads are done at
-// once on the caller's thread.
-class ReadAheadWorker {
- public:
-  ReadAheadWorker() = default;
-  ReadAheadWorker(const ReadAheadWorker&) = delete;
-  ReadAheadWorker& operator=(const ReadAheadWorker&) = delete;
-  // Does what is still begun, then ends the thread.
-  ~ReadAheadWorker() {
-    {
-      std::lock_guard<std::mutex> lock(mutex_);
-      stopping_ = true;
-    }
-    work_.notify_one();
-    if (thread_.joinable()) thread_.join();
-  }
-
-  void Begin(int fd, std::int64_t offset, void* buffer, std::size_t size) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    if (!started_) {
-      started_ = true;
-      try {
-        thread_ = std::thread(&ReadAheadWorker::Serve, this);
-      } catch (const std::system_error&) {
-      }
-    }
-    Job& job = jobs_.emplace_back(Job{State::kBegun, fd, offset, buffer, size, 0, 0});
-    if (!thread_.joinable()) {
-      job.code = ReadAll(fd, buffer, size, &job.got, offset);
-      job.state = State::kDone;
-      return;
-    }
-    // A notification is a system call: only for a thread that sleeps, and
-    // after the lock is let go, so that it does not at once sleep on it.
-    const bool wake = idle_;
-    lock.unlock();
-    if (wake) work_.notify_one();
-  }
-
-  int Finish(int fd, std::size_t* got) {
-    std::unique_lock<std::mutex> lock(mutex_);
-    auto job = std::find_if(jobs_.begin(), jobs_.end(), [fd](const Job& j) { return j.fd == fd; });
-    if (job == jobs_.end()) {
-      *got = 0;
-      return Platform::kReadsAheadUnsupported;
-    }
-    while (job->state != State::kDone) {
-      ++waiting_;
-      done_.wait(lock);
-      --waiting_;
-    }
-    *got = job->got;
-    const int code = job->code;
-    jobs_.erase(job);
-    return code;
-  }
-
- private:
-  enum class State { kBegun, kReading, kDone };
-  struct Job {
-    State state;
-    int fd;
-    std::int64_t offset;
-    void* buffer;
-    std::size_t size;
-    std::size_t got;
-    int code;
-  };
-
-  void Serve() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    for (;;) {
-      const auto job = std::find_if(jobs_.begin(), jobs_.end(),
-                                    [](const Job& j) { return j.state == State::kBegun; });
-      if (job == jobs_.end()) {
-        if (stopping_) return;
-        idle_ = true;
-        work_.wait(lock);
-        idle_ = false;
-        continue;
-      }
-      // The job stays in the list until its reader has finished it.
-      job->state = State::kReading;
-      const Job read = *job;
-      lock.unlock();
-      std::size_t got = 0;
-      const int code = ReadAll(read.fd, read.buffer, read.size, &got, read.offset);
-      lock.lock();
-      job->got = got;
-      job->code = code;
-      job->state = State::kDone;
-      if (waiting_ > 0) {
-        lock.unlock();
-        done_.notify_all();
-        lock.lock();
-      }
-    }
-  }
-
-  std::mutex mutex_;
-  std::condition_variable work_;  // the thread waits for reads
-  std::condition_variable done_;  // a reader waits for a read
-  // In the order begun (a list: a job stays where it is while it is read).
-  std::list<Job> jobs_;
-  bool idle_ = false;
-  int waiting_ = 0;
-  bool stopping_ = false;
-  bool started_ = false;
-  std::thread thread_;
-};
-
-// Started with the first read ahead; ended, its reads done, when the process
-// ends.
-ReadAheadWorker& Reader() {
-  static ReadAheadWorker reader;
-  return reader;
-}
 
 class PosixPlatform final : public Platform {
  public:
@@ -402,11 +291,12 @@ class PosixPlatform final : public Platform {
   }
 
   bool ReadsAhead() const override { return true; }
-  void BeginRead(FileHandle file, std::int64_t offset, void* buffer, std::size_t size) override {
-    Reader().Begin(Descriptor(file), offset, buffer, size);
+  ReadTicket BeginRead(FileHandle file, std::int64_t offset, void* buffer,
+                       std::size_t size) override {
+    return reader_.BeginRead(file, offset, buffer, size);
   }
-  int FinishRead(FileHandle file, std::size_t* got) override {
-    return Reader().Finish(Descriptor(file), got);
+  int FinishRead(ReadTicket ticket, std::size_t* got) override {
+    return reader_.FinishRead(ticket, got);
   }
 
   int CreateTemporary(const std::string& path, std::string* temporary_path,
@@ -459,9 +349,11 @@ class PosixPlatform final : public Platform {
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {
-    return writer_.Begin(file, offset, data, size);
+    return writer_.BeginWrite(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file, std::int64_t end) override { return writer_.Await(file, end); }
+  int AwaitWrite(FileHandle file, std::int64_t end) override {
+    return writer_.AwaitWrite(file, end);
+  }
 
   int Close(FileHandle file) override {
     writer_host_.Forget(file);
@@ -526,9 +418,13 @@ class PosixPlatform final : public Platform {
   }
 
  private:
-  // The writer is destroyed first: it ends the host's thread.
+  // Each worker is destroyed before its host: it ends the host's thread.
+  // Two threads, so that the table's writes never wait behind a read ahead
+  // of the database, nor the reads behind a batch of writes.
+  PosixIoHost reader_host_;
+  IoWorker reader_{reader_host_};
   PosixWriterHost writer_host_;
-  BackgroundWriter writer_{writer_host_};
+  IoWorker writer_{writer_host_};
 };
 
 }  // namespace

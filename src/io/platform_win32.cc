@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <random>
 
-#include "io/background_writer.h"
 #include "io/command_line.h"
 #include "io/failure.h"
+#include "io/io_worker.h"
 #include "io/platform.h"
 
 namespace kovrant {
@@ -55,13 +55,15 @@ int WriteAll(HANDLE handle, const void* data, std::size_t size, std::int64_t off
   return 0;
 }
 
-// The Win32 pieces of the background writer: CreateThread, an SRW lock with
+// The Win32 pieces of the table's IoWorker: CreateThread, an SRW lock with
 // two condition variables, and WriteFile at an offset. (The MinGW compilers
-// of the win32 thread model have no std::thread.)
-class Win32WriterHost final : public WriterHost {
+// of the win32 thread model have no std::thread.) Nothing is read ahead on
+// Windows: ReadFile at an offset on a handle opened for synchronous I/O
+// also moves the file pointer, which Read goes on from.
+class Win32WriterHost final : public IoHost {
  public:
-  bool StartThread(BackgroundWriter* writer) override {
-    thread_ = ::CreateThread(nullptr, 0, &Run, writer, 0, nullptr);
+  bool StartThread(IoWorker* worker) override {
+    thread_ = ::CreateThread(nullptr, 0, &Run, worker, 0, nullptr);
     return thread_ != nullptr;
   }
   void JoinThread() override {
@@ -82,12 +84,12 @@ class Win32WriterHost final : public WriterHost {
   }
 
  private:
-  static DWORD WINAPI Run(LPVOID writer) {
-    BackgroundWriter::Serve(static_cast<BackgroundWriter*>(writer));
+  static DWORD WINAPI Run(LPVOID worker) {
+    IoWorker::Serve(static_cast<IoWorker*>(worker));
     return 0;
   }
 
-  SRWLOCK lock_ = SRWLOCK_INIT;
+  SRWLOCK lock_ = SRWLOCK_INIT;  // the worker's lock: guards the IoWorker's state
   CONDITION_VARIABLE conditions_[2] = {CONDITION_VARIABLE_INIT, CONDITION_VARIABLE_INIT};
   HANDLE thread_ = nullptr;
 };
@@ -218,9 +220,11 @@ class Win32Platform final : public Platform {
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {
-    return writer_.Begin(file, offset, data, size);
+    return writer_.BeginWrite(file, offset, data, size);
   }
-  int AwaitWrite(FileHandle file, std::int64_t end) override { return writer_.Await(file, end); }
+  int AwaitWrite(FileHandle file, std::int64_t end) override {
+    return writer_.AwaitWrite(file, end);
+  }
 
   int Close(FileHandle file) override {
     if (!::CloseHandle(Native(file))) return LastIoCode();
@@ -292,7 +296,7 @@ class Win32Platform final : public Platform {
  private:
   // The writer is destroyed first: it ends the host's thread.
   Win32WriterHost writer_host_;
-  BackgroundWriter writer_{writer_host_};
+  IoWorker writer_{writer_host_};
 
   // Fails as creating the table at `path` itself would: a directory of that
   // name, a read-only file, or one that cannot be opened for writing (in use,

@@ -7,14 +7,22 @@
 // byte-identical. Writes go through a block buffer; every write, the close
 // and the move are checked.
 //
-// On a platform that writes in the background, a full block is handed over
-// to be written while the next ones fill other buffers. A failure of that
-// write is thrown at a later block's hand-over or at the commit: as the same
-// IoError, with the site that handed the block over, that writing it at once
-// would have thrown. At most kBlocksInFlight blocks are in flight; before
-// another one is handed over, the oldest is awaited and its buffer reused,
-// so a failure of block k is thrown before block k + kBlocksInFlight + 1 is
-// built.
+// On a platform that writes behind (io/io_worker.h), a full block is handed
+// over to be written while the next ones fill other buffers. A failure of
+// that write is thrown at a later block's hand-over or at the commit: as the
+// same IoError, with the site that handed the block over, that writing it at
+// once would have thrown. At most kBlocksInFlight blocks are in flight;
+// before another one is handed over, the oldest is awaited and its buffer
+// reused, so a failure of block k is thrown before block k + kBlocksInFlight
+// + 1 is built.
+//
+// The table is moved into place without FlushToDisk (which ldbtool calls
+// before it replaces a database): the table is output that kovrant makes
+// again from the database at any time, and a flush would make every
+// conversion wait for the disk (the whole table written through, for a
+// large one most of the run's time). A crash just after the rename can leave
+// an empty or partial table under the name, never a damaged database; the
+// database ldbtool writes is the game's only copy, so there the flush pays.
 #pragma once
 
 #include <cstddef>
@@ -32,8 +40,8 @@ namespace kovrant {
 class TableFile {
  public:
   static constexpr std::size_t kBufferSize = 256 * 1024;
-  // Enough for the writer thread to take several blocks per wake (each wake
-  // is a system call) while the next block fills; each costs a buffer.
+  // Enough for the writer thread to take a batch of blocks per wake
+  // (IoWorker::kWriteBatch) while the next block fills; each costs a buffer.
   static constexpr std::size_t kBlocksInFlight = 4;
 
   // Creates the temporary file for the table at `path`; fails (IoError at

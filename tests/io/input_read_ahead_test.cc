@@ -45,14 +45,16 @@ struct DeferringPlatform : test::FakePlatform {
   int begun = 0;
   int fail = 0;
   bool ReadsAhead() const override { return true; }
-  void BeginRead(FileHandle file, std::int64_t offset, void* buffer, std::size_t size) override {
+  ReadTicket BeginRead(FileHandle file, std::int64_t offset, void* buffer,
+                       std::size_t size) override {
     jobs.push_back({file, offset, buffer, size, ++begun});
+    return static_cast<ReadTicket>(begun);
   }
-  int FinishRead(FileHandle file, std::size_t* got) override {
+  int FinishRead(ReadTicket ticket, std::size_t* got) override {
     const Job job = jobs.front();
     jobs.pop_front();
-    EXPECT_EQ(job.file, file);
-    const std::string& data = files.at(PathOf(file)).data;
+    EXPECT_EQ(static_cast<ReadTicket>(job.nth), ticket);  // finished in the order begun
+    const std::string& data = files.at(PathOf(job.file)).data;
     *got = static_cast<std::size_t>(
         std::clamp<std::int64_t>(static_cast<std::int64_t>(data.size()) - job.offset, 0,
                                  static_cast<std::int64_t>(job.size)));
