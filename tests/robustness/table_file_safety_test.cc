@@ -2,6 +2,8 @@
 // ever replaced by a complete new one, the temporary file beside it is made
 // exclusively under a fresh name and never through a link, and no failure
 // leaves it behind.
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,6 +20,7 @@
 
 #include "app/run.h"
 #include "io/failure.h"
+#include "io/forwarding_platform.h"
 #include "io/platform.h"
 #include "ldb_builder.h"
 #include "support/fake_platform.h"
@@ -32,63 +35,55 @@ using kovrant::test::ReadFile;
 using kovrant::test::WriteFile;
 using test::Op;
 
-// The real platform, with one call of one operation made to fail.
-class FaultyPlatform final : public Platform {
+// The real platform, with one call of one operation made to fail. Its own
+// Read and Write see every byte: nothing is read ahead or written behind.
+class FaultyPlatform final : public ForwardingPlatform {
  public:
-  FaultyPlatform(Op op, int nth, int code) : op_(op), nth_(nth), code_(code) {}
+  FaultyPlatform(Op op, int nth, int code)
+      : ForwardingPlatform(SystemPlatform()), op_(op), nth_(nth), code_(code) {}
   int calls(Op op) const { return counts_.count(op) ? counts_.at(op) : 0; }
 
   int OpenInput(const std::string& path, FileHandle* file) override {
     if (int code = Fault(Op::kOpen)) return code;
-    return real_.OpenInput(path, file);
+    return ForwardingPlatform::OpenInput(path, file);
   }
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
     *got = 0;
     if (int code = Fault(Op::kRead)) return code;
-    return real_.Read(file, buffer, size, got);
+    return ForwardingPlatform::Read(file, buffer, size, got);
   }
   int Seek(FileHandle file, std::int64_t position) override {
     if (int code = Fault(Op::kSeek)) return code;
-    return real_.Seek(file, position);
+    return ForwardingPlatform::Seek(file, position);
   }
   int FileSize(FileHandle file, std::int64_t* size) override {
     if (int code = Fault(Op::kSize)) return code;
-    return real_.FileSize(file, size);
+    return ForwardingPlatform::FileSize(file, size);
   }
+  bool ReadsAhead() const override { return false; }
   int CreateTemporary(const std::string& path, std::string* temporary_path,
                       FileHandle* file) override {
     if (int code = Fault(Op::kCreate)) return code;
-    return real_.CreateTemporary(path, temporary_path, file);
+    return ForwardingPlatform::CreateTemporary(path, temporary_path, file);
   }
   int Write(FileHandle file, const void* data, std::size_t size) override {
     if (int code = Fault(Op::kWrite)) return code;
-    return real_.Write(file, data, size);
+    return ForwardingPlatform::Write(file, data, size);
   }
+  bool WritesInBackground() const override { return false; }
   int Close(FileHandle file) override {
     // The handle is released even when closing reports a failure.
-    int code = real_.Close(file);
+    int code = ForwardingPlatform::Close(file);
     if (int injected = Fault(Op::kClose)) return injected;
     return code;
   }
   int MoveOver(const std::string& temporary_path, const std::string& path) override {
     if (int code = Fault(Op::kMove)) return code;
-    return real_.MoveOver(temporary_path, path);
+    return ForwardingPlatform::MoveOver(temporary_path, path);
   }
-  int FlushToDisk(FileHandle file) override { return real_.FlushToDisk(file); }
-  int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
-                            const std::string& backup_path) override {
-    return real_.MoveOverKeepingBackup(temporary_path, path, backup_path);
-  }
-  bool SameFile(const std::string& a, const std::string& b) override {
-    return real_.SameFile(a, b);
-  }
-  void RemoveFile(const std::string& path) override { real_.RemoveFile(path); }
-  bool IsDirectory(const std::string& path) override { return real_.IsDirectory(path); }
-  bool MakeDirectory(const std::string& path) override { return real_.MakeDirectory(path); }
-  char PathSeparator() const override { return real_.PathSeparator(); }
   int WriteStandardOutput(const void* data, std::size_t size) override {
     if (int code = Fault(Op::kStdout)) return code;
-    return real_.WriteStandardOutput(data, size);
+    return ForwardingPlatform::WriteStandardOutput(data, size);
   }
 
  private:
@@ -98,7 +93,6 @@ class FaultyPlatform final : public Platform {
     return op == op_ && n == nth_ ? code_ : 0;
   }
 
-  Platform& real_ = SystemPlatform();
   Op op_;
   int nth_;
   int code_;
@@ -263,6 +257,27 @@ TEST_F(TableFileSafetyTest, LargeEarlierTableOutlivesAFailureAndIsThenReplaced) 
   WriteFile(Database(), database);
   EXPECT_EQ(Convert(SystemPlatform()), "");
   EXPECT_GT(ReadFile(Table()).size(), 6'000'000u);
+}
+
+// A write that fails on the writer thread (the file size limit reached: the
+// kernel refuses the write past it) fails the conversion as a write done at
+// once would, and leaves the earlier table as it was, with nothing beside it.
+TEST_F(TableFileSafetyTest, AWriteFailingBehindTheConverterLeavesTheEarlierTable) {
+  const std::string database = ldb::Database(
+      std::vector<std::string>(20000, ldb::Prototype({ldb::Description(std::string(150, 'd'))})));
+  WriteFile(Database(), database);
+  WriteFile(Table(), kEarlier);
+  rlimit limit{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limit), 0);
+  const rlimit lowered{1'000'000, limit.rlim_max};
+  const auto signal_before = ::signal(SIGXFSZ, SIG_IGN);  // EFBIG, not a signal
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &lowered), 0);
+  const std::string outcome = Convert(SystemPlatform());
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  ::signal(SIGXFSZ, signal_before);
+  EXPECT_EQ(outcome, "EInOutError");
+  EXPECT_EQ(ReadFile(Table()), kEarlier);
+  EXPECT_EQ((std::vector<std::string>{"LeverPrototypes.txt", "levers.ldb"}), Entries(dir_));
 }
 
 }  // namespace

@@ -8,11 +8,11 @@
 #include <cstring>
 #include <string>
 
-#include "io/platform.h"
+#include "support/inert_platform.h"
 
 namespace kovrant::test {
 
-class CountingPlatform final : public Platform {
+class CountingPlatform final : public InertPlatform {
  public:
   explicit CountingPlatform(std::string input) : input_(std::move(input)) {}
 
@@ -57,18 +57,6 @@ class CountingPlatform final : public Platform {
     written += size;
     return 0;
   }
-  int Close(FileHandle) override { return 0; }
-  int MoveOver(const std::string&, const std::string&) override { return 0; }
-  int FlushToDisk(FileHandle) override { return 0; }
-  int MoveOverKeepingBackup(const std::string&, const std::string&, const std::string&) override {
-    return 0;
-  }
-  bool SameFile(const std::string&, const std::string&) override { return false; }
-  void RemoveFile(const std::string&) override {}
-  bool IsDirectory(const std::string&) override { return true; }
-  bool MakeDirectory(const std::string&) override { return true; }
-  char PathSeparator() const override { return '/'; }
-  int WriteStandardOutput(const void*, std::size_t) override { return 0; }
 
  private:
   std::string input_;
