@@ -41,16 +41,23 @@
 //    handed over stay untouched until a wait covering them has returned.
 //
 // Where it pays, measured on databases of 1 MB, 10 MB and 190 MB and in
-// between (a 2-core Linux machine, ext4, warm page cache, interleaved runs
-// at real-time priority so that other work on the machine did not decide
-// them): reading ahead pays from about 10 MB on (the table on tmpfs, medians
-// of 21-41 runs: 8 % at 10 MB, 11 % at 30 MB, 15 % at 100 MB, 23 % at
-// 190 MB; 1 MiB blocks beat 256 KiB ones) and changes nothing at 1 MB; a
-// file that fits InputFile's buffer (256 KiB) never begins a read and never
-// starts the thread. On the writer thread, starting the table's writeback
-// every 2 MiB (the POSIX writer host) pays 22-24 % at 10 MB and 190 MB;
-// dropping the earlier table's cached pages as well did not (the same
-// within the noise at 1, 10 and 190 MB, 11-41 runs each), so it is not done.
+// between (a 2-core Linux machine shared with other builds, ext4, warm page
+// cache, interleaved runs):
+//  - reading ahead, from about 10 MB on (the table on tmpfs and the runs at
+//    real-time priority, so that other work did not decide them; medians of
+//    21-41 runs: 8 % faster at 10 MB, 11 % at 30 MB, 15 % at 100 MB, 23 % at
+//    190 MB; 1 MiB blocks beat 256 KiB ones); at 1 MB it changes nothing,
+//    and a file that fits InputFile's buffer (256 KiB) never begins a read
+//    nor starts the thread;
+//  - starting the table's writeback every 2 MiB on the writer thread (the
+//    POSIX writer host): 22-24 % faster at 10 MB and 190 MB;
+//  - dropping the earlier table's cached pages meanwhile (the same host): at
+//    190 MB when the disk is behind with writing, as in bench/
+//    convert_bench.sh, which writes two copies of the database beside each
+//    conversion (0.51 s against 0.72 s and 0.57 s against 1.05 s, system
+//    time 0.12 s against 0.33-0.50 s, 7-9 runs at load 9-11); the same within
+//    the noise at 10 MB and whenever the disk has caught up (11-41 runs), and
+//    nothing below 2 MiB of table.
 #pragma once
 
 #include <cstddef>

@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <condition_variable>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <random>
 #include <system_error>
@@ -155,33 +156,103 @@ class PosixIoHost : public IoHost {
   std::thread thread_;
 };
 
-// The host of the table's writes. On Linux its thread also starts the
-// writeback of the table written so far (sync_file_range, not waiting for
-// it), every kStep bytes: ext4 flushes a new file that replaces another by
-// rename at the rename itself, on the main thread, and then finds little
-// left to flush. In steps, since the call costs some hundred microseconds;
-// after every block it would cost the thread about twice as much for no
-// shorter rename. (Dropping the earlier table's cached pages meanwhile, so
-// that the rename has fewer to free, was measured too, on tables of 1 MB to
-// 190 MB, and did not pay.)
+// The host of the table's writes. On Linux its thread also takes two costs
+// off the main thread's final rename(), step by step as the table grows
+// (every kStep bytes, a few system calls of some hundred microseconds each;
+// all at once they would keep the thread from the next blocks):
+//  - it starts the writeback of the table written so far (sync_file_range,
+//    not waiting for it): ext4 flushes a new file that replaces another by
+//    rename at the rename itself, and then finds little left to flush;
+//  - it drops the cached pages of the same stretch of the file that the
+//    table will replace (posix_fadvise DONTNEED, the file opened read only
+//    with the table's first block): the rename frees that file and, with it,
+//    every page of it still in memory. The file's bytes stay as they are,
+//    and a conversion that fails leaves it in place; at worst it is read
+//    from the disk again.
 class PosixWriterHost final : public PosixIoHost {
  public:
+  ~PosixWriterHost() override {
+    for (auto& [file, replaced] : replaced_) CloseReplaced(replaced);
+  }
   int WriteAt(FileHandle file, std::int64_t offset, const void* data, std::size_t size) override {
     const int code = PosixIoHost::WriteAt(file, offset, data, size);
+    if (code == 0) AfterWrite(file, offset, offset + static_cast<std::int64_t>(size));
+    return code;
+  }
+
+  // `file` is to replace the regular file at `path`, until it is closed
+  // (Forget, before the file is moved over `path`).
+  void WillReplace(FileHandle file, const std::string& path) {
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    CloseReplaced(replaced_[file]);
+    replaced_[file] = Replaced{path, -1};
+  }
+  void Forget(FileHandle file) {
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    // Closed while the file still has its name: that frees nothing.
+    CloseReplaced(found->second);
+    replaced_.erase(found);
+  }
+
+ private:
+  // 2 MiB: per 256 KiB block the calls cost the writer thread about twice
+  // as much for no shorter rename.
+  static constexpr std::int64_t kStep = 2 * 1024 * 1024;
+
+  struct Replaced {
+    std::string path;
+    int fd = -1;  // open from the table's first block, when worth dropping
+  };
+  static void CloseReplaced(Replaced& replaced) {
+    if (replaced.fd >= 0) ::close(replaced.fd);
+    replaced.fd = -1;
+  }
+
+  // Best effort: nothing changes but how fast the rename is.
+  void AfterWrite(FileHandle file, std::int64_t from, std::int64_t to) {
+    // The steps that the bytes just written completed.
+    const std::int64_t begun = from / kStep * kStep;
+    const std::int64_t done = to / kStep * kStep;
 #ifdef SYNC_FILE_RANGE_WRITE
-    // Best effort: nothing changes but how fast the rename is.
-    const std::int64_t begun = offset / kStep * kStep;
-    const std::int64_t done = (offset + static_cast<std::int64_t>(size)) / kStep * kStep;
-    if (code == 0 && done > begun) {
+    if (done > begun) {
       ::sync_file_range(Descriptor(file), static_cast<off_t>(begun),
                         static_cast<off_t>(done - begun), SYNC_FILE_RANGE_WRITE);
     }
 #endif
-    return code;
+#ifdef POSIX_FADV_DONTNEED
+    if (from != 0 && done == begun) return;
+    std::lock_guard<std::mutex> lock(replaced_mutex_);
+    const auto found = replaced_.find(file);
+    if (found == replaced_.end()) return;
+    Replaced& replaced = found->second;
+    if (from == 0 && replaced.fd < 0) {
+      // Not through a link (the rename replaces the link, not its target),
+      // and not a file with other names, which the rename does not free.
+      replaced.fd =
+          ::open(replaced.path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+      struct stat st;
+      if (replaced.fd >= 0 &&
+          (::fstat(replaced.fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1)) {
+        CloseReplaced(replaced);
+      }
+    }
+    if (replaced.fd >= 0 && done > begun) {
+      ::posix_fadvise(replaced.fd, static_cast<off_t>(begun), static_cast<off_t>(done - begun),
+                      POSIX_FADV_DONTNEED);
+    }
+#else
+    (void)file, (void)begun, (void)done;
+#endif
   }
 
- private:
-  static constexpr std::int64_t kStep = 2 * 1024 * 1024;
+  // The files that the tables being written will replace, by the tables'
+  // handles. Guarded by replaced_mutex_ (not the worker's lock, which the
+  // thread does not hold while it writes): the caller's CreateTemporary and
+  // Close change it, the writer thread reads it after each write.
+  std::mutex replaced_mutex_;
+  std::map<FileHandle, Replaced> replaced_;
 };
 
 class PosixPlatform final : public Platform {
@@ -232,9 +303,11 @@ class PosixPlatform final : public Platform {
                       FileHandle* file) override {
     // Fail as creating the table itself would.
     struct stat st;
+    bool replaces_file = false;
     if (::stat(path.c_str(), &st) == 0) {
       if (S_ISDIR(st.st_mode)) return kIoAccessDenied;
       if (S_ISREG(st.st_mode)) {
+        replaces_file = true;
         // Opening for writing without truncation asks the kernel, which knows
         // about modes, ACLs, read-only mounts and immutable files.
         int fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -261,6 +334,7 @@ class PosixPlatform final : public Platform {
       if (fd >= 0) {
         *temporary_path = candidate;
         *file = fd;
+        if (replaces_file) writer_host_.WillReplace(fd, path);
         return 0;
       }
       if (errno != EEXIST) return LastIoCode();
@@ -282,6 +356,7 @@ class PosixPlatform final : public Platform {
   }
 
   int Close(FileHandle file) override {
+    writer_host_.Forget(file);
     // Linux releases the descriptor even when close reports EINTR.
     if (::close(Descriptor(file)) != 0 && errno != EINTR) return LastIoCode();
     return 0;

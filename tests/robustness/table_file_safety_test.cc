@@ -240,9 +240,9 @@ TEST_F(TableFileSafetyTest, NoFailureLeavesATemporaryFile) {
   EXPECT_EQ(Entries(dir_), before);
 }
 
-// A large earlier table, replaced while the writer thread writes the new one
-// and starts its writeback: none of its bytes changes, whether the
-// conversion then fails at its very end or completes.
+// The writer thread drops the cached pages of a large earlier table as the
+// new one grows (and holds it open meanwhile): that must change none of its
+// bytes, whether the conversion then fails at its very end or completes.
 TEST_F(TableFileSafetyTest, LargeEarlierTableOutlivesAFailureAndIsThenReplaced) {
   std::vector<std::string> prototypes(40000,
                                       ldb::Prototype({ldb::Description(std::string(150, 'd'))}));
