@@ -66,16 +66,16 @@
 #include <map>
 
 #include "io/platform.h"
+#include "io/thread_annotations.h"
 
 namespace kovrant {
 
 class IoWorker;
 
-// What a platform supplies to an IoWorker: one thread, one lock (named as
-// std::mutex's, for the standard lock holders) with two conditions to wait
-// on, and a positioned read and write, so that the thread shares no file
-// position with the caller.
-class IoHost {
+// What a platform supplies to an IoWorker: one thread, one lock with two
+// conditions to wait on, and a positioned read and write, so that the thread
+// shares no file position with the caller.
+class KOVRANT_CAPABILITY("mutex") IoHost {
  public:
   enum Condition { kWork, kDone };  // a job was handed over, or the end; a job was done
   virtual ~IoHost() = default;
@@ -83,10 +83,10 @@ class IoHost {
   // can be had.
   virtual bool StartThread(IoWorker* worker) = 0;
   virtual void JoinThread() = 0;  // nothing when no thread was started
-  virtual void lock() = 0;
-  virtual void unlock() = 0;
+  virtual void lock() KOVRANT_ACQUIRE() = 0;
+  virtual void unlock() KOVRANT_RELEASE() = 0;
   // With the lock held: releases it until notified (or woken spuriously).
-  virtual void Wait(Condition condition) = 0;
+  virtual void Wait(Condition condition) KOVRANT_REQUIRES(this) = 0;
   virtual void NotifyAll(Condition condition) = 0;
   // Reads up to `size` bytes at `offset`, fewer only at the end of the file,
   // as Platform::Read would. A host that only writes keeps the default.
@@ -140,32 +140,48 @@ class IoWorker {
     std::int64_t failed_offset = 0;
   };
 
-  // With the lock held (in `lock`): queues the job, starting the thread with
-  // the first one; false when there is no thread (the lock is then still
-  // held). True: queued, and the lock let go.
-  template <typename Lock>
-  bool Queue(Lock& lock, const Job& job, std::size_t batch);
-  // With the lock held: waits until `done()`, waking the thread if it sleeps.
-  template <typename Lock, typename Done>
-  void WaitUntil(Lock& lock, Done done);
-  // With the lock held: does `job`, the lock let go meanwhile, and records
-  // its outcome.
-  template <typename Lock>
-  void Do(Lock& lock, const Job& job);
+  // Holds the host's lock for a scope; it is let go early to notify.
+  class KOVRANT_SCOPED_CAPABILITY HostLock {
+   public:
+    explicit HostLock(IoHost& host) KOVRANT_ACQUIRE(host) : host_(host) { host_.lock(); }
+    ~HostLock() KOVRANT_RELEASE() {
+      if (held_) host_.unlock();
+    }
+    void unlock() KOVRANT_RELEASE() {
+      host_.unlock();
+      held_ = false;
+    }
+
+   private:
+    IoHost& host_;
+    bool held_ = true;
+  };
+
+  // Queues the job, starting the thread with the first one; false when
+  // there is no thread. `*wake`: the thread sleeps and is to be woken (once
+  // the lock is let go).
+  bool Queue(const Job& job, std::size_t batch, bool* wake) KOVRANT_REQUIRES(host_);
+  // Waits until `done()`, waking the thread if it sleeps.
+  template <typename Done>
+  void WaitUntil(Done done) KOVRANT_REQUIRES(host_);
+  // Does `job`, the lock let go meanwhile, and records its outcome.
+  void Do(const Job& job) KOVRANT_REQUIRES(host_);
 
   IoHost& host_;
-  // Everything below is guarded by the host's lock; the thread and the
+  // Everything below is guarded by the host's lock: the thread and the
   // callers touch it only with the lock held.
-  std::deque<Job> jobs_;                               // handed over, not begun
-  std::map<Platform::ReadTicket, ReadOutcome> reads_;  // begun, not finished
-  std::map<FileHandle, WriteState> writes_;            // files with writes to await
-  Platform::ReadTicket last_ticket_ = 0;
-  bool started_ = false;
-  bool threaded_ = false;  // started_, and a thread could be had
-  bool stopping_ = false;
+  std::deque<Job> jobs_ KOVRANT_GUARDED_BY(host_);  // handed over, not begun
+  // Begun, not finished.
+  std::map<Platform::ReadTicket, ReadOutcome> reads_ KOVRANT_GUARDED_BY(host_);
+  // The files with writes to await.
+  std::map<FileHandle, WriteState> writes_ KOVRANT_GUARDED_BY(host_);
+  Platform::ReadTicket last_ticket_ KOVRANT_GUARDED_BY(host_) = 0;
+  bool started_ KOVRANT_GUARDED_BY(host_) = false;
+  bool threaded_ KOVRANT_GUARDED_BY(host_) = false;  // started_, and a thread was had
+  bool stopping_ KOVRANT_GUARDED_BY(host_) = false;
   // Who sleeps on each condition (a notification only for someone waiting).
-  int work_waiters_ = 0;  // the thread, waiting for a job or the end
-  int done_waiters_ = 0;  // callers waiting for a job done
+  int work_waiters_ KOVRANT_GUARDED_BY(host_) = 0;  // the thread, for a job or the end
+  int done_waiters_ KOVRANT_GUARDED_BY(host_) = 0;  // callers, for a job done
 };
 
 }  // namespace kovrant
