@@ -31,13 +31,11 @@
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
 #include "ldb/remembering_walk.h"
+#include "table/field_schema.h"
 #include "table/nul_runs.h"
 #include "table/one_decimal_direct.h"
 
 namespace kovrant {
-
-inline constexpr char kHeaderRow[] =
-    "Name\tPlace1\tPlace2\tScale\tSwitch Time\tMaterial\tSwitch Sound\tLever Description";
 
 class TableWriter final : public RecordHandler {
  public:

@@ -26,8 +26,6 @@
 namespace kovrant::tool {
 namespace {
 
-constexpr std::uint32_t kFloatOne = 0x3F800000;
-
 std::string Bytes32(std::uint32_t value) {
   std::string out(4, '\0');
   for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
@@ -185,7 +183,7 @@ class Applier {
     if (SameNumber(typed.empty() ? "1" : typed, old_text, separator_)) return;
     const std::uint32_t bits = TypedScale(typed, separator_, place);
     edit_.ReplaceValue(cell.field, WithLeading(cell.field, Bytes32(bits)));
-    const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
+    const std::string shown = bits == kFloatOneBits ? "" : RenderFloat32(bits, separator_);
     Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
                        separator_));
     Change(r, c, shown);

@@ -18,8 +18,6 @@ namespace {
 constexpr char kDatabasePath[] = "levers.ldb";
 constexpr char kTablePath[] = "LeverPrototypes.txt";
 
-bool IsText(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
-
 // The table writer with a note of what each record made.
 class Tracer {
  public:
@@ -58,7 +56,7 @@ class Tracer {
     record.added_end = table_.Length();
     if (type == 1) last_block_ = index;
     if (type == 2) record.block_source = last_block_;
-    if (written_ && IsText(type) && trace_.first_line_break_text < 0) {
+    if (written_ && IsTextField(type) && trace_.first_line_break_text < 0) {
       line_break_check_.push_back(index);
     }
   }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "io/failure.h"
+#include "table/field_schema.h"
 #include "tool/commands.h"
 
 namespace kovrant::tool {
@@ -35,15 +36,6 @@ const char* const kKindNames[kKinds] = {
     "texts holding TAB, CR or LF",
     "prototypes whose cells do not line up with the header",
 };
-
-// Bytes the table writer reads for a numeric field, whatever its length.
-std::int64_t FixedSize(std::uint8_t type) {
-  if (type == 1) return 16;
-  if (type >= 2 && type <= 4) return 4;
-  return 0;
-}
-
-bool IsText(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
 
 std::string Hex32(std::uint32_t value) {
   char text[16];
@@ -102,22 +94,23 @@ class CheckObserver final : public TraceObserver {
 
   void Closed(const RecordFrame& frame, const RecordPath& path) override {
     if (frame.level != 3 || !path.written()) return;
-    static const std::array<std::uint8_t, 7> kHeaderOrder = {0, 2, 3, 4, 5, 6, 7};
-    if (std::equal(cells_.begin(), cells_.end(), kHeaderOrder.begin(), kHeaderOrder.end())) return;
+    if (std::equal(cells_.begin(), cells_.end(), kCellFieldOrder.begin(), kCellFieldOrder.end())) {
+      return;
+    }
     std::string what = "cells do not line up with the header: its fields fill ";
-    std::array<int, 8> seen{};
+    std::array<int, kFieldTypes> seen{};
     bool in_order = true;
     for (std::size_t i = 0; i < cells_.size(); ++i) {
       if (i > 0) what += ", ";
-      what += FieldColumn(cells_[i]);
+      what += FieldName(cells_[i]);
       ++seen[cells_[i]];
       if (i > 0 && cells_[i] <= cells_[i - 1]) in_order = false;
     }
     if (cells_.empty()) what += "no cell";
     std::string missing, repeated;
-    for (std::uint8_t type : kHeaderOrder) {
-      if (seen[type] == 0) AddToList(missing, FieldColumn(type));
-      if (seen[type] > 1) AddToList(repeated, FieldColumn(type));
+    for (std::uint8_t type : kCellFieldOrder) {
+      if (seen[type] == 0) AddToList(missing, FieldName(type));
+      if (seen[type] > 1) AddToList(repeated, FieldName(type));
     }
     if (!missing.empty()) what += "; missing " + missing;
     if (!repeated.empty()) what += "; repeated " + repeated;
@@ -149,7 +142,7 @@ class CheckObserver final : public TraceObserver {
       Warn(kUnknownType, frame.offset, where, "unknown field type: it makes no cell");
       return;
     }
-    if (const std::int64_t reads = FixedSize(type); frame.length < reads) {
+    if (const std::int64_t reads = FieldReads(type); frame.length < reads) {
       Warn(kShortValue, frame.offset, where,
            "its value holds " + Bytes(frame.length) + ", its type reads " + std::to_string(reads) +
                ": the bytes after it are read as part of it");
@@ -166,7 +159,7 @@ class CheckObserver final : public TraceObserver {
       }
     }
     if (path.written() && type != 1) cells_.push_back(type);
-    if (path.written() && IsText(type)) TextSplits(frame, where, values);
+    if (path.written() && IsTextField(type)) TextSplits(frame, where, values);
   }
 
   // A TAB inside a text moves the cells after it; a CR or LF ends the row.
@@ -245,7 +238,7 @@ std::string DescribeFailure(const TraceResult& r) {
       return text + "place count " + std::to_string(static_cast<std::int32_t>(r.failure_value)) +
              " shows a signalling NaN of the place block it uses";
     default: {
-      const std::int64_t reads = FixedSize(f.tag) != 0 ? FixedSize(f.tag) : f.length;
+      const std::int64_t reads = FieldReads(f.tag) != 0 ? FieldReads(f.tag) : f.length;
       return text + "its value declares " + Bytes(f.length) +
              (reads != f.length ? ", its type reads " + std::to_string(reads) : std::string()) +
              ", " + Bytes(std::max<std::int64_t>(0, r.file_size - f.body)) + " remain in the file";

@@ -5,6 +5,7 @@
 
 #include "io/failure.h"
 #include "io/table_file.h"
+#include "table/field_schema.h"
 #include "table/table_writer.h"
 
 namespace kovrant::tool {
@@ -52,8 +53,6 @@ class DiscardingPlatform final : public Platform {
 
 // Thrown by the handler when the work budget is spent.
 struct BudgetSpent {};
-
-bool IsTextField(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
 
 class TracingHandler final : public ValueReader {
  public:
@@ -202,13 +201,6 @@ int OpenWithSize(Platform& platform, const std::string& path, std::unique_ptr<In
 
 }  // namespace
 
-const char* FieldColumn(std::uint8_t field_type) {
-  static const char* const kColumns[8] = {"Name",         "place block",      "Place1/Place2",
-                                          "Scale",        "Switch Time",      "Material",
-                                          "Switch Sound", "Lever Description"};
-  return field_type < 8 ? kColumns[field_type] : "";
-}
-
 std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
   std::string text = "first-level record " + std::to_string(section) + " (tag " +
                      std::to_string(section_tag) + ")";
@@ -219,7 +211,7 @@ std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
   }
   if (level == 4) {
     text += ", field type " + std::to_string(field_type);
-    if (field_type < 8) text += std::string(" (") + FieldColumn(field_type) + ")";
+    if (field_type < kFieldTypes) text += std::string(" (") + FieldName(field_type) + ")";
   }
   return text;
 }

@@ -38,10 +38,6 @@ struct RecordPath {
   std::string Describe(int level, std::uint8_t field_type = 0) const;
 };
 
-// The column a field type fills ("Name", "Place1/Place2", ...), or "" for a
-// type that makes no cell.
-const char* FieldColumn(std::uint8_t field_type);
-
 // Reads bytes of the database for an observer without disturbing the walk.
 class ValueReader {
  public:

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "io/failure.h"
+#include "table/field_schema.h"
 #include "table/one_decimal.h"
 #include "tool/check.h"
 #include "tool/commands.h"
@@ -20,13 +21,6 @@ constexpr std::size_t kTextShown = 120;
 
 std::uint32_t Word(const std::string& bytes, std::size_t at) {
   return InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data() + at));
-}
-
-// Bytes a numeric field's type reads, whatever its length says.
-std::int64_t TypeReads(std::uint8_t type) {
-  if (type == 1) return 16;
-  if (type >= 2 && type <= 4) return 4;
-  return 0;
 }
 
 class DumpObserver final : public TraceObserver {
@@ -42,7 +36,7 @@ class DumpObserver final : public TraceObserver {
       out_ << "tag " << int{frame.tag};
     } else {
       out_ << "field " << int{frame.tag};
-      if (frame.tag < 8) out_ << " (" << FieldColumn(frame.tag) << ")";
+      if (frame.tag < kFieldTypes) out_ << " (" << FieldName(frame.tag) << ")";
     }
     out_ << "  len" << int{frame.length_bytes} << ':' << frame.length;
     if (frame.level == 4) Value(frame, values);
@@ -61,8 +55,8 @@ class DumpObserver final : public TraceObserver {
  private:
   void Value(const RecordFrame& frame, ValueReader& values) {
     const std::uint8_t type = frame.tag;
-    const std::int64_t reads = TypeReads(type);
-    if (type == 0 || (type >= 5 && type <= 7)) {
+    const std::int64_t reads = FieldReads(type);
+    if (IsTextField(type)) {
       const auto shown = std::min<std::int64_t>(frame.length, kTextShown);
       out_ << "  = " << EscapeText(values.Read(frame.body, shown), kTextShown);
       if (frame.length > shown) out_ << " (" << frame.length << " bytes)";
