@@ -52,7 +52,8 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       for (std::uint32_t& value : place_) value = input.ReadUint32(CheckSite::kReadPlaceBlock);
       break;
     case kPlaceCountField: {
-      const std::int32_t count = AsInt32(input.ReadUint32(CheckSite::kReadPlaceCount));
+      word_ = input.ReadUint32(CheckSite::kReadPlaceCount);
+      const std::int32_t count = AsInt32(word_);
       Places(count, written);
       return count == 1 || count == 2 ? 2 * count : 0;
     }
@@ -68,7 +69,8 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       break;
     }
     case kSwitchTimeField: {
-      const std::int32_t ticks = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
+      word_ = input.ReadUint32(CheckSite::kReadSwitchTime);
+      const std::int32_t ticks = AsInt32(word_);
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';

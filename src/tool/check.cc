@@ -89,10 +89,28 @@ class CheckObserver final : public TraceObserver {
                " (the records after that are read again)");
     }
     if (frame.level == 3) cells_.clear();
-    if (frame.level == 4) Field(frame, path, values);
+    if (frame.level == 4) Field(frame, path);
   }
 
-  void Closed(const RecordFrame& frame, const RecordPath& path) override {
+  void Decoded(const RecordFrame& frame, const RecordPath& path, const DecodedValue& value,
+               std::int64_t, ValueReader& values) override {
+    const std::uint8_t type = frame.tag;
+    if (type >= kFieldTypes) return;
+    const std::string where = path.Describe(4, type);
+    if (type == kPlaceCountField) {
+      if (!value.read) return;  // the conversion fails here
+      const auto count = static_cast<std::int32_t>(value.words[0]);
+      if (count < 0 || count > 2) {
+        Warn(kPlaceCount, frame.offset, where,
+             "place count " + std::to_string(count) + " is outside 0 to 2: no place cells");
+        return;
+      }
+    }
+    if (path.written() && type != kPlaceBlockField) cells_.push_back(type);
+    if (path.written() && IsTextField(type)) TextSplits(frame, where, values);
+  }
+
+  void Closed(const RecordFrame& frame, const RecordPath& path, ValueReader&) override {
     if (frame.level != 3 || !path.written()) return;
     if (std::equal(cells_.begin(), cells_.end(), kCellFieldOrder.begin(), kCellFieldOrder.end())) {
       return;
@@ -135,10 +153,11 @@ class CheckObserver final : public TraceObserver {
   }
 
  private:
-  void Field(const RecordFrame& frame, const RecordPath& path, ValueReader& values) {
+  // What the frame of a field shows before its value is read.
+  void Field(const RecordFrame& frame, const RecordPath& path) {
     const std::uint8_t type = frame.tag;
     const std::string where = path.Describe(4, type);
-    if (type > 7) {
+    if (type >= kFieldTypes) {
       Warn(kUnknownType, frame.offset, where, "unknown field type: it makes no cell");
       return;
     }
@@ -147,19 +166,6 @@ class CheckObserver final : public TraceObserver {
            "its value holds " + Bytes(frame.length) + ", its type reads " + std::to_string(reads) +
                ": the bytes after it are read as part of it");
     }
-    if (type == 2) {
-      const std::string bytes = values.Read(frame.body, 4);
-      if (bytes.size() < 4) return;  // the conversion fails here
-      const auto count = static_cast<std::int32_t>(
-          InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data())));
-      if (count < 0 || count > 2) {
-        Warn(kPlaceCount, frame.offset, where,
-             "place count " + std::to_string(count) + " is outside 0 to 2: no place cells");
-        return;
-      }
-    }
-    if (path.written() && type != 1) cells_.push_back(type);
-    if (path.written() && IsTextField(type)) TextSplits(frame, where, values);
   }
 
   // A TAB inside a text moves the cells after it; a CR or LF ends the row.

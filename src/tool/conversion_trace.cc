@@ -56,9 +56,10 @@ struct BudgetSpent {};
 
 class TracingHandler final : public ValueReader {
  public:
-  TracingHandler(TableWriter& writer, InputFile& input, TraceObserver& observer,
+  TracingHandler(TableWriter& writer, TableFile& table, InputFile& input, TraceObserver& observer,
                  std::int64_t file_size, std::int64_t budget)
       : writer_(writer),
+        table_(table),
         input_(input),
         observer_(observer),
         file_size_(file_size),
@@ -68,12 +69,14 @@ class TracingHandler final : public ValueReader {
   void TableStart() { writer_.TableStart(); }
   void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
              InputFile& input) {
-    if (first_level_tag == 1 && IsTextField(field_type)) {
-      Spend(std::min(length, std::max<std::int64_t>(0, file_size_ - input.Position())));
-    }
+    const std::int64_t added_begin = table_.Length();
     in_value_ = true;
     writer_.Field(field_type, length, first_level_tag, input);
     in_value_ = false;
+    DecodedValue value;
+    value.read = true;
+    writer_.Decoded(field_type, value.words);
+    observer_.Decoded(field_, path_, value, added_begin, *this);
   }
   void PrototypeEnd(std::uint8_t first_level_tag) { writer_.PrototypeEnd(first_level_tag); }
   void RecordAt(int level, std::int64_t offset) {
@@ -82,7 +85,10 @@ class TracingHandler final : public ValueReader {
   }
   void RecordOpened(const RecordFrame& frame) {
     header_level_ = 0;
-    Spend(kWorkPerRecord);
+    // A written text is copied byte for byte, as far as the file holds it.
+    const bool text = frame.level == 4 && path_.written() && IsTextField(frame.tag);
+    Spend(kWorkPerRecord +
+          (text ? std::min(frame.length, std::max<std::int64_t>(0, file_size_ - frame.body)) : 0));
     switch (frame.level) {
       case 1:
         ++path_.section;
@@ -102,7 +108,7 @@ class TracingHandler final : public ValueReader {
     }
     observer_.Opened(frame, path_, *this);
   }
-  void RecordClosed(const RecordFrame& frame) { observer_.Closed(frame, path_); }
+  void RecordClosed(const RecordFrame& frame) { observer_.Closed(frame, path_, *this); }
 
   // ValueReader.
   std::string Read(std::int64_t position, std::int64_t count) override {
@@ -117,27 +123,15 @@ class TracingHandler final : public ValueReader {
     return bytes;
   }
   std::int64_t FileSize() const override { return file_size_; }
+  std::int64_t TableLength() const override { return table_.Length(); }
 
-  // Fills in the place of a failure that has just ended the walk.
+  // Fills in the place of a failure that has just ended the walk; a failure
+  // in a value is shown to the observer with what the writer decoded.
   void NoteFailure(const Failure& failure, TraceResult* result) {
     result->failed = true;
     result->failure_message = failure.Message();
     result->failure_path = path_;
-    if (header_level_ != 0) {
-      result->failure_in_header = true;
-      result->failure_level = header_level_;
-      result->failure_offset = header_offset_;
-    } else if (in_value_) {
-      result->failure_level = 4;
-      result->failure_frame = field_;
-      result->failure_offset = field_.body;
-      if (const std::string bytes = Read(field_.body, 4); bytes.size() == 4) {
-        result->failure_value =
-            InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data()));
-      }
-    } else {
-      result->failure_offset = input_.Position();
-    }
+    result->failure_record = header_offset_;
     const auto* io = dynamic_cast<const IoError*>(&failure);
     if (io != nullptr && io->code() == kIoReadBeyondEnd) {
       // A four-byte length whose bytes are all there failed for its sign.
@@ -149,6 +143,23 @@ class TracingHandler final : public ValueReader {
       result->cause = TraceResult::Cause::kNaNScale;
     } else if (failure.site() == CheckSite::kRenderPlace) {
       result->cause = TraceResult::Cause::kSignallingPlace;
+    }
+    if (header_level_ != 0) {
+      result->failure_in_header = true;
+      result->failure_level = header_level_;
+      result->failure_offset = header_offset_;
+    } else if (in_value_) {
+      result->failure_level = 4;
+      result->failure_frame = field_;
+      result->failure_offset = field_.body;
+      DecodedValue value;
+      value.read = result->cause == TraceResult::Cause::kNaNScale ||
+                   result->cause == TraceResult::Cause::kSignallingPlace;
+      if (value.read) writer_.Decoded(field_.tag, value.words);
+      result->failure_value = value.words[0];
+      observer_.Decoded(field_, path_, value, table_.Length(), *this);
+    } else {
+      result->failure_offset = input_.Position();
     }
   }
   std::int64_t position_reached() const {
@@ -165,6 +176,7 @@ class TracingHandler final : public ValueReader {
   }
 
   TableWriter& writer_;
+  TableFile& table_;
   InputFile& input_;
   TraceObserver& observer_;
   std::int64_t file_size_;
@@ -216,41 +228,56 @@ std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
   return text;
 }
 
+std::int64_t WorkBudget(std::int64_t file_size, int per_byte) {
+  return per_byte * file_size + (std::int64_t{1} << 24);
+}
+
+void RunTrace(InputFile& input, std::int64_t file_size, TableFile& table, char separator,
+              TraceObserver& observer, std::int64_t budget, TraceResult* result) {
+  *result = TraceResult{};
+  result->file_size = file_size;
+  TableWriter writer(table, separator);
+  TracingHandler handler(writer, table, input, observer, file_size, budget);
+  try {
+    WalkRecordsPlain(input, handler);
+  } catch (const Failure& failure) {
+    handler.NoteFailure(failure, result);
+  } catch (const BudgetSpent&) {
+    result->stopped = true;
+    result->stopped_at = handler.position_reached();
+  }
+  result->prototypes = handler.path().prototype;
+  result->rows = handler.rows();
+}
+
+void ConvertWithKovrant(Platform& platform, const std::string& database,
+                        const std::string& table_path, char separator) {
+  std::unique_ptr<InputFile> input;
+  if (int code = InputFile::Open(platform, database, &input); code != 0) throw IoError(code, {});
+  TableFile table(platform, table_path, CheckSite::kCreateTable);
+  TableWriter writer(table, separator);
+  writer.WalkRemembering(*input, RunSeed());
+  input->Close(CheckSite::kCloseInput);
+  table.Commit(CheckSite::kCloseTable);
+}
+
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
                     TraceResult* result, std::int64_t work_budget, int budget_per_byte) {
   *result = TraceResult{};
   std::unique_ptr<InputFile> input;
-  if (int code = OpenWithSize(platform, database, &input, &result->file_size); code != 0) {
-    return code;
-  }
-  const std::int64_t budget = work_budget >= 0
-                                  ? work_budget
-                                  : budget_per_byte * result->file_size + (std::int64_t{1} << 24);
+  std::int64_t size = 0;
+  if (int code = OpenWithSize(platform, database, &input, &size); code != 0) return code;
   DiscardingPlatform discard(platform);
   {
     TableFile table(discard, std::string(), CheckSite::kCreateTable);
-    TableWriter writer(table, '.');
-    TracingHandler handler(writer, *input, observer, result->file_size, budget);
-    try {
-      WalkRecordsPlain(*input, handler);
-    } catch (const Failure& failure) {
-      handler.NoteFailure(failure, result);
-    } catch (const BudgetSpent&) {
-      result->stopped = true;
-      result->stopped_at = handler.position_reached();
-    }
-    result->prototypes = handler.path().prototype;
-    result->rows = handler.rows();
+    RunTrace(*input, size, table, '.', observer,
+             work_budget >= 0 ? work_budget : WorkBudget(size, budget_per_byte), result);
   }
   if (!result->stopped) return 0;
-
   // The outcome of the records not traced: kovrant's own walk decides.
-  std::unique_ptr<InputFile> again;
-  if (int code = InputFile::Open(platform, database, &again); code != 0) throw IoError(code, {});
-  TableFile table(discard, std::string(), CheckSite::kCreateTable);
-  TableWriter writer(table, '.');
+  input.reset();
   try {
-    writer.WalkRemembering(*again, RunSeed());
+    ConvertWithKovrant(discard, database, std::string(), '.');
   } catch (const Failure& failure) {
     result->failed = true;
     result->failure_message = failure.Message();

@@ -19,10 +19,6 @@ namespace {
 
 constexpr std::size_t kTextShown = 120;
 
-std::uint32_t Word(const std::string& bytes, std::size_t at) {
-  return InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data() + at));
-}
-
 class DumpObserver final : public TraceObserver {
  public:
   explicit DumpObserver(std::ostream& out) : out_(out) {}
@@ -39,7 +35,18 @@ class DumpObserver final : public TraceObserver {
       if (frame.tag < kFieldTypes) out_ << " (" << FieldName(frame.tag) << ")";
     }
     out_ << "  len" << int{frame.length_bytes} << ':' << frame.length;
-    if (frame.level == 4) Value(frame, values);
+    // A field's line ends once the table writer has decoded its value.
+    if (frame.level < 4) EndLine(frame, values);
+  }
+  void Decoded(const RecordFrame& frame, const RecordPath&, const DecodedValue& value, std::int64_t,
+               ValueReader& values) override {
+    Value(frame, value, values);
+    EndLine(frame, values);
+  }
+  void Closed(const RecordFrame&, const RecordPath&, ValueReader&) override {}
+
+ private:
+  void EndLine(const RecordFrame& frame, ValueReader& values) {
     if (frame.level == 1 && frame.end() > values.FileSize()) {
       out_ << "  !! reaches past the end of the file (" << values.FileSize() << ")";
     } else if (frame.level > 1 && frame.body > frame.parent_end) {
@@ -50,10 +57,9 @@ class DumpObserver final : public TraceObserver {
     }
     out_ << '\n';
   }
-  void Closed(const RecordFrame&, const RecordPath&) override {}
 
- private:
-  void Value(const RecordFrame& frame, ValueReader& values) {
+  // Texts and unknown types as their bytes; numbers as the writer read them.
+  void Value(const RecordFrame& frame, const DecodedValue& value, ValueReader& values) {
     const std::uint8_t type = frame.tag;
     const std::int64_t reads = FieldReads(type);
     if (IsTextField(type)) {
@@ -74,25 +80,26 @@ class DumpObserver final : public TraceObserver {
       if (frame.length > 16) out_ << " ...";
       return;
     }
-    const std::string bytes = values.Read(frame.body, reads);
-    if (static_cast<std::int64_t>(bytes.size()) < reads) {
-      out_ << "  !! its type reads " << reads << " bytes, the file ends after " << bytes.size();
+    if (!value.read) {
+      out_ << "  !! its type reads " << reads << " bytes, the file ends after "
+           << std::clamp<std::int64_t>(values.FileSize() - frame.body, 0, reads);
       return;
     }
+    const std::uint32_t* words = value.words;
     out_ << "  = ";
     switch (type) {
-      case 1:
-        out_ << FloatText(Word(bytes, 0)) << ',' << FloatText(Word(bytes, 4)) << ' '
-             << FloatText(Word(bytes, 8)) << ',' << FloatText(Word(bytes, 12));
+      case kPlaceBlockField:
+        out_ << FloatText(words[0]) << ',' << FloatText(words[1]) << ' ' << FloatText(words[2])
+             << ',' << FloatText(words[3]);
         break;
-      case 2:
-        out_ << "count " << static_cast<std::int32_t>(Word(bytes, 0));
+      case kPlaceCountField:
+        out_ << "count " << static_cast<std::int32_t>(words[0]);
         break;
-      case 3:
-        out_ << FloatText(Word(bytes, 0));
+      case kScaleField:
+        out_ << FloatText(words[0]);
         break;
       default: {
-        const auto ticks = static_cast<std::int32_t>(Word(bytes, 0));
+        const auto ticks = static_cast<std::int32_t>(words[0]);
         char seconds[kOneDecimalMaxLength];
         const std::size_t n = FormatSwitchTimeOneDecimal(ticks, '.', seconds);
         out_ << ticks << " ticks (" << std::string(seconds, n) << " s)";
