@@ -7,7 +7,6 @@
 
 #include "io/failure.h"
 #include "io/input_file.h"
-#include "io/memory_platform.h"
 #include "io/table_file.h"
 #include "table/field_schema.h"
 #include "tool/conversion_trace.h"
@@ -15,9 +14,6 @@
 
 namespace kovrant::tool {
 namespace {
-
-constexpr char kDatabasePath[] = "levers.ldb";
-constexpr char kTablePath[] = "LeverPrototypes.txt";
 
 // Thrown by the builder at the first record that overlaps.
 struct OverlapMet {};
@@ -103,7 +99,8 @@ class TraceBuilder final : public TraceObserver {
     open_.pop_back();
     children_.resize(trace_.records.size());
     children_[static_cast<std::size_t>(open.record)] = {
-        trace_.child_storage.size(), pending_children_.size() - open.first_child};
+        static_cast<std::uint32_t>(trace_.child_storage.size()),
+        static_cast<std::uint32_t>(pending_children_.size() - open.first_child)};
     trace_.child_storage.insert(
         trace_.child_storage.end(),
         pending_children_.begin() + static_cast<std::ptrdiff_t>(open.first_child),
@@ -115,7 +112,7 @@ class TraceBuilder final : public TraceObserver {
   std::vector<Open> open_;
   std::vector<int> pending_children_;
   // Per record: its children's first index in child_storage and count.
-  std::vector<std::pair<std::size_t, std::size_t>> children_;
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> children_;
   std::vector<std::pair<std::int64_t, std::int64_t>> row_spans_;
   std::vector<int> texts_;
   bool written_ = false;
@@ -239,49 +236,37 @@ std::uint32_t ValueAt(const std::string& database, std::int64_t offset) {
 }
 
 std::string ConvertDatabase(const std::string& database, char separator, const std::string& file) {
-  MemoryPlatform memory;
-  memory.files[kDatabasePath].data = database;
+  std::string table;
   try {
-    ConvertWithKovrant(memory, kDatabasePath, kTablePath, separator);
+    ConvertBytes(database, separator, &table);
   } catch (const Failure& failure) {
     throw Refusal(file, kNoOffset, "kovrant cannot convert it (" + failure.Message() + ")");
   }
-  return std::move(memory.files[kTablePath].data);
+  return table;
 }
 
 Trace TraceDatabase(const std::string& database, char separator, const std::string& file) {
-  MemoryPlatform memory;
-  memory.files[kDatabasePath].data = database;
   Trace trace;
-  std::unique_ptr<InputFile> input;
-  InputFile::Open(memory, kDatabasePath, &input);
-  const auto size = static_cast<std::int64_t>(database.size());
   TraceBuilder builder(trace);
   TraceResult result;
-  {
-    TableFile table(memory, kTablePath, CheckSite::kCreateTable);
-    try {
-      RunTrace(*input, size, table, separator, builder, WorkBudget(size), &result);
-    } catch (const OverlapMet&) {
-      // Refused by the caller at trace.first_overlap.
-    }
-    if (result.failed) {
-      throw Refusal(file, result.failure_record,
-                    "kovrant cannot convert this database (" + result.failure_message +
-                        " in the record here; 'ldbtool check' names the cause)");
-    }
-    if (result.stopped) {
-      // Records that nest never spend the budget; the first overlap ends
-      // the trace before.
-      throw Refusal(file, result.stopped_at,
-                    "the records overlap so often that the trace stopped here ('ldbtool check' "
-                    "lists them)");
-    }
-    input->Close(CheckSite::kCloseInput);
-    table.Commit(CheckSite::kCloseTable);
+  try {
+    TraceBytes(database, separator, builder, &result, &trace.table);
+  } catch (const OverlapMet&) {
+    // Refused by the caller at trace.first_overlap.
+  }
+  if (result.failed) {
+    throw Refusal(file, result.failure_record,
+                  "kovrant cannot convert this database (" + result.failure_message +
+                      " in the record here; 'ldbtool check' names the cause)");
+  }
+  if (result.stopped) {
+    // Records that nest never spend the budget; the first overlap ends the
+    // trace before.
+    throw Refusal(file, result.stopped_at,
+                  "the records overlap so often that the trace stopped here ('ldbtool check' "
+                  "lists them)");
   }
   builder.Finish();
-  trace.table = std::move(memory.files[kTablePath].data);
   for (int index : builder.texts()) {
     const TracedRecord& text = trace.records[static_cast<std::size_t>(index)];
     const std::string_view added(trace.table.data() + text.added_begin,

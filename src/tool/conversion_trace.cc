@@ -1,6 +1,8 @@
 #include "tool/conversion_trace.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "io/failure.h"
@@ -11,44 +13,76 @@
 namespace kovrant::tool {
 namespace {
 
-// Reads go to the real platform; the table goes nowhere. The table writer
-// still formats every cell, so its checks (and failures) are kovrant's.
-class DiscardingPlatform final : public Platform {
+// The platform of a conversion ldbtool runs: the database read through the
+// real platform, or from bytes in memory (one file, whatever its name); the
+// table appended to a string, or thrown away. The table writer still formats
+// every cell, so its checks (and failures) are kovrant's.
+class ConversionPlatform final : public Platform {
  public:
-  explicit DiscardingPlatform(Platform& base) : base_(base) {}
+  // Reads through `base`.
+  ConversionPlatform(Platform& base, std::string* table) : base_(&base), table_(table) {}
+  // Reads `bytes`.
+  ConversionPlatform(std::string_view bytes, std::string* table) : bytes_(bytes), table_(table) {}
+
   int OpenInput(const std::string& path, FileHandle* file) override {
-    return base_.OpenInput(path, file);
+    if (base_ != nullptr) return base_->OpenInput(path, file);
+    position_ = 0;
+    *file = Bytes();
+    return 0;
   }
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
-    return base_.Read(file, buffer, size, got);
+    if (file != Bytes()) return base_->Read(file, buffer, size, got);
+    const std::size_t at = std::min(position_, bytes_.size());
+    *got = std::min(size, bytes_.size() - at);
+    if (*got > 0) std::memcpy(buffer, bytes_.data() + at, *got);
+    position_ = at + *got;
+    return 0;
   }
-  int Seek(FileHandle file, std::int64_t position) override { return base_.Seek(file, position); }
-  int FileSize(FileHandle file, std::int64_t* size) override { return base_.FileSize(file, size); }
+  int Seek(FileHandle file, std::int64_t position) override {
+    if (file != Bytes()) return base_->Seek(file, position);
+    if (position < 0) return kIoNegativeSeek;
+    position_ = static_cast<std::size_t>(position);
+    return 0;
+  }
+  int FileSize(FileHandle file, std::int64_t* size) override {
+    if (file != Bytes()) return base_->FileSize(file, size);
+    *size = static_cast<std::int64_t>(bytes_.size());
+    return 0;
+  }
   int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
     temporary_path->clear();
+    if (table_ != nullptr) table_->clear();
     *file = Sink();
     return 0;
   }
-  int Write(FileHandle, const void*, std::size_t) override { return 0; }
-  int Close(FileHandle file) override { return file == Sink() ? 0 : base_.Close(file); }
+  int Write(FileHandle, const void* data, std::size_t size) override {
+    if (table_ != nullptr) table_->append(static_cast<const char*>(data), size);
+    return 0;
+  }
+  int Close(FileHandle file) override {
+    return file == Sink() || file == Bytes() ? 0 : base_->Close(file);
+  }
   int FlushToDisk(FileHandle) override { return 0; }
   int MoveOver(const std::string&, const std::string&) override { return 0; }
   int MoveOverKeepingBackup(const std::string&, const std::string&, const std::string&) override {
     return 0;
   }
-  bool SameFile(const std::string& a, const std::string& b) override {
-    return base_.SameFile(a, b);
-  }
+  bool SameFile(const std::string&, const std::string&) override { return false; }
   void RemoveFile(const std::string&) override {}
   bool IsDirectory(const std::string&) override { return false; }
   bool MakeDirectory(const std::string&) override { return false; }
-  char PathSeparator() const override { return base_.PathSeparator(); }
+  char PathSeparator() const override { return '/'; }
   int WriteStandardOutput(const void*, std::size_t) override { return 0; }
 
  private:
-  // A handle no platform hands out: the address of this object.
-  FileHandle Sink() const { return reinterpret_cast<FileHandle>(this); }
-  Platform& base_;
+  // Handles no platform hands out: addresses inside this object.
+  FileHandle Sink() const { return reinterpret_cast<FileHandle>(&table_); }
+  FileHandle Bytes() const { return reinterpret_cast<FileHandle>(&bytes_); }
+
+  Platform* base_ = nullptr;
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+  std::string* table_;
 };
 
 // Thrown by the handler when the work budget is spent.
@@ -261,13 +295,31 @@ void ConvertWithKovrant(Platform& platform, const std::string& database,
   table.Commit(CheckSite::kCloseTable);
 }
 
+void ConvertBytes(std::string_view database, char separator, std::string* table) {
+  ConversionPlatform memory(database, table);
+  ConvertWithKovrant(memory, std::string(), std::string(), separator);
+}
+
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, std::string* table) {
+  ConversionPlatform memory(database, table);
+  std::unique_ptr<InputFile> input;
+  if (int code = InputFile::Open(memory, std::string(), &input); code != 0) throw IoError(code, {});
+  const auto size = static_cast<std::int64_t>(database.size());
+  TableFile file(memory, std::string(), CheckSite::kCreateTable);
+  RunTrace(*input, size, file, separator, observer, WorkBudget(size), result);
+  if (result->failed || result->stopped) return;
+  input->Close(CheckSite::kCloseInput);
+  file.Commit(CheckSite::kCloseTable);
+}
+
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
                     TraceResult* result, std::int64_t work_budget, int budget_per_byte) {
   *result = TraceResult{};
   std::unique_ptr<InputFile> input;
   std::int64_t size = 0;
   if (int code = OpenWithSize(platform, database, &input, &size); code != 0) return code;
-  DiscardingPlatform discard(platform);
+  ConversionPlatform discard(platform, nullptr);
   {
     TableFile table(discard, std::string(), CheckSite::kCreateTable);
     RunTrace(*input, size, table, '.', observer,

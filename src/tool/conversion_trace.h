@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "io/input_file.h"
 #include "io/platform.h"
@@ -130,5 +131,13 @@ int TraceConversion(Platform& platform, const std::string& database, TraceObserv
 // Failure.
 void ConvertWithKovrant(Platform& platform, const std::string& database,
                         const std::string& table_path, char separator);
+
+// The same two runs over a database held in memory, the table appended to
+// `table` (thrown away when null). ConvertBytes throws kovrant's Failure;
+// TraceBytes runs with WorkBudget(size) and leaves the table incomplete when
+// the conversion fails or the budget is spent.
+void ConvertBytes(std::string_view database, char separator, std::string* table);
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, std::string* table);
 
 }  // namespace kovrant::tool
