@@ -1,6 +1,7 @@
 #include "tool/conversion_trace.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <string_view>
 #include <utility>
@@ -84,6 +85,8 @@ class ConversionPlatform final : public Platform {
   std::size_t position_ = 0;
   std::string* table_;
 };
+
+std::atomic<std::int64_t> conversion_work{0};
 
 // Thrown by the handler when the work budget is spent.
 struct BudgetSpent {};
@@ -201,6 +204,7 @@ class TracingHandler final : public ValueReader {
   }
   const RecordPath& path() const { return path_; }
   std::int64_t rows() const { return rows_; }
+  std::int64_t spent() const { return spent_; }
 
  private:
   static constexpr std::int64_t kWorkPerRecord = 16;
@@ -272,6 +276,11 @@ void RunTrace(InputFile& input, std::int64_t file_size, TableFile& table, char s
   result->file_size = file_size;
   TableWriter writer(table, separator);
   TracingHandler handler(writer, table, input, observer, file_size, budget);
+  // Counted however the trace ends (an observer may end it by throwing).
+  struct CountWork {
+    const TracingHandler& handler;
+    ~CountWork() { conversion_work += handler.spent(); }
+  } count_work{handler};
   try {
     WalkRecordsPlain(input, handler);
   } catch (const Failure& failure) {
@@ -284,13 +293,16 @@ void RunTrace(InputFile& input, std::int64_t file_size, TableFile& table, char s
   result->rows = handler.rows();
 }
 
+std::int64_t ConversionWork() { return conversion_work; }
+
 void ConvertWithKovrant(Platform& platform, const std::string& database,
                         const std::string& table_path, char separator) {
   std::unique_ptr<InputFile> input;
   if (int code = InputFile::Open(platform, database, &input); code != 0) throw IoError(code, {});
   TableFile table(platform, table_path, CheckSite::kCreateTable);
   TableWriter writer(table, separator);
-  writer.WalkRemembering(*input, RunSeed());
+  const RememberingWalkStats stats = writer.WalkRemembering(*input, RunSeed());
+  conversion_work += static_cast<std::int64_t>(stats.steps);
   input->Close(CheckSite::kCloseInput);
   table.Commit(CheckSite::kCloseTable);
 }
