@@ -66,6 +66,14 @@ std::string Count(std::int64_t count, const char* noun) {
 
 std::string Bytes(std::int64_t count) { return Count(count, "byte"); }
 
+// The record a warning names, described only when the warning is listed.
+struct Where {
+  const RecordPath& path;
+  int level;
+  std::uint8_t type = 0;
+  std::string Text() const { return path.Describe(level, type); }
+};
+
 class CheckObserver final : public TraceObserver {
  public:
   explicit CheckObserver(std::string database) : database_(std::move(database)) {}
@@ -73,17 +81,17 @@ class CheckObserver final : public TraceObserver {
   void Opened(const RecordFrame& frame, const RecordPath& path, ValueReader& values) override {
     if (frame.level == 1) {
       if (frame.end() > values.FileSize()) {
-        Warn(kOverlap, frame.offset, path.Describe(1),
+        Warn(kOverlap, frame.offset, {path, 1},
              "reaches past the end of the file: declares " + Bytes(frame.length) + ", " +
                  Bytes(std::max<std::int64_t>(0, values.FileSize() - frame.body)) + " remain");
       }
     } else if (frame.body > frame.parent_end) {
-      Warn(kStray, frame.offset, path.Describe(frame.level, frame.tag),
+      Warn(kStray, frame.offset, {path, frame.level, frame.tag},
            "the " + Bytes(frame.parent_end - frame.offset) +
                " left before its parent's end are read as a further " + LevelName(frame.level) +
                ", whose tag and length run past that end");
     } else if (frame.end() > frame.parent_end) {
-      Warn(kOverlap, frame.offset, path.Describe(frame.level, frame.tag),
+      Warn(kOverlap, frame.offset, {path, frame.level, frame.tag},
            "reaches past its parent's end: ends at offset " + std::to_string(frame.end()) +
                ", its parent at " + std::to_string(frame.parent_end) +
                " (the records after that are read again)");
@@ -96,7 +104,7 @@ class CheckObserver final : public TraceObserver {
                std::int64_t, ValueReader& values) override {
     const std::uint8_t type = frame.tag;
     if (type >= kFieldTypes) return;
-    const std::string where = path.Describe(4, type);
+    const Where where{path, 4, type};
     if (type == kPlaceCountField) {
       if (!value.read) return;  // the conversion fails here
       const auto count = static_cast<std::int32_t>(value.words[0]);
@@ -133,7 +141,7 @@ class CheckObserver final : public TraceObserver {
     if (!missing.empty()) what += "; missing " + missing;
     if (!repeated.empty()) what += "; repeated " + repeated;
     if (!in_order && repeated.empty()) what += "; out of order";
-    Warn(kCellsMisaligned, frame.offset, path.Describe(3), what);
+    Warn(kCellsMisaligned, frame.offset, {path, 3}, what);
   }
 
   // Lists the warnings, then a note for each kind with more than were listed.
@@ -156,7 +164,7 @@ class CheckObserver final : public TraceObserver {
   // What the frame of a field shows before its value is read.
   void Field(const RecordFrame& frame, const RecordPath& path) {
     const std::uint8_t type = frame.tag;
-    const std::string where = path.Describe(4, type);
+    const Where where{path, 4, type};
     if (type >= kFieldTypes) {
       Warn(kUnknownType, frame.offset, where, "unknown field type: it makes no cell");
       return;
@@ -169,7 +177,7 @@ class CheckObserver final : public TraceObserver {
   }
 
   // A TAB inside a text moves the cells after it; a CR or LF ends the row.
-  void TextSplits(const RecordFrame& frame, const std::string& where, ValueReader& values) {
+  void TextSplits(const RecordFrame& frame, const Where& where, ValueReader& values) {
     constexpr std::int64_t kPiece = 64 * 1024;
     std::int64_t tabs = 0, breaks = 0, first = -1;
     for (std::int64_t at = frame.body; at < frame.end(); at += kPiece) {
@@ -196,9 +204,9 @@ class CheckObserver final : public TraceObserver {
     Warn(kTextSplits, first, where, what);
   }
 
-  void Warn(Kind kind, std::int64_t offset, const std::string& where, const std::string& what) {
+  void Warn(Kind kind, std::int64_t offset, const Where& where, const std::string& what) {
     if (++counts_[kind] > kMaxListedPerKind) return;
-    lines_.push_back(FindingPrefix(database_, offset) + "warning: " + where + ": " + what);
+    lines_.push_back(FindingPrefix(database_, offset) + "warning: " + where.Text() + ": " + what);
   }
 
   std::string database_;

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstring>
 #include <ostream>
+#include <string_view>
+#include <type_traits>
 
 #include "io/failure.h"
 #include "table/field_schema.h"
@@ -19,15 +21,50 @@ namespace {
 
 constexpr std::size_t kTextShown = 120;
 
+// The dump's text, gathered in blocks: a line per record through the
+// stream's inserters (each a call into the C library's locked output) cost
+// many times the conversion.
+class BlockOut {
+ public:
+  explicit BlockOut(std::ostream& out) : out_(out) {}
+  ~BlockOut() { Flush(); }
+  BlockOut& operator<<(std::string_view text) {
+    block_ += text;
+    if (block_.size() >= kBlock) Flush();
+    return *this;
+  }
+  BlockOut& operator<<(char c) { return *this << std::string_view(&c, 1); }
+  template <typename Integer>
+  requires std::is_integral_v<Integer> BlockOut& operator<<(Integer value) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+  }
+  void Flush() {
+    out_ << block_;
+    block_.clear();
+  }
+
+ private:
+  static constexpr std::size_t kBlock = 64 * 1024;
+  std::ostream& out_;
+  std::string block_;
+};
+
 class DumpObserver final : public TraceObserver {
  public:
   explicit DumpObserver(std::ostream& out) : out_(out) {}
+  void Flush() { out_.Flush(); }
 
   void Opened(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
+    // The offset right-aligned in 12 columns, two spaces a level, "Ln ".
     char head[64];
-    std::snprintf(head, sizeof head, "%12" PRId64 " %*sL%d ", frame.offset, 2 * (frame.level - 1),
-                  "", frame.level);
-    out_ << head;
+    char* end = std::to_chars(head, head + 24, frame.offset).ptr;
+    const auto digits = static_cast<std::size_t>(end - head);
+    const std::size_t pad = digits < 12 ? 12 - digits : 0;
+    out_ << std::string_view("            ", pad) << std::string_view(head, digits)
+         << std::string_view("         ", 1 + 2 * static_cast<std::size_t>(frame.level - 1)) << 'L'
+         << frame.level << ' ';
     if (frame.level < 4) {
       out_ << "tag " << int{frame.tag};
     } else {
@@ -111,7 +148,7 @@ class DumpObserver final : public TraceObserver {
     }
   }
 
-  std::ostream& out_;
+  BlockOut out_;
 };
 
 }  // namespace
@@ -119,8 +156,20 @@ class DumpObserver final : public TraceObserver {
 std::string EscapeText(const std::string& bytes, std::size_t max_shown) {
   std::string text = "\"";
   const std::size_t shown = std::min(bytes.size(), max_shown);
+  text.reserve(shown + 8);
   for (std::size_t i = 0; i < shown; ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
+      // Printable bytes pass in runs.
+      std::size_t run = i + 1;
+      while (run < shown && bytes[run] >= 0x20 && bytes[run] < 0x7F && bytes[run] != '"' &&
+             bytes[run] != '\\') {
+        ++run;
+      }
+      text.append(bytes, i, run - i);
+      i = run - 1;
+      continue;
+    }
     switch (c) {
       case '\t':
         text += "\\t";
@@ -173,8 +222,9 @@ int DumpWithBudget(Platform& platform, const std::string& database, std::ostream
   TraceResult result;
   // Every record visited is a line: a quarter of check's budget keeps the
   // output of a crafted file within a few lines per byte.
-  if (const int code = TraceConversion(platform, database, observer, &result, work_budget, 16);
-      code != 0) {
+  const int code = TraceConversion(platform, database, observer, &result, work_budget, 16);
+  observer.Flush();
+  if (code != 0) {
     err << "ldbtool: " << database << ": error: cannot open the database: " << IoErrorMessage(code)
         << '\n';
     return 1;
