@@ -50,7 +50,6 @@ class Applier {
           const TableText& table)
       : options_(options),
         separator_(TableSeparator(options.decimal_separator)),
-        database_(database),
         trace_(trace),
         table_(table),
         edit_(database, trace) {}
@@ -323,7 +322,6 @@ class Applier {
 
   const ApplyOptions& options_;
   const char separator_;
-  const std::string& database_;
   const Trace& trace_;
   const TableText& table_;
   DatabaseEdit edit_;
