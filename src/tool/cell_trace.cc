@@ -277,6 +277,13 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
     }
   }
   if (trace.first_overlap >= 0) return trace;
+  // A row has one cell more than TABs: the storage is taken at once.
+  std::size_t cell_count = trace.rows.size();
+  for (const auto& [begin, end] : builder.row_spans()) {
+    cell_count += static_cast<std::size_t>(
+        std::count(trace.table.begin() + begin, trace.table.begin() + end, '\t'));
+  }
+  trace.cell_storage.reserve(cell_count);
   CellTracer cells(trace);
   std::vector<std::size_t> first_cells;
   first_cells.reserve(trace.rows.size());

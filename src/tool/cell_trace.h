@@ -26,6 +26,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -105,8 +106,10 @@ struct Trace {
   Trace(const Trace&) = delete;
   Trace& operator=(const Trace&) = delete;
 
-  std::string table;                  // exactly what kovrant writes
-  std::vector<TracedRecord> records;  // depth-first, file order
+  std::string table;  // exactly what kovrant writes
+  // Depth-first, file order; in blocks, so that a million records grow
+  // without copies or a doubled peak.
+  std::deque<TracedRecord> records;
   std::vector<TracedRow> rows;
   // The first record that reaches past its parent's end (overlap), or -1.
   // The trace ends there: it holds the records before it.
