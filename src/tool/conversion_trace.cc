@@ -42,7 +42,9 @@ class ConversionPlatform final : public Platform {
   int Seek(FileHandle file, std::int64_t position) override {
     if (file != Bytes()) return base_->Seek(file, position);
     if (position < 0) return kIoNegativeSeek;
-    position_ = static_cast<std::size_t>(position);
+    // Beyond the end reads nothing (and a 32-bit size_t must not wrap).
+    position_ =
+        static_cast<std::size_t>(std::min(position, static_cast<std::int64_t>(bytes_.size())));
     return 0;
   }
   int FileSize(FileHandle file, std::int64_t* size) override {
