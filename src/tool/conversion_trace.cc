@@ -54,7 +54,12 @@ class ConversionPlatform final : public Platform {
   }
   int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
     temporary_path->clear();
-    if (table_ != nullptr) table_->clear();
+    if (table_ != nullptr) {
+      // A table is about as long as its database: room for that at once
+      // spares the copies of a doubling string.
+      table_->clear();
+      table_->reserve(bytes_.size() + (std::size_t{1} << 16));
+    }
     *file = Sink();
     return 0;
   }
