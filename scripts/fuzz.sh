@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Fuzzes the whole conversion with libFuzzer under AddressSanitizer and
-# UndefinedBehaviorSanitizer (clang).
+# Fuzzes the whole conversion, and ldbtool's commands, with libFuzzer under
+# AddressSanitizer and UndefinedBehaviorSanitizer (clang).
 #
-#   scripts/fuzz.sh --ci        build, replay the saved corpus, fuzz for 60 s
+#   scripts/fuzz.sh --ci        build, replay the saved corpora, fuzz the
+#                               conversion for 60 s and ldbtool for 30 s
 #   scripts/fuzz.sh [SECONDS]   the same, fuzzing for SECONDS (default 1800)
+#                               and ldbtool for half as long
 #
 # Environment: KOVRANT_FUZZ_BUILD, the build directory (default build/fuzz).
 #
+# Targets: convert_fuzzer (a database converted) and ldbtool_fuzzer (check
+# and dump over a database, apply and pack over a generated database and an
+# edited table; its inputs are its own corpus and the converter's).
 # Inputs: the saved corpus fuzz/corpus/convert_fuzzer/ (seeds made by
 # fuzz/make_seeds.cc and every input that ever broke the converter), the
 # sample database examples/levers.ldb when present, and the working corpus in
@@ -34,7 +39,8 @@ saved=fuzz/corpus/convert_fuzzer
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DKOVRANT_FUZZ=ON -DKOVRANT_WERROR=ON \
   -DKOVRANT_BUILD_TESTS=OFF -DKOVRANT_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target convert_fuzzer convert_fuzzer_replay make_seeds
+cmake --build "$build" --target convert_fuzzer convert_fuzzer_replay ldbtool_fuzzer \
+  ldbtool_fuzzer_replay make_seeds
 
 # The seeds as the generator makes them now, and the sample database.
 rm -rf "$build/seeds"
@@ -43,20 +49,30 @@ if [[ -f examples/levers.ldb ]]; then cp examples/levers.ldb "$build/seeds/sampl
 
 echo "replaying the saved corpus"
 "$build/fuzz/convert_fuzzer_replay" "$saved" "$build/seeds"
+"$build/fuzz/ldbtool_fuzzer_replay" fuzz/corpus/ldbtool_fuzzer "$saved" "$build/seeds"
 
-mkdir -p "$build/corpus" "$build/artifacts"
-log="$build/fuzz.log"
-echo "fuzzing for ${seconds} s (log: $log)"
-# Limits: a single input may take 10 s and allocate 64 MB at once; a
-# conversion holds two 256 KiB buffers, so either limit is a finding.
-status=0
-"$build/fuzz/convert_fuzzer" -max_total_time="$seconds" -timeout=10 -malloc_limit_mb=64 \
-  -rss_limit_mb=1024 -max_len=16384 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
-  "$build/corpus" "$build/seeds" "$saved" >"$log" 2>&1 || status=$?
-grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
-if ((status != 0)); then
-  tail -n 60 "$log"
-  echo "fuzzing found a fault; its input is in $build/artifacts/" >&2
-  exit "$status"
-fi
+mkdir -p "$build/artifacts"
+# fuzz TARGET SECONDS CORPUS...: one libFuzzer run; its working corpus in
+# the build directory grows from run to run.
+fuzz() {
+  local target=$1 time=$2
+  shift 2
+  local log="$build/$target.log"
+  mkdir -p "$build/corpus/$target"
+  echo "fuzzing $target for ${time} s (log: $log)"
+  # Limits: a single input may take 10 s and allocate 64 MB at once; a
+  # conversion holds two 256 KiB buffers, so either limit is a finding.
+  local status=0
+  "$build/fuzz/$target" -max_total_time="$time" -timeout=10 -malloc_limit_mb=64 \
+    -rss_limit_mb=1024 -max_len=16384 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
+    "$build/corpus/$target" "$@" >"$log" 2>&1 || status=$?
+  grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
+  if ((status != 0)); then
+    tail -n 60 "$log"
+    echo "fuzzing $target found a fault; its input is in $build/artifacts/" >&2
+    exit "$status"
+  fi
+}
+fuzz convert_fuzzer "$seconds" "$build/seeds" "$saved"
+fuzz ldbtool_fuzzer $((seconds / 2)) fuzz/corpus/ldbtool_fuzzer "$build/seeds" "$saved"
 echo "fuzzing clean"

@@ -3,21 +3,22 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "ldb/packed_length.h"
+
 namespace kovrant::ldb {
 
 std::string RawFourByteLength(std::uint32_t value) { return U32(value); }
 
 std::string PackedLength(std::int64_t length, LengthForm form) {
-  if (length < 0 || length > (std::int64_t{1} << 30) - 1) {
+  if (length < 0 || length > kovrant::kMaxPackedLength) {
     throw std::invalid_argument("length out of the format's range");
   }
-  if (form == LengthForm::kShortest)
-    form = length <= 127 ? LengthForm::kOneByte : LengthForm::kFourByte;
-  if (form == LengthForm::kOneByte) {
-    if (length > 127) throw std::invalid_argument("one-byte length above 127");
-    return std::string(1, static_cast<char>(length * 2));
+  if (form == LengthForm::kOneByte && length > 127) {
+    throw std::invalid_argument("one-byte length above 127");
   }
-  return U32(static_cast<std::uint32_t>(length * 2 + 1));
+  std::string packed;
+  kovrant::AppendPackedLength(packed, length, form != LengthForm::kFourByte);
+  return packed;
 }
 
 std::string Record(std::uint8_t tag, std::string_view body, LengthForm form) {

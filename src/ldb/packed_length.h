@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "io/input_file.h"
 
@@ -31,6 +32,18 @@ inline std::int64_t ReadPackedLength(InputFile& input) {
     return first >> 1;
   }
   return ReadFourByteLength(input);
+}
+
+// Appends the packed length of `length` (0 to kMaxPackedLength) to `out`:
+// the one-byte form when `one_byte_allowed` and it fits (up to 127), else
+// the four-byte form. The writer's side of ReadPackedLength.
+inline void AppendPackedLength(std::string& out, std::int64_t length, bool one_byte_allowed) {
+  if (one_byte_allowed && length <= 127) {
+    out += static_cast<char>(length * 2);
+    return;
+  }
+  const auto packed = static_cast<std::uint32_t>(length * 2 + 1);
+  for (int i = 0; i < 4; ++i) out += static_cast<char>(packed >> (8 * i) & 0xFF);
 }
 
 }  // namespace kovrant

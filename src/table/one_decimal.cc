@@ -9,6 +9,7 @@
 
 #include "table/decimal_digits.h"
 #include "table/extended_core.h"
+#include "table/field_schema.h"
 #include "table/powers_of_ten.h"
 
 namespace kovrant {
@@ -133,7 +134,7 @@ char* WriteScientific(bool negative, DecimalForm form, char separator, char* out
 std::size_t FormatOneDecimal(const Extended& value, char separator, char* out) {
   // The text contains no comma other than the separator, so turning every
   // "," of it into "." is the same as turning a "," separator into ".".
-  if (separator == ',') separator = '.';
+  separator = ShownSeparator(separator);
   char* const start = out;
   constexpr uint64_t kIntegerBit = uint64_t{1} << 63;
   if (value.biased_exponent == kExtendedMaxExponent) {

@@ -15,7 +15,7 @@ std::size_t FormatFloat32OneDecimalRest(std::uint32_t bits, char separator, char
   const int shift = static_cast<int>(bits >> 23 & 0xFF) - static_cast<int>(kBiasedTwoTo23);
   if (shift > 32) return FormatOneDecimal(WidenFloat32(bits), separator, out);
   const std::uint64_t tenths = 10 * (std::uint64_t{bits & 0x7FFFFF} | 0x800000) << shift;
-  return FormatTenthsRest((bits >> 31) != 0, tenths, separator == ',' ? '.' : separator, out);
+  return FormatTenthsRest((bits >> 31) != 0, tenths, ShownSeparator(separator), out);
 }
 
 std::size_t FormatTenthsRest(bool negative, std::uint64_t tenths, char separator, char* out) {

@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "table/field_schema.h"
+
 namespace kovrant {
 
 namespace one_decimal_detail {
@@ -102,9 +104,7 @@ class DirectOneDecimal {
  public:
   explicit DirectOneDecimal(char separator)
       : separator_(separator),
-        // A "," is shown as "." (it would read as the comma between a
-        // place's two numbers).
-        shown_(separator == ',' ? '.' : separator),
+        shown_(ShownSeparator(separator)),
         separator_word_(std::uint64_t{static_cast<unsigned char>(shown_)} << 40) {}
 
   // Write the text at `out`, which must have room for kOneDecimalMaxLength

@@ -10,8 +10,6 @@
 namespace kovrant {
 namespace {
 
-constexpr std::uint32_t kFloatOne = 0x3F800000;
-
 bool IsNaN(std::uint32_t bits) { return (bits & 0x7F800000) == 0x7F800000 && (bits & 0x007FFFFF); }
 // A NaN whose quiet bit (the top bit of the fraction) is clear.
 bool IsSignallingNaN(std::uint32_t bits) { return IsNaN(bits) && !(bits & 0x00400000); }
@@ -47,30 +45,32 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
   // others are still read (and can still fail), but not rendered.
   const bool written = first_level_tag == 1;
   switch (field_type) {
-    case 0:
+    case kNameField:
       Text(length, written, CheckSite::kReadName, input);
       break;
-    case 1:
+    case kPlaceBlockField:
       for (std::uint32_t& value : place_) value = input.ReadUint32(CheckSite::kReadPlaceBlock);
       break;
-    case 2: {
-      const std::int32_t count = AsInt32(input.ReadUint32(CheckSite::kReadPlaceCount));
+    case kPlaceCountField: {
+      word_ = input.ReadUint32(CheckSite::kReadPlaceCount);
+      const std::int32_t count = AsInt32(word_);
       Places(count, written);
       return count == 1 || count == 2 ? 2 * count : 0;
     }
-    case 3: {
+    case kScaleField: {
       scale_ = input.ReadUint32(CheckSite::kReadScale);
       // Comparing a NaN with 1.0 is an invalid operation.
       if (IsNaN(scale_)) throw InvalidOpError(CheckSite::kCompareScale);
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';
-      if (scale_ != kFloatOne) out = Number(scale_, out);
+      if (scale_ != kFloatOneBits) out = Number(scale_, out);
       table_.Used(out);
       break;
     }
-    case 4: {
-      const std::int32_t ticks = AsInt32(input.ReadUint32(CheckSite::kReadSwitchTime));
+    case kSwitchTimeField: {
+      word_ = input.ReadUint32(CheckSite::kReadSwitchTime);
+      const std::int32_t ticks = AsInt32(word_);
       if (!written) break;
       char* out = table_.Space(1 + kOneDecimalMaxLength, CheckSite::kWriteRow);
       *out++ = '\t';
@@ -78,15 +78,15 @@ void TableWriter::Field(std::uint8_t field_type, std::int64_t length, std::uint8
       table_.Used(out);
       break;
     }
-    case 5:
+    case kMaterialField:
       if (written) Put('\t');
       Text(length, written, CheckSite::kReadMaterial, input);
       break;
-    case 6:
+    case kSwitchSoundField:
       if (written) Put('\t');
       Text(length, written, CheckSite::kReadSwitchSound, input);
       break;
-    case 7:
+    case kDescriptionField:
       if (written) Put('\t');
       Text(length, written, CheckSite::kReadDescription, input);
       break;

@@ -31,13 +31,11 @@
 #include "io/table_file.h"
 #include "ldb/record_walk.h"
 #include "ldb/remembering_walk.h"
+#include "table/field_schema.h"
 #include "table/nul_runs.h"
 #include "table/one_decimal_direct.h"
 
 namespace kovrant {
-
-inline constexpr char kHeaderRow[] =
-    "Name\tPlace1\tPlace2\tScale\tSwitch Time\tMaterial\tSwitch Sound\tLever Description";
 
 class TableWriter final : public RecordHandler {
  public:
@@ -49,6 +47,18 @@ class TableWriter final : public RecordHandler {
   void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
              InputFile& input) override;
   void PrototypeEnd(std::uint8_t first_level_tag) override;
+
+  // What the writer decoded from the last numeric field of `field_type`
+  // (kept as it goes, for ldbtool to show): the place block, or the scale,
+  // place count or switch time in `words[0]`. Valid once the field's value
+  // was read, even when checking it failed.
+  void Decoded(std::uint8_t field_type, std::uint32_t words[4]) const {
+    if (field_type == kPlaceBlockField) {
+      for (int i = 0; i < 4; ++i) words[i] = place_[i];
+    } else {
+      words[0] = field_type == kScaleField ? scale_ : word_;
+    }
+  }
 
   // Whether any of the first `count` floats of a place block is a signalling
   // NaN, which rendering them would find.
@@ -103,6 +113,7 @@ class TableWriter final : public RecordHandler {
   // Carried over from field to field and from prototype to prototype.
   std::uint32_t place_[4] = {0, 0, 0, 0};
   std::uint32_t scale_ = 0;
+  std::uint32_t word_ = 0;  // the last place count or switch time read
   // Bytes from here on may be read again (set by the remembering walk; in
   // the view of the plain walk nothing is).
   std::int64_t read_again_from_ = INT64_MAX;

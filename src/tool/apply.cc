@@ -26,8 +26,6 @@
 namespace kovrant::tool {
 namespace {
 
-constexpr std::uint32_t kFloatOne = 0x3F800000;
-
 std::string Bytes32(std::uint32_t value) {
   std::string out(4, '\0');
   for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
@@ -52,7 +50,6 @@ class Applier {
           const TableText& table)
       : options_(options),
         separator_(TableSeparator(options.decimal_separator)),
-        database_(database),
         trace_(trace),
         table_(table),
         edit_(database, trace) {}
@@ -185,7 +182,7 @@ class Applier {
     if (SameNumber(typed.empty() ? "1" : typed, old_text, separator_)) return;
     const std::uint32_t bits = TypedScale(typed, separator_, place);
     edit_.ReplaceValue(cell.field, WithLeading(cell.field, Bytes32(bits)));
-    const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
+    const std::string shown = bits == kFloatOneBits ? "" : RenderFloat32(bits, separator_);
     Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
                        separator_));
     Change(r, c, shown);
@@ -224,14 +221,11 @@ class Applier {
                     at.label + ": a second place needs a first one (Place1 is empty)");
     }
     const TracedRecord& count = trace_.records[field];
-    const std::int32_t old_count = static_cast<std::int32_t>(ValueAt(database_, count.frame.body));
+    const std::int32_t old_count = trace_.PlaceCount(field);
     const std::int32_t new_count = place2.present ? 2 : place1.present ? 1 : 0;
-    std::uint32_t old_block[4] = {0, 0, 0, 0};
-    if (count.block_source >= 0) {
-      for (int i = 0; i < 4; ++i) {
-        old_block[i] = ValueAt(database_, trace_.records[count.block_source].frame.body + 4 * i);
-      }
-    }
+    std::uint32_t old_block[4];
+    const auto carried = trace_.PlaceBlock(count.block_source);
+    std::copy(carried.begin(), carried.end(), old_block);
     std::uint32_t block[4];
     std::memcpy(block, old_block, sizeof block);
     const CellNumber* typed[4] = {&place1.x, &place1.y, &place2.x, &place2.y};
@@ -271,7 +265,7 @@ class Applier {
   bool ShowsBlock(int index, bool after_edit) const {
     const TracedRecord& record = trace_.records[index];
     if (record.frame.level != 4 || record.frame.tag != 2) return false;
-    std::int32_t count = static_cast<std::int32_t>(ValueAt(database_, record.frame.body));
+    std::int32_t count = trace_.PlaceCount(index);
     if (after_edit) {
       const std::string value = edit_.Value(index);
       if (value.size() >= 4) count = static_cast<std::int32_t>(ValueAt(value, 0));
@@ -281,10 +275,7 @@ class Applier {
 
   std::string OldBlock(int source) const {
     std::string old;
-    for (int i = 0; i < 4; ++i) {
-      old +=
-          Bytes32(source >= 0 ? ValueAt(database_, trace_.records[source].frame.body + 4 * i) : 0u);
-    }
+    for (std::uint32_t word : trace_.PlaceBlock(source)) old += Bytes32(word);
     return old;
   }
 
@@ -331,7 +322,6 @@ class Applier {
 
   const ApplyOptions& options_;
   const char separator_;
-  const std::string& database_;
   const Trace& trace_;
   const TableText& table_;
   DatabaseEdit edit_;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <limits>
 
+#include "table/field_schema.h"
 #include "table/one_decimal.h"
 
 namespace kovrant::tool {
@@ -32,9 +33,7 @@ std::uint32_t BitsFromFloat(float value) {
 
 }  // namespace
 
-char TableSeparator(char locale_separator) {
-  return locale_separator == ',' ? '.' : locale_separator;
-}
+char TableSeparator(char locale_separator) { return ShownSeparator(locale_separator); }
 
 std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator) {
   CellNumber number;

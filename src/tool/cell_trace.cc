@@ -1,155 +1,226 @@
 #include "tool/cell_trace.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
 #include <memory>
 #include <string_view>
 
 #include "io/failure.h"
 #include "io/input_file.h"
-#include "io/memory_platform.h"
 #include "io/table_file.h"
-#include "table/table_writer.h"
+#include "table/field_schema.h"
+#include "tool/conversion_trace.h"
 #include "tool/refusal.h"
 
 namespace kovrant::tool {
 namespace {
 
-constexpr char kDatabasePath[] = "levers.ldb";
-constexpr char kTablePath[] = "LeverPrototypes.txt";
+// Thrown by the builder at the first record that overlaps.
+struct OverlapMet {};
 
-bool IsText(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
-
-// The table writer with a note of what each record made.
-class Tracer {
+// Observes the traced conversion and keeps what each record made. The
+// children of a record are gathered on a stack while it is open and moved
+// into the flat array when it closes; spans are made once the arrays are
+// final.
+class TraceBuilder final : public TraceObserver {
  public:
-  Tracer(TableFile& table, TableWriter& writer, Trace& trace)
-      : table_(table), writer_(writer), trace_(trace) {}
+  explicit TraceBuilder(Trace& trace) : trace_(trace) {}
 
-  std::int64_t last_offset() const { return last_offset_; }
-
-  void TableStart() { writer_.TableStart(); }
-  void RecordAt(int, std::int64_t offset) { last_offset_ = offset; }
-  void RecordOpened(const RecordFrame& frame) {
+  void Opened(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
+    if (frame.end() > frame.parent_end) {
+      trace_.first_overlap = frame.offset;
+      throw OverlapMet{};
+    }
     const int index = static_cast<int>(trace_.records.size());
     TracedRecord record;
-    record.frame = frame;
-    record.parent = open_.empty() ? -1 : open_.back();
+    record.frame = TracedFrame{frame.offset,
+                               frame.body,
+                               static_cast<std::int32_t>(frame.length),
+                               static_cast<std::uint8_t>(frame.level),
+                               frame.tag,
+                               frame.length_bytes};
+    record.parent = open_.empty() ? -1 : open_.back().record;
     if (frame.level == 1) written_ = frame.tag == 1;
     record.written = written_;
-    if (record.parent >= 0) trace_.records[record.parent].children.push_back(index);
-    if (frame.end() > frame.parent_end && trace_.first_overlap < 0) {
-      trace_.first_overlap = frame.offset;
-    }
     trace_.records.push_back(record);
-    open_.push_back(index);
+    if (record.parent >= 0) pending_children_.push_back(index);
+    open_.push_back({index, pending_children_.size()});
     if (frame.level == 3 && written_) {
       trace_.rows.push_back(TracedRow{index, {}});
-      row_begin_.push_back(table_.Length());
+      row_spans_.push_back({values.TableLength(), 0});
     }
   }
-  void Field(std::uint8_t type, std::int64_t length, std::uint8_t first_level_tag,
-             InputFile& input) {
-    const int index = open_.back();
-    const std::int64_t begin = table_.Length();
-    writer_.Field(type, length, first_level_tag, input);
-    TracedRecord& record = trace_.records[index];
-    record.added_begin = begin;
-    record.added_end = table_.Length();
-    if (type == 1) last_block_ = index;
-    if (type == 2) record.block_source = last_block_;
-    if (written_ && IsText(type) && trace_.first_line_break_text < 0) {
-      line_break_check_.push_back(index);
+  void Decoded(const RecordFrame& frame, const RecordPath&, const DecodedValue& value,
+               std::int64_t added_begin, ValueReader& values) override {
+    const int index = open_.back().record;
+    TracedRecord& record = trace_.records[static_cast<std::size_t>(index)];
+    record.added_begin = added_begin;
+    record.added_end = values.TableLength();
+    record.value = value.words[0];
+    if (frame.tag == kPlaceBlockField) {
+      record.value = static_cast<std::uint32_t>(trace_.place_blocks.size());
+      trace_.place_blocks.push_back(
+          {value.words[0], value.words[1], value.words[2], value.words[3]});
+      last_block_ = index;
+    }
+    if (frame.tag == kPlaceCountField) record.block_source = last_block_;
+    if (written_ && IsTextField(frame.tag) && record.added_end > record.added_begin) {
+      texts_.push_back(index);
     }
   }
-  void PrototypeEnd(std::uint8_t first_level_tag) {
-    if (first_level_tag == 1) row_end_.push_back(table_.Length());
-    writer_.PrototypeEnd(first_level_tag);
+  void Closed(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
+    // The line end is written: the row's cells end before its CR LF.
+    if (frame.level == 3 && written_) row_spans_.back().second = values.TableLength() - 2;
+    Close();
   }
-  void RecordClosed(const RecordFrame&) { open_.pop_back(); }
 
-  std::vector<std::int64_t> row_begin_;
-  std::vector<std::int64_t> row_end_;
-  std::vector<int> line_break_check_;
+  // Ends the records still open (the trace stopped inside them) and makes
+  // the spans.
+  void Finish() {
+    while (!open_.empty()) Close();
+    for (std::size_t i = 0; i < trace_.records.size(); ++i) {
+      trace_.records[i].children = {trace_.child_storage.data() + children_[i].first,
+                                    children_[i].second};
+    }
+  }
+
+  // The texts that added table bytes, in file order, and each written
+  // row's bytes without its line end.
+  const std::vector<int>& texts() const { return texts_; }
+  const std::vector<std::pair<std::int64_t, std::int64_t>>& row_spans() const { return row_spans_; }
 
  private:
-  TableFile& table_;
-  TableWriter& writer_;
+  struct Open {
+    int record;
+    std::size_t first_child;  // in pending_children_
+  };
+  void Close() {
+    const Open open = open_.back();
+    open_.pop_back();
+    children_.resize(trace_.records.size());
+    children_[static_cast<std::size_t>(open.record)] = {
+        static_cast<std::uint32_t>(trace_.child_storage.size()),
+        static_cast<std::uint32_t>(pending_children_.size() - open.first_child)};
+    trace_.child_storage.insert(
+        trace_.child_storage.end(),
+        pending_children_.begin() + static_cast<std::ptrdiff_t>(open.first_child),
+        pending_children_.end());
+    pending_children_.resize(open.first_child);
+  }
+
   Trace& trace_;
-  std::vector<int> open_;
+  std::vector<Open> open_;
+  std::vector<int> pending_children_;
+  // Per record: its children's first index in child_storage and count.
+  std::vector<std::pair<std::uint32_t, std::uint32_t>> children_;
+  std::vector<std::pair<std::int64_t, std::int64_t>> row_spans_;
+  std::vector<int> texts_;
   bool written_ = false;
   int last_block_ = -1;
-  std::int64_t last_offset_ = 0;
 };
 
 // Splits a row into cells and finds each cell's maker.
-void TraceCells(Trace& trace, std::size_t row_index, std::int64_t begin, std::int64_t end) {
-  TracedRow& row = trace.rows[row_index];
-  for (std::int64_t cell = begin, i = begin;; ++i) {
-    if (i == end || trace.table[static_cast<std::size_t>(i)] == '\t') {
-      row.cells.push_back(TracedCell{
-          trace.table.substr(static_cast<std::size_t>(cell), static_cast<std::size_t>(i - cell)),
-          cell, i});
-      if (i == end) break;
-      cell = i + 1;
+class CellTracer {
+ public:
+  explicit CellTracer(Trace& trace) : trace_(trace) {}
+
+  // The cells of row `r`, appended to the trace's cell storage.
+  void Row(std::size_t r, std::int64_t begin, std::int64_t end) {
+    const TracedRow& row = trace_.rows[r];
+    const std::size_t first_cell = trace_.cell_storage.size();
+    const std::string_view table = trace_.table;
+    ForEachCell(
+        table.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)),
+        [&](std::size_t from, std::size_t to) {
+          TracedCell cell;
+          cell.text = table.substr(static_cast<std::size_t>(begin) + from, to - from);
+          cell.begin = begin + static_cast<std::int64_t>(from);
+          cell.end = begin + static_cast<std::int64_t>(to);
+          trace_.cell_storage.push_back(cell);
+        });
+    const std::span<TracedCell> cells(trace_.cell_storage.data() + first_cell,
+                                      trace_.cell_storage.size() - first_cell);
+    // The prototype's fields that added something (an empty Name counts at
+    // its place), and how often each type did.
+    fields_.clear();
+    type_count_.fill(0);
+    for (int child : ChildrenOf(row.prototype)) {
+      const TracedRecord& field = trace_.records[static_cast<std::size_t>(child)];
+      if (field.added_end > field.added_begin || field.frame.tag == kNameField) {
+        fields_.push_back(child);
+        ++type_count_[field.frame.tag];
+      }
+    }
+    // Per cell: its one maker, or -1 for none, or kMany. The fields added
+    // their bytes in table order, so one sweep finds every field's cells:
+    // the cells before `k0` end before the field's bytes begin.
+    makers_.assign(cells.size(), -1);
+    std::size_t k0 = 0;
+    for (int index : fields_) {
+      const TracedRecord& field = trace_.records[static_cast<std::size_t>(index)];
+      const bool adds = field.added_end > field.added_begin;
+      while (k0 < cells.size() && cells[k0].end < field.added_begin) ++k0;
+      for (std::size_t k = k0; k < cells.size(); ++k) {
+        // A cell with the TAB before it.
+        const std::int64_t from = cells[k].begin - (k > 0 ? 1 : 0);
+        if (adds ? from >= field.added_end : cells[k].begin > field.added_begin) break;
+        const bool overlaps =
+            adds ? field.added_begin < cells[k].end : field.added_begin <= cells[k].end;
+        if (overlaps) makers_[k] = makers_[k] == -1 ? index : kMany;
+      }
+    }
+    for (std::size_t first = 0, last; first < cells.size(); first = last + 1) {
+      // A run of cells with the same single maker (or one cell).
+      const int index = makers_[first];
+      last = first;
+      if (index >= 0) {
+        while (last + 1 < cells.size() && makers_[last + 1] == index) ++last;
+      }
+      if (index < 0) {
+        cells[first].ambiguous = index == kMany;
+        continue;
+      }
+      const TracedRecord& field = trace_.records[static_cast<std::size_t>(index)];
+      // The cells this field made must be exactly its own: one (two for a
+      // place count), whole, and its type not repeated in the prototype.
+      const std::size_t expected = field.frame.tag == kPlaceCountField ? 2 : 1;
+      const bool whole = field.frame.tag == kNameField
+                             ? first == 0 && last == 0 && field.added_begin == cells[0].begin &&
+                                   field.added_end == cells[0].end
+                             : first > 0 && last - first + 1 == expected &&
+                                   field.added_begin == cells[first].begin - 1 &&
+                                   field.added_end == cells[last].end;
+      for (std::size_t k = first; k <= last; ++k) {
+        if (!whole || type_count_[field.frame.tag] > 1) {
+          cells[k].ambiguous = true;
+        } else {
+          cells[k].field = index;
+          cells[k].part = static_cast<std::int8_t>(k - first);
+        }
+      }
     }
   }
-  // The prototype's fields that added something (an empty Name counts at
-  // its place), and how often each type did.
-  std::vector<int> fields;
-  std::map<std::uint8_t, int> type_count;
-  for (int child : trace.records[row.prototype].children) {
-    const TracedRecord& field = trace.records[child];
-    if (field.added_end > field.added_begin || field.frame.tag == 0) {
-      fields.push_back(child);
-      ++type_count[field.frame.tag];
+
+  // The spans of the rows, once every row's cells are in the storage.
+  void Finish(const std::vector<std::size_t>& first_cells) {
+    for (std::size_t r = 0; r < trace_.rows.size(); ++r) {
+      const std::size_t end =
+          r + 1 < first_cells.size() ? first_cells[r + 1] : trace_.cell_storage.size();
+      trace_.rows[r].cells = {trace_.cell_storage.data() + first_cells[r], end - first_cells[r]};
     }
   }
-  std::vector<std::vector<int>> makers(row.cells.size());
-  for (int index : fields) {
-    const TracedRecord& field = trace.records[index];
-    for (std::size_t k = 0; k < row.cells.size(); ++k) {
-      // A cell with the TAB before it.
-      const std::int64_t from = row.cells[k].begin - (k > 0 ? 1 : 0);
-      const bool overlaps =
-          field.added_end > field.added_begin
-              ? field.added_begin < row.cells[k].end && from < field.added_end
-              : row.cells[k].begin <= field.added_begin && field.added_begin <= row.cells[k].end;
-      if (overlaps) makers[k].push_back(index);
-    }
+
+ private:
+  static constexpr int kMany = -2;
+  std::span<const int> ChildrenOf(int record) const {
+    return trace_.records[static_cast<std::size_t>(record)].children;
   }
-  for (std::size_t k = 0; k < row.cells.size(); ++k) {
-    TracedCell& cell = row.cells[k];
-    if (makers[k].size() != 1) {
-      cell.ambiguous = makers[k].size() > 1;
-      continue;
-    }
-    const int index = makers[k][0];
-    const TracedRecord& field = trace.records[index];
-    // The cells this field made must be exactly its own: one (two for a
-    // place count), whole, and its type not repeated in the prototype.
-    std::size_t first = k;
-    while (first > 0 && makers[first - 1].size() == 1 && makers[first - 1][0] == index) --first;
-    std::size_t last = k;
-    while (last + 1 < row.cells.size() && makers[last + 1].size() == 1 &&
-           makers[last + 1][0] == index) {
-      ++last;
-    }
-    const std::size_t expected = field.frame.tag == 2 ? 2 : 1;
-    const bool whole = field.frame.tag == 0
-                           ? first == 0 && last == 0 && field.added_begin == row.cells[0].begin &&
-                                 field.added_end == row.cells[0].end
-                           : first > 0 && last - first + 1 == expected &&
-                                 field.added_begin == row.cells[first].begin - 1 &&
-                                 field.added_end == row.cells[last].end;
-    if (!whole || type_count[field.frame.tag] > 1) {
-      cell.ambiguous = true;
-      continue;
-    }
-    cell.field = index;
-    cell.part = static_cast<int>(k - first);
-  }
-}
+
+  Trace& trace_;
+  std::vector<int> fields_;
+  std::array<int, 256> type_count_{};
+  std::vector<int> makers_;
+};
 
 }  // namespace
 
@@ -165,55 +236,39 @@ std::uint32_t ValueAt(const std::string& database, std::int64_t offset) {
 }
 
 std::string ConvertDatabase(const std::string& database, char separator, const std::string& file) {
-  MemoryPlatform memory;
-  memory.files[kDatabasePath].data = database;
-  std::unique_ptr<InputFile> input;
-  InputFile::Open(memory, kDatabasePath, &input);
+  std::string table;
   try {
-    TableFile table(memory, kTablePath, CheckSite::kCreateTable);
-    TableWriter writer(table, separator);
-    writer.WalkRemembering(*input, RunSeed());
-    input->Close(CheckSite::kCloseInput);
-    table.Commit(CheckSite::kCloseTable);
+    ConvertBytes(database, separator, &table);
   } catch (const Failure& failure) {
     throw Refusal(file, kNoOffset, "kovrant cannot convert it (" + failure.Message() + ")");
   }
-  return std::move(memory.files[kTablePath].data);
+  return table;
 }
 
 Trace TraceDatabase(const std::string& database, char separator, const std::string& file) {
-  MemoryPlatform memory;
-  memory.files[kDatabasePath].data = database;
   Trace trace;
-  std::unique_ptr<InputFile> input;
-  InputFile::Open(memory, kDatabasePath, &input);
-  std::int64_t failed_at = 0;
-  std::vector<std::int64_t> row_begin;
-  std::vector<std::int64_t> row_end;
-  std::vector<int> texts;
+  TraceBuilder builder(trace);
+  TraceResult result;
   try {
-    TableFile table(memory, kTablePath, CheckSite::kCreateTable);
-    TableWriter writer(table, separator);
-    Tracer tracer(table, writer, trace);
-    try {
-      WalkRecordsPlain(*input, tracer);
-    } catch (const Failure&) {
-      failed_at = tracer.last_offset();
-      throw;
-    }
-    input->Close(CheckSite::kCloseInput);
-    table.Commit(CheckSite::kCloseTable);
-    row_begin = std::move(tracer.row_begin_);
-    row_end = std::move(tracer.row_end_);
-    texts = std::move(tracer.line_break_check_);
-  } catch (const Failure& failure) {
-    throw Refusal(file, failed_at,
-                  "kovrant cannot convert this database (" + failure.Message() +
+    TraceBytes(database, separator, builder, &result, &trace.table);
+  } catch (const OverlapMet&) {
+    // Refused by the caller at trace.first_overlap.
+  }
+  if (result.failed) {
+    throw Refusal(file, result.failure_record,
+                  "kovrant cannot convert this database (" + result.failure_message +
                       " in the record here; 'ldbtool check' names the cause)");
   }
-  trace.table = std::move(memory.files[kTablePath].data);
-  for (int index : texts) {
-    const TracedRecord& text = trace.records[index];
+  if (result.stopped) {
+    // Records that nest never spend the budget; the first overlap ends the
+    // trace before.
+    throw Refusal(file, result.stopped_at,
+                  "the records overlap so often that the trace stopped here ('ldbtool check' "
+                  "lists them)");
+  }
+  builder.Finish();
+  for (int index : builder.texts()) {
+    const TracedRecord& text = trace.records[static_cast<std::size_t>(index)];
     const std::string_view added(trace.table.data() + text.added_begin,
                                  static_cast<std::size_t>(text.added_end - text.added_begin));
     if (added.find_first_of("\r\n") != std::string_view::npos) {
@@ -221,8 +276,22 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
       break;
     }
   }
-  for (std::size_t r = 0; r < trace.rows.size(); ++r)
-    TraceCells(trace, r, row_begin[r], row_end[r]);
+  if (trace.first_overlap >= 0) return trace;
+  // A row has one cell more than TABs: the storage is taken at once.
+  std::size_t cell_count = trace.rows.size();
+  for (const auto& [begin, end] : builder.row_spans()) {
+    cell_count += static_cast<std::size_t>(
+        std::count(trace.table.begin() + begin, trace.table.begin() + end, '\t'));
+  }
+  trace.cell_storage.reserve(cell_count);
+  CellTracer cells(trace);
+  std::vector<std::size_t> first_cells;
+  first_cells.reserve(trace.rows.size());
+  for (std::size_t r = 0; r < trace.rows.size(); ++r) {
+    first_cells.push_back(trace.cell_storage.size());
+    cells.Row(r, builder.row_spans()[r].first, builder.row_spans()[r].second);
+  }
+  cells.Finish(first_cells);
   return trace;
 }
 

@@ -1,6 +1,6 @@
 #include "tool/cell_values.h"
 
-#include "table/table_writer.h"
+#include "table/field_schema.h"
 #include "tool/cell_trace.h"
 #include "tool/refusal.h"
 #include "tool/table_text.h"
@@ -21,14 +21,10 @@ std::vector<std::vector<std::string>> SplitTable(const std::string& bytes) {
     std::size_t end = bytes.find("\r\n", begin);
     if (end == std::string::npos) end = bytes.size();
     std::vector<std::string> cells;
-    std::size_t cell = begin;
-    for (std::size_t i = begin;; ++i) {
-      if (i == end || bytes[i] == '\t') {
-        cells.push_back(bytes.substr(cell, i - cell));
-        if (i == end) break;
-        cell = i + 1;
-      }
-    }
+    ForEachCell(std::string_view(bytes).substr(begin, end - begin),
+                [&](std::size_t from, std::size_t to) {
+                  cells.push_back(bytes.substr(begin + from, to - from));
+                });
     rows.push_back(std::move(cells));
     begin = end + 2;
   }
@@ -50,7 +46,7 @@ CellNumber TypedNumber(const std::string& text, char separator, const CellPlace&
 }
 
 std::uint32_t TypedScale(const std::string& text, char separator, const CellPlace& place) {
-  if (text.empty()) return 0x3F800000u;
+  if (text.empty()) return kFloatOneBits;
   const CellNumber number = TypedNumber(text, separator, place);
   if (number.kind == CellNumber::Kind::kNaN) {
     Refuse(place, "NAN cannot be stored as a scale (kovrant fails on a NaN scale)");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "io/failure.h"
+#include "table/field_schema.h"
 #include "tool/commands.h"
 
 namespace kovrant::tool {
@@ -35,15 +36,6 @@ const char* const kKindNames[kKinds] = {
     "texts holding TAB, CR or LF",
     "prototypes whose cells do not line up with the header",
 };
-
-// Bytes the table writer reads for a numeric field, whatever its length.
-std::int64_t FixedSize(std::uint8_t type) {
-  if (type == 1) return 16;
-  if (type >= 2 && type <= 4) return 4;
-  return 0;
-}
-
-bool IsText(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
 
 std::string Hex32(std::uint32_t value) {
   char text[16];
@@ -74,6 +66,14 @@ std::string Count(std::int64_t count, const char* noun) {
 
 std::string Bytes(std::int64_t count) { return Count(count, "byte"); }
 
+// The record a warning names, described only when the warning is listed.
+struct Where {
+  const RecordPath& path;
+  int level;
+  std::uint8_t type = 0;
+  std::string Text() const { return path.Describe(level, type); }
+};
+
 class CheckObserver final : public TraceObserver {
  public:
   explicit CheckObserver(std::string database) : database_(std::move(database)) {}
@@ -81,48 +81,67 @@ class CheckObserver final : public TraceObserver {
   void Opened(const RecordFrame& frame, const RecordPath& path, ValueReader& values) override {
     if (frame.level == 1) {
       if (frame.end() > values.FileSize()) {
-        Warn(kOverlap, frame.offset, path.Describe(1),
+        Warn(kOverlap, frame.offset, {path, 1},
              "reaches past the end of the file: declares " + Bytes(frame.length) + ", " +
                  Bytes(std::max<std::int64_t>(0, values.FileSize() - frame.body)) + " remain");
       }
     } else if (frame.body > frame.parent_end) {
-      Warn(kStray, frame.offset, path.Describe(frame.level, frame.tag),
+      Warn(kStray, frame.offset, {path, frame.level, frame.tag},
            "the " + Bytes(frame.parent_end - frame.offset) +
                " left before its parent's end are read as a further " + LevelName(frame.level) +
                ", whose tag and length run past that end");
     } else if (frame.end() > frame.parent_end) {
-      Warn(kOverlap, frame.offset, path.Describe(frame.level, frame.tag),
+      Warn(kOverlap, frame.offset, {path, frame.level, frame.tag},
            "reaches past its parent's end: ends at offset " + std::to_string(frame.end()) +
                ", its parent at " + std::to_string(frame.parent_end) +
                " (the records after that are read again)");
     }
     if (frame.level == 3) cells_.clear();
-    if (frame.level == 4) Field(frame, path, values);
+    if (frame.level == 4) Field(frame, path);
   }
 
-  void Closed(const RecordFrame& frame, const RecordPath& path) override {
+  void Decoded(const RecordFrame& frame, const RecordPath& path, const DecodedValue& value,
+               std::int64_t, ValueReader& values) override {
+    const std::uint8_t type = frame.tag;
+    if (type >= kFieldTypes) return;
+    const Where where{path, 4, type};
+    if (type == kPlaceCountField) {
+      if (!value.read) return;  // the conversion fails here
+      const auto count = static_cast<std::int32_t>(value.words[0]);
+      if (count < 0 || count > 2) {
+        Warn(kPlaceCount, frame.offset, where,
+             "place count " + std::to_string(count) + " is outside 0 to 2: no place cells");
+        return;
+      }
+    }
+    if (path.written() && type != kPlaceBlockField) cells_.push_back(type);
+    if (path.written() && IsTextField(type)) TextSplits(frame, where, values);
+  }
+
+  void Closed(const RecordFrame& frame, const RecordPath& path, ValueReader&) override {
     if (frame.level != 3 || !path.written()) return;
-    static const std::array<std::uint8_t, 7> kHeaderOrder = {0, 2, 3, 4, 5, 6, 7};
-    if (std::equal(cells_.begin(), cells_.end(), kHeaderOrder.begin(), kHeaderOrder.end())) return;
+    if (std::equal(cells_.begin(), cells_.end(), kCellFieldOrder.begin(), kCellFieldOrder.end())) {
+      return;
+    }
     std::string what = "cells do not line up with the header: its fields fill ";
-    std::array<int, 8> seen{};
+    std::array<int, kFieldTypes> seen{};
     bool in_order = true;
     for (std::size_t i = 0; i < cells_.size(); ++i) {
       if (i > 0) what += ", ";
-      what += FieldColumn(cells_[i]);
+      what += FieldName(cells_[i]);
       ++seen[cells_[i]];
       if (i > 0 && cells_[i] <= cells_[i - 1]) in_order = false;
     }
     if (cells_.empty()) what += "no cell";
     std::string missing, repeated;
-    for (std::uint8_t type : kHeaderOrder) {
-      if (seen[type] == 0) AddToList(missing, FieldColumn(type));
-      if (seen[type] > 1) AddToList(repeated, FieldColumn(type));
+    for (std::uint8_t type : kCellFieldOrder) {
+      if (seen[type] == 0) AddToList(missing, FieldName(type));
+      if (seen[type] > 1) AddToList(repeated, FieldName(type));
     }
     if (!missing.empty()) what += "; missing " + missing;
     if (!repeated.empty()) what += "; repeated " + repeated;
     if (!in_order && repeated.empty()) what += "; out of order";
-    Warn(kCellsMisaligned, frame.offset, path.Describe(3), what);
+    Warn(kCellsMisaligned, frame.offset, {path, 3}, what);
   }
 
   // Lists the warnings, then a note for each kind with more than were listed.
@@ -142,35 +161,23 @@ class CheckObserver final : public TraceObserver {
   }
 
  private:
-  void Field(const RecordFrame& frame, const RecordPath& path, ValueReader& values) {
+  // What the frame of a field shows before its value is read.
+  void Field(const RecordFrame& frame, const RecordPath& path) {
     const std::uint8_t type = frame.tag;
-    const std::string where = path.Describe(4, type);
-    if (type > 7) {
+    const Where where{path, 4, type};
+    if (type >= kFieldTypes) {
       Warn(kUnknownType, frame.offset, where, "unknown field type: it makes no cell");
       return;
     }
-    if (const std::int64_t reads = FixedSize(type); frame.length < reads) {
+    if (const std::int64_t reads = FieldReads(type); frame.length < reads) {
       Warn(kShortValue, frame.offset, where,
            "its value holds " + Bytes(frame.length) + ", its type reads " + std::to_string(reads) +
                ": the bytes after it are read as part of it");
     }
-    if (type == 2) {
-      const std::string bytes = values.Read(frame.body, 4);
-      if (bytes.size() < 4) return;  // the conversion fails here
-      const auto count = static_cast<std::int32_t>(
-          InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data())));
-      if (count < 0 || count > 2) {
-        Warn(kPlaceCount, frame.offset, where,
-             "place count " + std::to_string(count) + " is outside 0 to 2: no place cells");
-        return;
-      }
-    }
-    if (path.written() && type != 1) cells_.push_back(type);
-    if (path.written() && IsText(type)) TextSplits(frame, where, values);
   }
 
   // A TAB inside a text moves the cells after it; a CR or LF ends the row.
-  void TextSplits(const RecordFrame& frame, const std::string& where, ValueReader& values) {
+  void TextSplits(const RecordFrame& frame, const Where& where, ValueReader& values) {
     constexpr std::int64_t kPiece = 64 * 1024;
     std::int64_t tabs = 0, breaks = 0, first = -1;
     for (std::int64_t at = frame.body; at < frame.end(); at += kPiece) {
@@ -197,9 +204,9 @@ class CheckObserver final : public TraceObserver {
     Warn(kTextSplits, first, where, what);
   }
 
-  void Warn(Kind kind, std::int64_t offset, const std::string& where, const std::string& what) {
+  void Warn(Kind kind, std::int64_t offset, const Where& where, const std::string& what) {
     if (++counts_[kind] > kMaxListedPerKind) return;
-    lines_.push_back(FindingPrefix(database_, offset) + "warning: " + where + ": " + what);
+    lines_.push_back(FindingPrefix(database_, offset) + "warning: " + where.Text() + ": " + what);
   }
 
   std::string database_;
@@ -245,7 +252,7 @@ std::string DescribeFailure(const TraceResult& r) {
       return text + "place count " + std::to_string(static_cast<std::int32_t>(r.failure_value)) +
              " shows a signalling NaN of the place block it uses";
     default: {
-      const std::int64_t reads = FixedSize(f.tag) != 0 ? FixedSize(f.tag) : f.length;
+      const std::int64_t reads = FieldReads(f.tag) != 0 ? FieldReads(f.tag) : f.length;
       return text + "its value declares " + Bytes(f.length) +
              (reads != f.length ? ", its type reads " + std::to_string(reads) : std::string()) +
              ", " + Bytes(std::max<std::int64_t>(0, r.file_size - f.body)) + " remain in the file";

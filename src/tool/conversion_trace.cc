@@ -1,65 +1,109 @@
 #include "tool/conversion_trace.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "io/failure.h"
 #include "io/table_file.h"
+#include "table/field_schema.h"
 #include "table/table_writer.h"
 
 namespace kovrant::tool {
 namespace {
 
-// Reads go to the real platform; the table goes nowhere. The table writer
-// still formats every cell, so its checks (and failures) are kovrant's.
-class DiscardingPlatform final : public Platform {
+// The platform of a conversion ldbtool runs: the database read through the
+// real platform, or from bytes in memory (one file, whatever its name); the
+// table appended to a string, or thrown away. The table writer still formats
+// every cell, so its checks (and failures) are kovrant's.
+class ConversionPlatform final : public Platform {
  public:
-  explicit DiscardingPlatform(Platform& base) : base_(base) {}
+  // Reads through `base`.
+  ConversionPlatform(Platform& base, std::string* table) : base_(&base), table_(table) {}
+  // Reads `bytes`.
+  ConversionPlatform(std::string_view bytes, std::string* table) : bytes_(bytes), table_(table) {}
+
   int OpenInput(const std::string& path, FileHandle* file) override {
-    return base_.OpenInput(path, file);
+    if (base_ != nullptr) return base_->OpenInput(path, file);
+    position_ = 0;
+    *file = Bytes();
+    return 0;
   }
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
-    return base_.Read(file, buffer, size, got);
+    if (file != Bytes()) return base_->Read(file, buffer, size, got);
+    const std::size_t at = std::min(position_, bytes_.size());
+    *got = std::min(size, bytes_.size() - at);
+    if (*got > 0) std::memcpy(buffer, bytes_.data() + at, *got);
+    position_ = at + *got;
+    return 0;
   }
-  int Seek(FileHandle file, std::int64_t position) override { return base_.Seek(file, position); }
-  int FileSize(FileHandle file, std::int64_t* size) override { return base_.FileSize(file, size); }
+  int Seek(FileHandle file, std::int64_t position) override {
+    if (file != Bytes()) return base_->Seek(file, position);
+    if (position < 0) return kIoNegativeSeek;
+    // Beyond the end reads nothing (and a 32-bit size_t must not wrap).
+    position_ =
+        static_cast<std::size_t>(std::min(position, static_cast<std::int64_t>(bytes_.size())));
+    return 0;
+  }
+  int FileSize(FileHandle file, std::int64_t* size) override {
+    if (file != Bytes()) return base_->FileSize(file, size);
+    *size = static_cast<std::int64_t>(bytes_.size());
+    return 0;
+  }
   int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
     temporary_path->clear();
+    if (table_ != nullptr) {
+      // A table is about as long as its database: room for that at once
+      // spares the copies of a doubling string.
+      table_->clear();
+      table_->reserve(bytes_.size() + (std::size_t{1} << 16));
+    }
     *file = Sink();
     return 0;
   }
-  int Write(FileHandle, const void*, std::size_t) override { return 0; }
-  int Close(FileHandle file) override { return file == Sink() ? 0 : base_.Close(file); }
+  int Write(FileHandle, const void* data, std::size_t size) override {
+    if (table_ != nullptr) table_->append(static_cast<const char*>(data), size);
+    return 0;
+  }
+  int Close(FileHandle file) override {
+    return file == Sink() || file == Bytes() ? 0 : base_->Close(file);
+  }
   int FlushToDisk(FileHandle) override { return 0; }
   int MoveOver(const std::string&, const std::string&) override { return 0; }
   int MoveOverKeepingBackup(const std::string&, const std::string&, const std::string&) override {
     return 0;
   }
-  bool SameFile(const std::string& a, const std::string& b) override {
-    return base_.SameFile(a, b);
-  }
+  bool SameFile(const std::string&, const std::string&) override { return false; }
   void RemoveFile(const std::string&) override {}
   bool IsDirectory(const std::string&) override { return false; }
   bool MakeDirectory(const std::string&) override { return false; }
-  char PathSeparator() const override { return base_.PathSeparator(); }
+  char PathSeparator() const override { return '/'; }
   int WriteStandardOutput(const void*, std::size_t) override { return 0; }
 
  private:
-  // A handle no platform hands out: the address of this object.
-  FileHandle Sink() const { return reinterpret_cast<FileHandle>(this); }
-  Platform& base_;
+  // Handles no platform hands out: addresses inside this object.
+  FileHandle Sink() const { return reinterpret_cast<FileHandle>(&table_); }
+  FileHandle Bytes() const { return reinterpret_cast<FileHandle>(&bytes_); }
+
+  Platform* base_ = nullptr;
+  std::string_view bytes_;
+  std::size_t position_ = 0;
+  std::string* table_;
 };
+
+std::atomic<std::int64_t> conversion_work{0};
 
 // Thrown by the handler when the work budget is spent.
 struct BudgetSpent {};
 
-bool IsTextField(std::uint8_t type) { return type == 0 || (type >= 5 && type <= 7); }
-
 class TracingHandler final : public ValueReader {
  public:
-  TracingHandler(TableWriter& writer, InputFile& input, TraceObserver& observer,
+  TracingHandler(TableWriter& writer, TableFile& table, InputFile& input, TraceObserver& observer,
                  std::int64_t file_size, std::int64_t budget)
       : writer_(writer),
+        table_(table),
         input_(input),
         observer_(observer),
         file_size_(file_size),
@@ -69,12 +113,14 @@ class TracingHandler final : public ValueReader {
   void TableStart() { writer_.TableStart(); }
   void Field(std::uint8_t field_type, std::int64_t length, std::uint8_t first_level_tag,
              InputFile& input) {
-    if (first_level_tag == 1 && IsTextField(field_type)) {
-      Spend(std::min(length, std::max<std::int64_t>(0, file_size_ - input.Position())));
-    }
+    const std::int64_t added_begin = table_.Length();
     in_value_ = true;
     writer_.Field(field_type, length, first_level_tag, input);
     in_value_ = false;
+    DecodedValue value;
+    value.read = true;
+    writer_.Decoded(field_type, value.words);
+    observer_.Decoded(field_, path_, value, added_begin, *this);
   }
   void PrototypeEnd(std::uint8_t first_level_tag) { writer_.PrototypeEnd(first_level_tag); }
   void RecordAt(int level, std::int64_t offset) {
@@ -83,7 +129,10 @@ class TracingHandler final : public ValueReader {
   }
   void RecordOpened(const RecordFrame& frame) {
     header_level_ = 0;
-    Spend(kWorkPerRecord);
+    // A written text is copied byte for byte, as far as the file holds it.
+    const bool text = frame.level == 4 && path_.written() && IsTextField(frame.tag);
+    Spend(kWorkPerRecord +
+          (text ? std::min(frame.length, std::max<std::int64_t>(0, file_size_ - frame.body)) : 0));
     switch (frame.level) {
       case 1:
         ++path_.section;
@@ -103,7 +152,7 @@ class TracingHandler final : public ValueReader {
     }
     observer_.Opened(frame, path_, *this);
   }
-  void RecordClosed(const RecordFrame& frame) { observer_.Closed(frame, path_); }
+  void RecordClosed(const RecordFrame& frame) { observer_.Closed(frame, path_, *this); }
 
   // ValueReader.
   std::string Read(std::int64_t position, std::int64_t count) override {
@@ -118,27 +167,15 @@ class TracingHandler final : public ValueReader {
     return bytes;
   }
   std::int64_t FileSize() const override { return file_size_; }
+  std::int64_t TableLength() const override { return table_.Length(); }
 
-  // Fills in the place of a failure that has just ended the walk.
+  // Fills in the place of a failure that has just ended the walk; a failure
+  // in a value is shown to the observer with what the writer decoded.
   void NoteFailure(const Failure& failure, TraceResult* result) {
     result->failed = true;
     result->failure_message = failure.Message();
     result->failure_path = path_;
-    if (header_level_ != 0) {
-      result->failure_in_header = true;
-      result->failure_level = header_level_;
-      result->failure_offset = header_offset_;
-    } else if (in_value_) {
-      result->failure_level = 4;
-      result->failure_frame = field_;
-      result->failure_offset = field_.body;
-      if (const std::string bytes = Read(field_.body, 4); bytes.size() == 4) {
-        result->failure_value =
-            InputFile::LittleEndian32(reinterpret_cast<const std::uint8_t*>(bytes.data()));
-      }
-    } else {
-      result->failure_offset = input_.Position();
-    }
+    result->failure_record = header_offset_;
     const auto* io = dynamic_cast<const IoError*>(&failure);
     if (io != nullptr && io->code() == kIoReadBeyondEnd) {
       // A four-byte length whose bytes are all there failed for its sign.
@@ -151,12 +188,30 @@ class TracingHandler final : public ValueReader {
     } else if (failure.site() == CheckSite::kRenderPlace) {
       result->cause = TraceResult::Cause::kSignallingPlace;
     }
+    if (header_level_ != 0) {
+      result->failure_in_header = true;
+      result->failure_level = header_level_;
+      result->failure_offset = header_offset_;
+    } else if (in_value_) {
+      result->failure_level = 4;
+      result->failure_frame = field_;
+      result->failure_offset = field_.body;
+      DecodedValue value;
+      value.read = result->cause == TraceResult::Cause::kNaNScale ||
+                   result->cause == TraceResult::Cause::kSignallingPlace;
+      if (value.read) writer_.Decoded(field_.tag, value.words);
+      result->failure_value = value.words[0];
+      observer_.Decoded(field_, path_, value, table_.Length(), *this);
+    } else {
+      result->failure_offset = input_.Position();
+    }
   }
   std::int64_t position_reached() const {
     return header_level_ != 0 ? header_offset_ : input_.Position();
   }
   const RecordPath& path() const { return path_; }
   std::int64_t rows() const { return rows_; }
+  std::int64_t spent() const { return spent_; }
 
  private:
   static constexpr std::int64_t kWorkPerRecord = 16;
@@ -166,6 +221,7 @@ class TracingHandler final : public ValueReader {
   }
 
   TableWriter& writer_;
+  TableFile& table_;
   InputFile& input_;
   TraceObserver& observer_;
   std::int64_t file_size_;
@@ -202,13 +258,6 @@ int OpenWithSize(Platform& platform, const std::string& path, std::unique_ptr<In
 
 }  // namespace
 
-const char* FieldColumn(std::uint8_t field_type) {
-  static const char* const kColumns[8] = {"Name",         "place block",      "Place1/Place2",
-                                          "Scale",        "Switch Time",      "Material",
-                                          "Switch Sound", "Lever Description"};
-  return field_type < 8 ? kColumns[field_type] : "";
-}
-
 std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
   std::string text = "first-level record " + std::to_string(section) + " (tag " +
                      std::to_string(section_tag) + ")";
@@ -219,46 +268,87 @@ std::string RecordPath::Describe(int level, std::uint8_t field_type) const {
   }
   if (level == 4) {
     text += ", field type " + std::to_string(field_type);
-    if (field_type < 8) text += std::string(" (") + FieldColumn(field_type) + ")";
+    if (field_type < kFieldTypes) text += std::string(" (") + FieldName(field_type) + ")";
   }
   return text;
+}
+
+std::int64_t WorkBudget(std::int64_t file_size, int per_byte) {
+  return per_byte * file_size + (std::int64_t{1} << 24);
+}
+
+void RunTrace(InputFile& input, std::int64_t file_size, TableFile& table, char separator,
+              TraceObserver& observer, std::int64_t budget, TraceResult* result) {
+  *result = TraceResult{};
+  result->file_size = file_size;
+  TableWriter writer(table, separator);
+  TracingHandler handler(writer, table, input, observer, file_size, budget);
+  // Counted however the trace ends (an observer may end it by throwing).
+  struct CountWork {
+    const TracingHandler& handler;
+    ~CountWork() { conversion_work += handler.spent(); }
+  } count_work{handler};
+  try {
+    WalkRecordsPlain(input, handler);
+  } catch (const Failure& failure) {
+    handler.NoteFailure(failure, result);
+  } catch (const BudgetSpent&) {
+    result->stopped = true;
+    result->stopped_at = handler.position_reached();
+  }
+  result->prototypes = handler.path().prototype;
+  result->rows = handler.rows();
+}
+
+std::int64_t ConversionWork() { return conversion_work; }
+
+void ConvertWithKovrant(Platform& platform, const std::string& database,
+                        const std::string& table_path, char separator) {
+  std::unique_ptr<InputFile> input;
+  if (int code = InputFile::Open(platform, database, &input); code != 0) throw IoError(code, {});
+  TableFile table(platform, table_path, CheckSite::kCreateTable);
+  TableWriter writer(table, separator);
+  const RememberingWalkStats stats = writer.WalkRemembering(*input, RunSeed());
+  conversion_work += static_cast<std::int64_t>(stats.steps);
+  input->Close(CheckSite::kCloseInput);
+  table.Commit(CheckSite::kCloseTable);
+}
+
+void ConvertBytes(std::string_view database, char separator, std::string* table) {
+  ConversionPlatform memory(database, table);
+  ConvertWithKovrant(memory, std::string(), std::string(), separator);
+}
+
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, std::string* table) {
+  ConversionPlatform memory(database, table);
+  std::unique_ptr<InputFile> input;
+  if (int code = InputFile::Open(memory, std::string(), &input); code != 0) throw IoError(code, {});
+  const auto size = static_cast<std::int64_t>(database.size());
+  TableFile file(memory, std::string(), CheckSite::kCreateTable);
+  RunTrace(*input, size, file, separator, observer, WorkBudget(size), result);
+  if (result->failed || result->stopped) return;
+  input->Close(CheckSite::kCloseInput);
+  file.Commit(CheckSite::kCloseTable);
 }
 
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,
                     TraceResult* result, std::int64_t work_budget, int budget_per_byte) {
   *result = TraceResult{};
   std::unique_ptr<InputFile> input;
-  if (int code = OpenWithSize(platform, database, &input, &result->file_size); code != 0) {
-    return code;
-  }
-  const std::int64_t budget = work_budget >= 0
-                                  ? work_budget
-                                  : budget_per_byte * result->file_size + (std::int64_t{1} << 24);
-  DiscardingPlatform discard(platform);
+  std::int64_t size = 0;
+  if (int code = OpenWithSize(platform, database, &input, &size); code != 0) return code;
+  ConversionPlatform discard(platform, nullptr);
   {
     TableFile table(discard, std::string(), CheckSite::kCreateTable);
-    TableWriter writer(table, '.');
-    TracingHandler handler(writer, *input, observer, result->file_size, budget);
-    try {
-      WalkRecordsPlain(*input, handler);
-    } catch (const Failure& failure) {
-      handler.NoteFailure(failure, result);
-    } catch (const BudgetSpent&) {
-      result->stopped = true;
-      result->stopped_at = handler.position_reached();
-    }
-    result->prototypes = handler.path().prototype;
-    result->rows = handler.rows();
+    RunTrace(*input, size, table, '.', observer,
+             work_budget >= 0 ? work_budget : WorkBudget(size, budget_per_byte), result);
   }
   if (!result->stopped) return 0;
-
   // The outcome of the records not traced: kovrant's own walk decides.
-  std::unique_ptr<InputFile> again;
-  if (int code = InputFile::Open(platform, database, &again); code != 0) throw IoError(code, {});
-  TableFile table(discard, std::string(), CheckSite::kCreateTable);
-  TableWriter writer(table, '.');
+  input.reset();
   try {
-    writer.WalkRemembering(*again, RunSeed());
+    ConvertWithKovrant(discard, database, std::string(), '.');
   } catch (const Failure& failure) {
     result->failed = true;
     result->failure_message = failure.Message();

@@ -6,14 +6,8 @@
 namespace kovrant::tool {
 
 std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte) {
-  const std::uint64_t length = body.size();
   std::string frame(1, static_cast<char>(tag));
-  if (one_byte && length <= 127) {
-    frame += static_cast<char>(length * 2);
-  } else {
-    const std::uint64_t packed = length * 2 + 1;
-    for (int i = 0; i < 4; ++i) frame += static_cast<char>(packed >> (8 * i) & 0xFF);
-  }
+  AppendPackedLength(frame, static_cast<std::int64_t>(body.size()), one_byte);
   frame += body;
   return frame;
 }

@@ -11,6 +11,7 @@
 // (numbers as they will read) before it is written.
 #include <ostream>
 
+#include "table/field_schema.h"
 #include "tool/cell_trace.h"
 #include "tool/cell_values.h"
 #include "tool/commands.h"
@@ -22,7 +23,6 @@
 namespace kovrant::tool {
 namespace {
 
-constexpr std::uint32_t kFloatOne = 0x3F800000;
 constexpr std::size_t kCells = 8;
 
 std::string Bytes32(std::uint32_t value) {
@@ -114,8 +114,8 @@ class Packer {
     fields += Field(2, Bytes32(static_cast<std::uint32_t>(count)));
     const CellPlace scale_at = Place(line, r, 3);
     const std::uint32_t scale = TypedScale(line.cells[3].text, separator_, scale_at);
-    shown[3] = scale == kFloatOne ? "" : RenderFloat32(scale, separator_);
-    if (scale == kFloatOne && !line.cells[3].text.empty()) {
+    shown[3] = scale == kFloatOneBits ? "" : RenderFloat32(scale, separator_);
+    if (scale == kFloatOneBits && !line.cells[3].text.empty()) {
       Note(scale_at.label + ": " + line.cells[3].text +
            " stored as 1.0, which reads as an empty cell");
     } else {

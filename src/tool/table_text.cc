@@ -1,6 +1,6 @@
 #include "tool/table_text.h"
 
-#include "table/table_writer.h"
+#include "table/field_schema.h"
 #include "tool/refusal.h"
 
 namespace kovrant::tool {
@@ -9,32 +9,17 @@ namespace {
 TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end) {
   TableLine line;
   line.offset = static_cast<std::int64_t>(begin);
-  std::size_t cell = begin;
-  for (std::size_t i = begin;; ++i) {
-    if (i == end || bytes[i] == '\t') {
-      line.cells.push_back(
-          TableCell{std::string(bytes.substr(cell, i - cell)), static_cast<std::int64_t>(cell)});
-      if (i == end) break;
-      cell = i + 1;
-    }
-  }
+  ForEachCell(bytes.substr(begin, end - begin), [&](std::size_t from, std::size_t to) {
+    line.cells.push_back(TableCell{std::string(bytes.substr(begin + from, to - from)),
+                                   static_cast<std::int64_t>(begin + from)});
+  });
   return line;
 }
 
 }  // namespace
 
 const std::vector<std::string>& HeaderCells() {
-  static const std::vector<std::string> cells = [] {
-    std::vector<std::string> names;
-    const std::string_view header = kHeaderRow;
-    std::size_t start = 0;
-    for (std::size_t tab; (tab = header.find('\t', start)) != std::string_view::npos;
-         start = tab + 1) {
-      names.emplace_back(header.substr(start, tab - start));
-    }
-    names.emplace_back(header.substr(start));
-    return names;
-  }();
+  static const std::vector<std::string> cells(kColumnNames.begin(), kColumnNames.end());
   return cells;
 }
 
@@ -73,7 +58,9 @@ TableText ReadTableText(std::string_view bytes, const std::string& file) {
                   "line 1 is not the header kovrant writes (Name, Place1, Place2, Scale, "
                   "Switch Time, Material, Switch Sound, Lever Description, separated by TAB)");
   }
-  table.rows.assign(lines.begin() + 1, lines.end());
+  // Moved, not copied: a table's cells are most of what apply holds.
+  lines.erase(lines.begin());
+  table.rows = std::move(lines);
   return table;
 }
 
