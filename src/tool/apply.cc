@@ -67,14 +67,17 @@ class Applier {
   void Run() {
     for (std::size_t i = 0; i < trace_.records.size(); ++i) {
       const TracedRecord& record = trace_.records[i];
-      if (record.frame.level == 4 && record.frame.tag == 2) {
-        counts_by_block_[record.block_source].push_back(static_cast<int>(i));
+      if (record.frame.level == 4 && record.frame.tag == 2 && ShowsBlock(static_cast<int>(i))) {
+        ++users_[record.block_source].showing;
       }
     }
     Pair();
     expected_.resize(table_.rows.size());
     for (std::size_t n = 0; n < table_.rows.size(); ++n) {
       if (pairing_.kind[n] != RowPairing::Kind::kAdded) Row(n, OldRow(n));
+    }
+    for (const auto& [field, places] : place_edits_) {
+      ++users_[trace_.records[field].block_source].edited;
     }
     for (const auto& [field, places] : place_edits_) Places(places);
     for (std::size_t n = 0; n < table_.rows.size(); ++n) {
@@ -479,10 +482,9 @@ class Applier {
   void NewBlock(int field, const PlaceBlockBits& block) {
     typed_blocks_[field] = block;
     const int source = trace_.records[field].block_source;
-    bool other_users = false;
-    for (int index : counts_by_block_[source]) {
-      other_users = other_users || (index != field && (ShowsBlock(index) || Edited(index)));
-    }
+    // Other counts that show the block or have their places changed.
+    const Users& users = users_[source];
+    const bool other_users = users.showing - (ShowsBlock(field) ? 1 : 0) + users.edited - 1 > 0;
     const bool own = source >= 0 && source < field &&
                      trace_.records[source].parent == trace_.records[field].parent;
     if (own && !other_users) {
@@ -491,8 +493,6 @@ class Applier {
       edit_.ReplaceValue(source, WithLeading(source, value));
     }
   }
-
-  bool Edited(int count) const { return place_edits_.count(count) > 0; }
 
   void Note(const std::string& note) {
     if (!note.empty()) notes_.push_back(note);
@@ -512,8 +512,12 @@ class Applier {
   std::map<int, PlaceEdit> place_edits_;                // by place count
   std::map<int, PlaceBlockBits> typed_blocks_;          // by place count
   std::vector<std::string> notes_;
-  // The place counts in file order, by the place field whose block each saw.
-  std::map<int, std::vector<int>> counts_by_block_;
+  // By the place field whose block they saw (-1: none): how many counts
+  // show it, and how many have their places changed.
+  struct Users {
+    int showing = 0, edited = 0;
+  };
+  std::map<int, Users> users_;
 };
 
 int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
