@@ -340,6 +340,30 @@ TEST(ApplyTest, DryRunListsChangesAndPrecisionAndWritesNothing) {
   EXPECT_EQ(platform.files.count("out.ldb"), 0u);
 }
 
+// The listing of a structural edit: "c" and "h" stay, "g" moves first,
+// "b" is removed, "d" added, "a" given a Switch Time after its Scale, and
+// the row without a Name field given one.
+TEST(ApplyTest, DryRunListsStructureWithCounts) {
+  using namespace ldb;
+  const std::string db =
+      Database({Prototype({Name("a"), PlaceCount(0), Scale(2.0f)}), Prototype({Name("b")}),
+                Prototype({Name("c"), PlaceCount(0)}), Prototype({Name("g")}),
+                Prototype({Name("h")}), Prototype({Scale(3.0f)})});
+  FakePlatform platform;
+  const Result result = RunApply(
+      platform, db,
+      std::string(kHeaderRow) + "\ng\na\t\t\t2.0\t1.5\nc\t\t\nh\ne\t3.0\nd\t1,2\t\t\t0.5\n", true);
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "added row 6 \"d\"\n"
+            "removed row 2 \"b\"\n"
+            "moved row 4 -> 1 \"g\"\n"
+            "row 2, Switch Time: \"(no cell)\" -> \"1.5\"\n"
+            "row 5, Name: \"\" -> \"e\"\n"
+            "1 added row, 1 removed row, 1 moved row, 2 changed cells in 2 prototypes; nothing "
+            "written (dry run)\n");
+}
+
 TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
   const std::string db = ldb::Database({ldb::Prototype({ldb::Name("a"), ldb::SwitchTime(15)})});
   FakePlatform platform;
