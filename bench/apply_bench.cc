@@ -30,6 +30,20 @@ std::string MakeDatabase(int prototypes) {
   return ldb::Database(all);
 }
 
+// Applies `table` to `database` in memory, once per iteration.
+void TimeApply(benchmark::State& state, const std::string& database, const std::string& table) {
+  for (auto _ : state) {
+    MemoryPlatform platform;
+    platform.files["levers.ldb"].data = database;
+    platform.files["table.txt"].data = table;
+    std::ostringstream out, err;
+    const int code = Apply(platform, {"levers.ldb", "table.txt", "out.ldb", false, '.'}, out, err);
+    if (code != 0) state.SkipWithError(err.str().c_str());
+    benchmark::DoNotOptimize(platform.files["out.ldb"].data.data());
+  }
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(database.size()));
+}
+
 void BM_Apply(benchmark::State& state) {
   const std::string database = MakeDatabase(static_cast<int>(state.range(0)));
   std::string table = ConvertDatabase(database, '.', "db");
@@ -42,16 +56,7 @@ void BM_Apply(benchmark::State& state) {
     for (int tab = 0; tab < 4; ++tab) cell = table.find('\t', cell) + 1;
     table.replace(cell, table.find('\t', cell) - cell, "99.9");
   }
-  for (auto _ : state) {
-    MemoryPlatform platform;
-    platform.files["levers.ldb"].data = database;
-    platform.files["table.txt"].data = table;
-    std::ostringstream out, err;
-    const int code = Apply(platform, {"levers.ldb", "table.txt", "out.ldb", false, '.'}, out, err);
-    if (code != 0) state.SkipWithError(err.str().c_str());
-    benchmark::DoNotOptimize(platform.files["out.ldb"].data.data());
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(database.size()));
+  TimeApply(state, database, table);
 }
 BENCHMARK(BM_Apply)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
@@ -74,16 +79,7 @@ void BM_ApplyReversed(benchmark::State& state) {
     table += rows[i];
     if (i % 100 == 0) table += "New lever\t1.5,2.5\t\t2.0\t3.0\toak\tsfx/new.wav\tAdded.\r\n";
   }
-  for (auto _ : state) {
-    MemoryPlatform platform;
-    platform.files["levers.ldb"].data = database;
-    platform.files["table.txt"].data = table;
-    std::ostringstream out, err;
-    const int code = Apply(platform, {"levers.ldb", "table.txt", "out.ldb", false, '.'}, out, err);
-    if (code != 0) state.SkipWithError(err.str().c_str());
-    benchmark::DoNotOptimize(platform.files["out.ldb"].data.data());
-  }
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(database.size()));
+  TimeApply(state, database, table);
 }
 BENCHMARK(BM_ApplyReversed)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 

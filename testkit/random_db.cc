@@ -163,7 +163,7 @@ EditedTable RandomTableEdits(const std::vector<std::vector<std::string>>& rows,
         if (size == 0 || table.origin[r] < 0) break;
         const auto& kind = kinds[static_cast<std::size_t>(table.origin[r])];
         auto& row = table.rows[r];
-        bool in_columns = row.size() < 8 && row.size() != 2;
+        bool in_columns = row.size() < 8 && row.size() != 2 && row.size() == kind.size();
         for (std::size_t c = 0; c < row.size() && c < 8; ++c) {
           in_columns = in_columns && kind[c] == kColumnType[c];
         }
