@@ -40,12 +40,6 @@ namespace {
 
 constexpr std::uint32_t kFloatOne = 0x3F800000;
 
-std::string Bytes32(std::uint32_t value) {
-  std::string out(4, '\0');
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
-  return out;
-}
-
 std::string Count(std::size_t n, const char* noun) {
   return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }

@@ -8,13 +8,17 @@ namespace {
 
 std::string BlockBytes(const PlaceBlockBits& block) {
   std::string bytes;
-  for (std::uint32_t value : block) {
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>(value >> (8 * i) & 0xFF);
-  }
+  for (std::uint32_t value : block) bytes += Bytes32(value);
   return bytes;
 }
 
 }  // namespace
+
+std::string Bytes32(std::uint32_t value) {
+  std::string out(4, '\0');
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
+  return out;
+}
 
 std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte) {
   const std::uint64_t length = body.size();

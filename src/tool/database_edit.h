@@ -109,6 +109,9 @@ class DatabaseEdit {
   int block_copies_ = 0;
 };
 
+// A 32-bit value as the database stores it (little-endian).
+std::string Bytes32(std::uint32_t value);
+
 // A record frame: tag, packed length (one byte when `one_byte` allows and
 // the length fits, else four), body.
 std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte);

@@ -12,12 +12,6 @@ namespace {
 constexpr std::uint32_t kFloatOne = 0x3F800000;
 constexpr std::size_t kColumns = 8;
 
-std::string Bytes32(std::uint32_t value) {
-  std::string out(4, '\0');
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
-  return out;
-}
-
 class Builder {
  public:
   Builder(const TableLine& line, const RowSource& source, std::vector<std::string>& notes)
