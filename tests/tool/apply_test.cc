@@ -419,6 +419,10 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
       {plain, header + "a\t\t\t2.0\t1.0\r\nxy\r\n\t0.0,0.0\t\t\t\tm\r\n",
        "ldbtool: table.txt: offset 106 (0x6A): error: row 3, Switch Time: an empty cell cannot be "
        "made here (a switch time always shows a number; type 0 for none)\n"},
+      {Database({Prototype({Name("a"), Material("m"), Material("n")})}), header + "a\tm\r\n",
+       "ldbtool: table.txt: offset 81 (0x51): error: row 1, Place2: the row ends before this "
+       "cell, which is not made by one field alone, so it cannot be removed (type the cell as it "
+       "was)\n"},
       {Database({Prototype({Name("a"), Scale(2)})}), header + "a\t2.0\t3,4\r\n",
        "ldbtool: table.txt: offset 84 (0x54): error: row 1, Place2: this cell cannot be added "
        "alone "
