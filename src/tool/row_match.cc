@@ -23,6 +23,7 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   by_text.reserve(old_rows.size());
   for (std::int64_t o = 0; o < old_count; ++o) by_text[old_rows[o]].old_rows.push_back(o);
   std::vector<std::int64_t> identical;  // new rows paired so, in order
+  pairing.steps += old_rows.size() + new_rows.size();
   for (std::int64_t n = 0; n < new_count; ++n) {
     const auto it = by_text.find(new_rows[n]);
     if (it == by_text.end() || it->second.next == it->second.old_rows.size()) continue;
@@ -39,9 +40,11 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   std::vector<std::int64_t> before(identical.size(), -1);
   for (std::size_t i = 0; i < identical.size(); ++i) {
     const std::int64_t o = pairing.old_row[identical[i]];
-    const auto at = std::lower_bound(
-        tails.begin(), tails.end(), o,
-        [&](std::size_t t, std::int64_t v) { return pairing.old_row[identical[t]] < v; });
+    const auto at =
+        std::lower_bound(tails.begin(), tails.end(), o, [&](std::size_t t, std::int64_t v) {
+          ++pairing.steps;
+          return pairing.old_row[identical[t]] < v;
+        });
     if (at != tails.begin()) before[i] = static_cast<std::int64_t>(*(at - 1));
     if (at == tails.end()) {
       tails.push_back(i);
@@ -52,6 +55,7 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   std::vector<std::int64_t> anchors;  // new rows, in order
   for (std::int64_t i = tails.empty() ? -1 : static_cast<std::int64_t>(tails.back()); i >= 0;
        i = before[static_cast<std::size_t>(i)]) {
+    ++pairing.steps;
     anchors.push_back(identical[static_cast<std::size_t>(i)]);
   }
   std::reverse(anchors.begin(), anchors.end());
@@ -65,8 +69,12 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
     const std::int64_t old_to = k < anchors.size() ? pairing.old_row[anchors[k]] : old_count;
     std::int64_t o = old_from;
     for (std::int64_t n = new_from; n < new_to; ++n) {
+      ++pairing.steps;
       if (pairing.old_row[n] != RowPairing::kNone) continue;
-      while (o < old_to && pairing.new_row[o] != RowPairing::kNone) ++o;
+      while (o < old_to && pairing.new_row[o] != RowPairing::kNone) {
+        ++pairing.steps;
+        ++o;
+      }
       if (o == old_to) break;
       pairing.old_row[n] = o;
       pairing.new_row[o] = n;
