@@ -113,7 +113,11 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   if (check->parsed()) return Check(platform, database, out, err);
   if (dump->parsed()) return Dump(platform, database, out, err);
   if (apply->parsed()) return Apply(platform, apply_options, out, err);
-  if (diff->parsed()) return Diff(platform, diff_options, out, err);
+  if (diff->parsed()) {
+    // The text git diffs: lines end in LF alone on Windows too.
+    if (diff_options.text) UseBinaryStandardOutput();
+    return Diff(platform, diff_options, out, err);
+  }
   return Pack(platform, pack_options, out, err);
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -106,6 +107,12 @@ TEST(LdbtoolTest, CommandLine) {
     EXPECT_TRUE(r.out.starts_with(c.out_starts)) << what << "\n" << r.out;
     EXPECT_TRUE(c.err_starts.empty() ? r.err.empty() : r.err.starts_with(c.err_starts)) << r.err;
   }
+  // diff --text ends its lines in LF alone, on Windows too.
+  EXPECT_EQ(RunLdbtool(dir, {"diff", "--text", "levers.ldb"}).exit_code, 0);
+  const std::string text = kovrant::test::ReadFile(dir / ".out");
+  EXPECT_TRUE(text.starts_with("Name\tPlace1\tPlace2\tScale\tSwitch Time\tMaterial\t")) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 31);
+  EXPECT_EQ(text.find('\r'), std::string::npos);
 }
 
 // `git diff` shows a database's changed row through `ldbtool diff --text`,
