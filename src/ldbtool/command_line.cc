@@ -28,6 +28,8 @@ constexpr const char kFooter[] =
     "overlapping. Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
     "Comparing: ldbtool diff OLD NEW lists what changed between two databases or tables\n"
     "(added, removed, moved rows and changed cells); exit 0 the same, 1 they differ, 2 error.\n"
+    "For git diff: '*.ldb diff=ldb' in .gitattributes and\n"
+    "  git config diff.ldb.textconv \"ldbtool diff --text\"\n"
     "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
 
 bool IsCommand(const std::string& word) {
