@@ -90,8 +90,7 @@ std::string Utf8ToWindows1252(std::string_view text, std::string* out) {
     if (!valid) {
       std::string bytes = Hex(lead);
       if (i + 1 < text.size()) {
-        // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about
-        // "literal" + std::string at -O3.
+        // Appended in two steps: GCC 12 warns of a false overlap in " " + std::string.
         bytes += ' ';
         bytes += Hex(static_cast<std::uint8_t>(text[i + 1]));
       }
