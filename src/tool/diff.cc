@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "table/table_writer.h"
 #include "tool/cell_trace.h"
 #include "tool/commands.h"
 #include "tool/edit_report.h"
@@ -48,12 +47,7 @@ int DiffOrRefuse(Platform& platform, const DiffOptions& options, std::ostream& o
   }
   const std::vector<ShownRow> new_rows =
       ReadRowsOf(platform, options.new_file, options.decimal_separator);
-  std::vector<std::string> old_texts, new_texts;
-  for (const ShownRow& row : old_rows) old_texts.push_back(RowText(row));
-  for (const ShownRow& row : new_rows) new_texts.push_back(RowText(row));
-  const TableEdits edits = DescribeEdits(
-      PairRows({old_texts.begin(), old_texts.end()}, {new_texts.begin(), new_texts.end()}),
-      old_rows, new_rows);
+  const TableEdits edits = CompareRows(old_rows, new_rows);
   if (edits.empty()) {
     out << options.old_file << " and " << options.new_file << " show the same "
         << RowCount(new_rows.size()) << "\n";
@@ -80,6 +74,16 @@ std::vector<ShownRow> ReadRowsOf(Platform& platform, const std::string& file, ch
   const std::string bytes = ReadWholeFile(platform, file);
   if (LooksLikeTable(bytes)) return RowsOfTable(bytes, file);
   return RowsOfTable(ConvertDatabase(bytes, separator, file), file);
+}
+
+TableEdits CompareRows(const std::vector<ShownRow>& old_rows,
+                       const std::vector<ShownRow>& new_rows) {
+  std::vector<std::string> old_texts, new_texts;
+  for (const ShownRow& row : old_rows) old_texts.push_back(RowText(row));
+  for (const ShownRow& row : new_rows) new_texts.push_back(RowText(row));
+  return DescribeEdits(
+      PairRows({old_texts.begin(), old_texts.end()}, {new_texts.begin(), new_texts.end()}),
+      old_rows, new_rows);
 }
 
 std::string RowsText(const std::vector<ShownRow>& rows) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "io/platform.h"
+#include "tool/edit_report.h"
 
 namespace kovrant::tool {
 
@@ -27,6 +28,11 @@ bool LooksLikeTable(std::string_view bytes);
 // table forms plug in here. Throws Refusal naming `file` when it cannot be
 // read, is not a table kovrant wrote, or is a database kovrant fails on.
 std::vector<ShownRow> ReadRowsOf(Platform& platform, const std::string& file, char separator);
+
+// The edits that turn `old_rows` into `new_rows`, the rows paired by their
+// whole texts (PairRows) and edited ones compared cell by cell.
+TableEdits CompareRows(const std::vector<ShownRow>& old_rows,
+                       const std::vector<ShownRow>& new_rows);
 
 // The rows as a text with one line per row (header first, cells separated by
 // TAB, lines ended by LF, the texts' Windows-1252 bytes as UTF-8): what git's

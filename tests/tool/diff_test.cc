@@ -6,6 +6,7 @@
 
 #include "support/fake_platform.h"
 #include "tool/commands.h"
+#include "tool/diff.h"
 #include "tool_support.h"
 
 namespace kovrant::tool {
@@ -79,6 +80,50 @@ TEST(DiffTest, DatabaseShowsTheSameAsItsTable) {
     Diff(platform, {"db", "", true, '.'}, db_text, err);
     Diff(platform, {"table", "", true, '.'}, table_text, err);
     EXPECT_EQ(db_text.str(), table_text.str());
+  }
+}
+
+// The list is exact: OLD with the listed edits applied is NEW. Rows neither
+// added nor moved stay in order with the old rows neither removed nor moved
+// (anchors and edited rows), each the old row with its listed cells changed.
+TEST(DiffTest, ListsExactlyTheEditsMade) {
+  std::mt19937 rng(23);
+  for (int round = 0; round < 500; ++round) {
+    test::FakePlatform platform;
+    platform.files["db"].data = test::RandomDatabase(rng);
+    const std::vector<ShownRow> old_rows = ReadRowsOf(platform, "db", '.');
+    std::vector<std::vector<int>> kinds;
+    for (const ShownRow& row : old_rows) kinds.emplace_back(row.size(), 0);
+    const auto new_rows = ldb::RandomTableEdits(old_rows, kinds, rng).rows;
+    const TableEdits edits = CompareRows(old_rows, new_rows);
+    EXPECT_EQ(edits.empty(), old_rows == new_rows);
+    std::vector<ShownRow> rebuilt(new_rows.size());
+    std::vector<bool> new_placed(new_rows.size()), old_used(old_rows.size());
+    for (const auto& added : edits.added) {
+      EXPECT_EQ(added.name, new_rows[added.row - 1].empty() ? "" : new_rows[added.row - 1][0]);
+      rebuilt[added.row - 1] = new_rows[added.row - 1];
+      new_placed[added.row - 1] = true;
+    }
+    for (const auto& removed : edits.removed) old_used[removed.row - 1] = true;
+    for (const auto& moved : edits.moved) {
+      rebuilt[moved.to - 1] = old_rows[moved.from - 1];
+      new_placed[moved.to - 1] = old_used[moved.from - 1] = true;
+    }
+    for (std::size_t n = 0, o = 0; n < new_rows.size(); ++n) {
+      if (new_placed[n]) continue;
+      while (o < old_rows.size() && old_used[o]) ++o;
+      ASSERT_LT(o, old_rows.size()) << round;
+      rebuilt[n] = old_rows[o++];
+      for (const auto& change : edits.changed) {
+        if (change.row != std::int64_t(n) + 1) continue;
+        ShownRow& row = rebuilt[n];
+        if (row.size() <= change.cell) row.resize(change.cell + 1, "(no cell)");
+        EXPECT_EQ(row[change.cell], change.old_text);
+        row[change.cell] = change.new_text;
+      }
+      while (!rebuilt[n].empty() && rebuilt[n].back() == "(no cell)") rebuilt[n].pop_back();
+    }
+    EXPECT_EQ(rebuilt, new_rows) << round;
   }
 }
 
