@@ -163,17 +163,25 @@ EditedTable RandomTableEdits(const std::vector<std::vector<std::string>>& rows,
         if (size == 0 || table.origin[r] < 0) break;
         const auto& kind = kinds[static_cast<std::size_t>(table.origin[r])];
         auto& row = table.rows[r];
-        bool in_columns = row.size() < 8 && row.size() != 2;
+        bool in_columns = row.size() < 8 && row.size() != 2 && row.size() == kind.size();
         for (std::size_t c = 0; c < row.size() && c < 8; ++c) {
           in_columns = in_columns && kind[c] == kColumnType[c];
         }
         if (in_columns && rng() % 3 == 0) {
-          const std::size_t to = row.size() + 1 + Below(rng, 8 - row.size());
-          while (row.size() < to) {
+          const std::size_t from = row.size();
+          const std::size_t to = from + 1 + Below(rng, 8 - from);
+          auto extended = row;
+          while (extended.size() < to) {
             const auto cells =
-                RandomCellText(static_cast<std::uint8_t>(kColumnType[row.size()]), rng);
-            row.insert(row.end(), cells.begin(), cells.end());
+                RandomCellText(static_cast<std::uint8_t>(kColumnType[extended.size()]), rng);
+            extended.insert(extended.end(), cells.begin(), cells.end());
           }
+          // Nothing but empty cells after a row is a spreadsheet's padding.
+          bool typed = false;
+          for (std::size_t c = from; c < extended.size(); ++c)
+            typed = typed || !extended[c].empty();
+          if (!typed) break;
+          row = std::move(extended);
           table.changed[r] = true;
           break;
         }

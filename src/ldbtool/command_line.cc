@@ -18,14 +18,17 @@ constexpr const char kFooter[] =
     "  kovrant levers.ldb out         convert into out/LeverPrototypes.txt\n"
     "  (edit the table in a spreadsheet or text editor; save it as TAB-separated text)\n"
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt --dry-run\n"
-    "                                 list every changed cell, write nothing\n"
+    "                                 list added, removed, moved rows and changed cells\n"
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
     "                                 write the edits back (levers.ldb.bak keeps the old file)\n"
     "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
-    "Time (seconds). Refused, with the row named: another row count or header, a row with\n"
-    "another number of cells, Place2 without Place1, a NAN scale, a number that does not\n"
-    "parse, a cell that more than one field makes; a database that `check` finds failing or\n"
-    "overlapping. Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
+    "Time (seconds); a short row may be filled in up to Lever Description. Rows may be\n"
+    "added (a new row gets the fields of its cells), removed, moved, sorted and duplicated:\n"
+    "a row as kovrant wrote it keeps its prototype's bytes wherever it stands, and all that\n"
+    "is not a row stays as it was. Refused, with the cell named: Place2 without Place1, a\n"
+    "NAN scale, a number that does not parse, an empty Switch Time before other cells, a cell\n"
+    "that more than one field makes; a database that `check` finds failing or overlapping.\n"
+    "Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
     "Comparing: ldbtool diff OLD NEW lists what changed between two databases or tables\n"
     "(added, removed, moved rows and changed cells); exit 0 the same, 1 they differ, 2 error.\n"
     "For git diff: '*.ldb diff=ldb' in .gitattributes and\n"
@@ -71,7 +74,8 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   CLI::Option* apply_output =
       apply->add_option("-o,--output", apply_options.output, "The new database (may be DB)");
   apply->add_flag("--dry-run", apply_options.dry_run,
-                  "Write nothing; list every changed cell (row, column, old and new text)");
+                  "Write nothing; list added, removed and moved rows and every changed cell "
+                  "(row, column, old and new text)");
 
   PackOptions pack_options;
   pack_options.decimal_separator = decimal_separator;

@@ -1,25 +1,37 @@
 // ldbtool apply DB TABLE -o OUT [--dry-run]: the edits of a table kovrant
 // wrote for DB, brought back into a copy of DB.
 //
-// Row k of TABLE belongs to the k-th prototype kovrant writes for DB. A row
-// that reads as kovrant writes it keeps its prototype's bytes. In a changed
-// row, each changed cell is traced to the field that made it (cell_trace.h)
-// and only that field's value is rewritten (database_edit.h); everything
-// else is copied byte for byte. The new database is converted again in
-// memory and must show TABLE, number cells as they will read, before
-// anything is written.
+// TABLE's rows pair with the rows kovrant writes for DB as diff pairs lines
+// (row_match.h, by row_key.h's keys): a row identical to an old one is that
+// prototype wherever it now stands, and its bytes are copied unchanged; the
+// rows left between two such rows that stayed in order pair in order as
+// edits of those prototypes. In an edited row each changed cell is traced
+// to the field that made it (cell_trace.h) and only that field's value is
+// rewritten; cells typed beyond the prototype's last add the fields of
+// their columns; a Name typed into a row without a Name field adds one
+// first. A row left unpaired is added (a copy of the prototype it repeats,
+// or a prototype built as pack builds one, row_prototype.h) where it stands;
+// an old row left unpaired is removed with its prototype. Everything that
+// is not a row is copied byte for byte (database_edit.h), and every place
+// count of a row shows what it showed or what was typed for it. The new
+// database is converted again in memory and must show TABLE, number cells
+// as they will read, before anything is written.
 #include <algorithm>
 #include <cstring>
 #include <map>
 #include <ostream>
-#include <set>
+#include <unordered_map>
 
 #include "table/table_writer.h"
 #include "tool/cell_trace.h"
 #include "tool/cell_values.h"
 #include "tool/commands.h"
 #include "tool/database_edit.h"
+#include "tool/edit_report.h"
 #include "tool/refusal.h"
+#include "tool/row_key.h"
+#include "tool/row_match.h"
+#include "tool/row_prototype.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
 
@@ -28,23 +40,12 @@ namespace {
 
 constexpr std::uint32_t kFloatOne = 0x3F800000;
 
-std::string Bytes32(std::uint32_t value) {
-  std::string out(4, '\0');
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
-  return out;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 std::string Count(std::size_t n, const char* noun) {
   return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
-struct CellChange {
-  std::size_t row;  // from 1
-  std::size_t cell;
-  std::string old_text, new_text;
-};
+// An empty cell for a cell a row lacks.
+const std::string kNoText;
 
 class Applier {
  public:
@@ -60,72 +61,131 @@ class Applier {
   void Run() {
     for (std::size_t i = 0; i < trace_.records.size(); ++i) {
       const TracedRecord& record = trace_.records[i];
-      if (record.frame.level == 4 && record.frame.tag == 2) {
-        counts_by_block_[record.block_source].push_back(static_cast<int>(i));
+      if (record.frame.level == 4 && record.frame.tag == 2 && ShowsBlock(static_cast<int>(i))) {
+        ++users_[record.block_source].showing;
       }
     }
-    if (table_.rows.size() != trace_.rows.size()) {
-      const std::int64_t offset = table_.rows.size() > trace_.rows.size()
-                                      ? table_.rows[trace_.rows.size()].offset
-                                      : table_.size;
-      throw Refusal(options_.table, offset,
-                    "the table has " + Count(table_.rows.size(), "row") + " where kovrant writes " +
-                        std::to_string(trace_.rows.size()) +
-                        " for the database (adding or removing prototypes is not supported)");
+    Pair();
+    expected_.resize(table_.rows.size());
+    for (std::size_t n = 0; n < table_.rows.size(); ++n) {
+      if (pairing_.kind[n] != RowPairing::Kind::kAdded) Row(n, OldRow(n));
     }
-    for (std::size_t r = 0; r < trace_.rows.size(); ++r) Row(r);
-    for (const auto& [field, cells] : place_cells_) Places(field, cells);
-    KeepCarriedBlocks();
+    for (const auto& [field, places] : place_edits_) {
+      ++users_[trace_.records[field].block_source].edited;
+    }
+    for (const auto& [field, places] : place_edits_) Places(places);
+    for (std::size_t n = 0; n < table_.rows.size(); ++n) {
+      if (pairing_.kind[n] == RowPairing::Kind::kAdded) placed_[n] = Added(n);
+    }
+    Place();
+    WantBlocks();
   }
 
   std::string Build() { return edit_.Build(options_.database); }
 
-  const std::vector<CellChange>& changes() const { return changes_; }
   const std::vector<std::string>& notes() const { return notes_; }
-  // The table the rebuilt database must show: kovrant's for the old one,
-  // with the changed cells as they will read.
-  std::string ExpectedTable() const {
-    std::string bytes = kHeaderRow;
-    bytes += "\r\n";
-    for (std::size_t r = 0; r < trace_.rows.size(); ++r) {
-      const auto& cells = trace_.rows[r].cells;
-      for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0) bytes += '\t';
-        const auto it = shown_.find({r, c});
-        bytes += it != shown_.end() ? it->second : cells[c].text;
-      }
-      bytes += "\r\n";
+  // The table the rebuilt database must show, cells as kovrant will show
+  // them.
+  std::string ExpectedTable() const { return TableBytes(expected_); }
+  TableEdits Edits() const {
+    std::vector<std::vector<std::string>> old_rows;
+    old_rows.reserve(trace_.rows.size());
+    for (const TracedRow& row : trace_.rows) {
+      std::vector<std::string> cells;
+      for (const TracedCell& cell : row.cells) cells.push_back(cell.text);
+      old_rows.push_back(std::move(cells));
     }
-    return bytes;
+    return DescribeEdits(pairing_, old_rows, expected_);
   }
-  int block_copies() const { return block_copies_; }
+  int block_copies() const { return edit_.block_copies(); }
 
  private:
-  CellPlace Place(std::size_t r, std::size_t c) const {
-    return CellPlace{options_.table, table_.rows[r].cells[c].offset, CellLabel(r + 1, c)};
+  // The place cells of one count, changed in row `n` (old row `o`).
+  struct PlaceEdit {
+    int field;
+    std::size_t n, o, first;
+  };
+
+  std::size_t OldRow(std::size_t n) const { return static_cast<std::size_t>(pairing_.old_row[n]); }
+  const std::string& Typed(std::size_t n, std::size_t c) const {
+    const auto& cells = table_.rows[n].cells;
+    return c < cells.size() ? cells[c].text : kNoText;
+  }
+  CellPlace Place(std::size_t n, std::size_t c) const {
+    const TableLine& line = table_.rows[n];
+    const std::int64_t offset =
+        c < line.cells.size()
+            ? line.cells[c].offset
+            : line.cells.back().offset + static_cast<std::int64_t>(line.cells.back().text.size());
+    return CellPlace{options_.table, offset, CellLabel(n + 1, c)};
   }
   std::string OldValue(int field) const { return edit_.Value(field); }
   std::uint8_t TypeOf(int field) const { return trace_.records[field].frame.tag; }
 
-  void Row(std::size_t r) {
-    TableLine line = table_.rows[r];
-    const TracedRow& traced = trace_.rows[r];
-    DropPadding(line, traced.cells.size());
-    if (line.cells.size() != traced.cells.size()) {
-      throw Refusal(options_.table, line.offset,
-                    "row " + std::to_string(r + 1) + " has " + Count(line.cells.size(), "cell") +
-                        " where kovrant writes " + std::to_string(traced.cells.size()) +
-                        " for its prototype");
+  // Rows pair by their keys: as diff pairs lines, up to padding and the
+  // spelling of numbers.
+  void Pair() {
+    std::vector<std::string> old_keys, new_keys;
+    old_keys.reserve(trace_.rows.size());
+    new_keys.reserve(table_.rows.size());
+    std::vector<std::string_view> cells;
+    for (const TracedRow& row : trace_.rows) {
+      cells.clear();
+      for (const TracedCell& cell : row.cells) cells.push_back(cell.text);
+      old_keys.push_back(RowKey(cells, separator_));
     }
+    for (const TableLine& line : table_.rows) {
+      cells.clear();
+      for (const TableCell& cell : line.cells) cells.push_back(cell.text);
+      new_keys.push_back(RowKey(cells, separator_));
+    }
+    const std::vector<std::string_view> old_views(old_keys.begin(), old_keys.end());
+    const std::vector<std::string_view> new_views(new_keys.begin(), new_keys.end());
+    pairing_ = PairRows(old_views, new_views);
+    // A row added as a copy of an old one may take that prototype's bytes.
+    for (std::size_t o = 0; o < old_keys.size(); ++o) first_with_key_.emplace(old_keys[o], o);
+    for (std::size_t n = 0; n < new_keys.size(); ++n) {
+      if (pairing_.kind[n] != RowPairing::Kind::kAdded) continue;
+      if (const auto it = first_with_key_.find(new_keys[n]); it != first_with_key_.end()) {
+        copies_[n] = it->second;
+      }
+    }
+    first_with_key_.clear();
+  }
+
+  // A row paired with old row `o`: its cells compared one by one, each
+  // changed cell traced to its field; cells beyond the old row's add fields.
+  void Row(std::size_t n, std::size_t o) {
+    TableLine line = table_.rows[n];
+    const TracedRow& traced = trace_.rows[o];
+    // A spreadsheet pads short rows with empty cells up to the header's
+    // eight; a row with something typed beyond the old row's cells is taken
+    // as typed up to the eighth.
+    DropPadding(line, std::max(traced.cells.size(), HeaderCells().size()));
+    bool typed_beyond = false;
+    for (std::size_t c = traced.cells.size(); c < line.cells.size(); ++c) {
+      typed_beyond = typed_beyond || !line.cells[c].text.empty();
+    }
+    if (!typed_beyond) DropPadding(line, traced.cells.size());
+    std::vector<std::string>& shown = expected_[n];
+    for (const TracedCell& cell : traced.cells) shown.push_back(cell.text);
+    std::vector<std::size_t> left_out;  // cells whose fields go
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
       const TracedCell& cell = traced.cells[c];
-      const std::string& typed = line.cells[c].text;
+      const std::string& typed = Typed(n, c);
+      if (c >= line.cells.size() && LeftOut(n, traced, c, left_out)) continue;
       if (typed == cell.text) continue;
-      const CellPlace place = Place(r, c);
       if (cell.field < 0) {
         // A spreadsheet's own form of the same number ("3" for "3.0") is no
         // change, whoever made the cell.
         if (SameNumber(typed, cell.text, separator_)) continue;
+        if (c == 0 && !cell.ambiguous) {
+          // No Name field: one goes first, so that it makes the first cell.
+          edit_.Prepend(traced.prototype, {NewField{0, CheckedText(n, c) + '\0'}});
+          shown[c] = typed;
+          continue;
+        }
+        const CellPlace place = Place(n, c);
         throw Refusal(
             place.file, place.offset,
             place.label + (cell.ambiguous
@@ -137,38 +197,186 @@ class Applier {
       }
       switch (TypeOf(cell.field)) {
         case 2:
-          place_cells_[cell.field].push_back({r, c});
+          place_edits_.emplace(
+              cell.field, PlaceEdit{cell.field, n, o, c - static_cast<std::size_t>(cell.part)});
           break;
         case 3:
-          Scale(r, c, cell, typed);
+          Scale(n, c, cell, typed);
           break;
         case 4:
-          SwitchTime(r, c, cell, typed);
+          SwitchTime(n, c, cell, typed);
           break;
         default:
-          Text(r, c, cell, typed);
+          Text(n, c, cell);
           break;
+      }
+    }
+    for (auto c = left_out.rbegin(); c != left_out.rend(); ++c) {
+      shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(*c));
+    }
+    if (line.cells.size() > traced.cells.size()) Extend(n, o, line);
+  }
+
+  // A cell the typed row lacks at its end: its field is removed when it
+  // makes nothing but such cells (an empty cell made by no one field
+  // stays, and so does every empty one of a row of eight or more, which
+  // may be padding dropped). A Place2 whose Place1 is typed reads as empty
+  // instead. Returns whether the cell needs nothing more.
+  bool LeftOut(std::size_t n, const TracedRow& traced, std::size_t c,
+               std::vector<std::size_t>& left_out) {
+    const TracedCell& cell = traced.cells[c];
+    const std::size_t typed_cells = std::max<std::size_t>(table_.rows[n].cells.size(), 1);
+    std::size_t first = c, last = c;
+    if (cell.field >= 0 && TypeOf(cell.field) == 2) {
+      first = c - static_cast<std::size_t>(cell.part);
+      last = first + 1;
+      if (first < typed_cells) return false;
+    }
+    if (!left_out.empty() && left_out.back() >= first) return true;  // its field is gone
+    // In a row of eight cells or more the missing cells may be a
+    // spreadsheet's padding dropped; shorter rows are as typed.
+    bool empty = typed_cells >= HeaderCells().size();
+    for (std::size_t k = first; k <= last; ++k) empty = empty && traced.cells[k].text.empty();
+    if (empty) return true;
+    if (cell.field < 0 && traced.cells[c].text.empty()) return true;
+    if (cell.field < 0) {
+      const CellPlace place = Place(n, c);
+      throw Refusal(place.file, place.offset,
+                    place.label +
+                        ": the row ends before this cell, which is not made by one field alone, so "
+                        "it cannot be removed (type the cell as it was)");
+    }
+    edit_.Remove(cell.field);
+    for (std::size_t k = first; k <= last; ++k) left_out.push_back(k);
+    return true;
+  }
+
+  // Cells typed beyond the old row's: new fields after the prototype's
+  // last, one per column, so that each cell stands in its column.
+  void Extend(std::size_t n, std::size_t o, const TableLine& line) {
+    const std::size_t from = trace_.rows[o].cells.size();
+    if (from == 2) {
+      const CellPlace at = Place(n, 2);
+      throw Refusal(at.file, at.offset,
+                    at.label +
+                        ": this cell cannot be added alone (one place field makes Place1 and "
+                        "Place2, and another field makes Place1 here)");
+    }
+    RowFields built =
+        BuildRowFields(line, from, RowSource{options_.table, n + 1, separator_}, notes_);
+    edit_.Append(trace_.rows[o].prototype, std::move(built.fields));
+    auto& shown = expected_[n];
+    shown.insert(shown.end(), built.shown.begin(), built.shown.end());
+  }
+
+  // A row left unpaired: a copy of the old prototype whose row it repeats
+  // (when it shows the same), or a new prototype built as pack builds one.
+  DatabaseEdit::Placed Added(std::size_t n) {
+    if (const auto it = copies_.find(n); it != copies_.end()) {
+      const std::size_t o = it->second;
+      const auto& original = expected_[static_cast<std::size_t>(pairing_.new_row[o])];
+      TableLine line = table_.rows[n];
+      if (line.cells.size() >= HeaderCells().size()) DropPadding(line, original.size());
+      bool same = line.cells.size() == original.size();
+      for (std::size_t c = 0; c < original.size() && same; ++c) {
+        const std::string& typed = line.cells[c].text;
+        same = typed == original[c] || SameNumber(typed, original[c], separator_) ||
+               SamePlace(typed, original[c]);
+      }
+      if (same) {
+        expected_[n] = original;
+        return {trace_.rows[o].prototype, {}};
+      }
+    }
+    TableLine line = table_.rows[n];
+    DropPadding(line, 8);
+    RowFields built = BuildRowFields(line, 0, RowSource{options_.table, n + 1, separator_}, notes_);
+    expected_[n] = std::move(built.shown);
+    return {-1, std::move(built.fields)};
+  }
+
+  bool SamePlace(const std::string& a, const std::string& b) const {
+    const std::size_t x = a.find(','), y = b.find(',');
+    return x != std::string::npos && y != std::string::npos &&
+           SameNumber(a.substr(0, x), b.substr(0, y), separator_) &&
+           SameNumber(a.substr(x + 1), b.substr(y + 1), separator_);
+  }
+
+  // Rows paired as edits and anchors stay where their prototypes stand;
+  // moved and added rows go right after the row before them (in its
+  // second-level record), those before the first such row right before it.
+  void Place() {
+    std::vector<bool> stays(trace_.rows.size(), false);
+    int last = -1;
+    std::vector<DatabaseEdit::Placed> leading;
+    for (std::size_t n = 0; n < table_.rows.size(); ++n) {
+      const auto kind = pairing_.kind[n];
+      if (kind == RowPairing::Kind::kAnchor || kind == RowPairing::Kind::kEdited) {
+        const TracedRow& row = trace_.rows[OldRow(n)];
+        stays[OldRow(n)] = true;
+        if (last < 0) {
+          for (auto& placed : leading) edit_.PlaceBefore(row.prototype, std::move(placed));
+          leading.clear();
+        }
+        last = row.prototype;
+        continue;
+      }
+      DatabaseEdit::Placed placed = kind == RowPairing::Kind::kMoved
+                                        ? DatabaseEdit::Placed{trace_.rows[OldRow(n)].prototype, {}}
+                                        : std::move(placed_[n]);
+      if (last >= 0) {
+        edit_.PlaceAfter(last, std::move(placed));
+      } else {
+        leading.push_back(std::move(placed));
+      }
+    }
+    for (auto& placed : leading) {
+      if (trace_.rows.empty()) {
+        edit_.PlaceAtStart(std::move(placed));
+      } else {
+        edit_.PlaceBefore(trace_.rows.front().prototype, std::move(placed));
+      }
+    }
+    for (std::size_t o = 0; o < trace_.rows.size(); ++o) {
+      if (!stays[o]) edit_.Remove(trace_.rows[o].prototype);
+    }
+  }
+
+  // Every place count of a row that stays shows what it showed, or the
+  // places typed for it.
+  void WantBlocks() {
+    for (std::size_t o = 0; o < trace_.rows.size(); ++o) {
+      if (pairing_.new_row[o] == RowPairing::kNone) continue;
+      for (const int field : trace_.records[trace_.rows[o].prototype].children) {
+        if (TypeOf(field) != 2) continue;
+        if (const auto it = typed_blocks_.find(field); it != typed_blocks_.end()) {
+          edit_.WantBlock(field, it->second, false);
+        } else {
+          edit_.WantBlock(field, edit_.OldBlock(field), true);
+        }
       }
     }
   }
 
-  void Change(std::size_t r, std::size_t c, const std::string& shown) {
-    changes_.push_back({r + 1, c, trace_.rows[r].cells[c].text, table_.rows[r].cells[c].text});
-    shown_[{r, c}] = shown;
-  }
+  void Change(std::size_t n, std::size_t c, const std::string& shown) { expected_[n][c] = shown; }
 
-  void Text(std::size_t r, std::size_t c, const TracedCell& cell, const std::string& typed) {
-    if (typed.find('\r') != std::string::npos) {
-      const CellPlace place = Place(r, c);
+  std::string CheckedText(std::size_t n, std::size_t c) const {
+    if (Typed(n, c).find('\r') != std::string::npos) {
+      const CellPlace place = Place(n, c);
       throw Refusal(place.file, place.offset,
                     place.label + ": a text may not hold CR (it would split the row)");
     }
+    return Typed(n, c);
+  }
+
+  void Text(std::size_t n, std::size_t c, const TracedCell& cell) {
+    const std::string typed = CheckedText(n, c);
     // The old value's terminating NUL bytes stay.
     const std::string old = OldValue(cell.field);
     const std::size_t kept = old.find_last_not_of('\0');
     const std::string nuls = kept == std::string::npos ? old : old.substr(kept + 1);
     edit_.ReplaceValue(cell.field, typed + nuls);
-    Change(r, c, typed);
+    Change(n, c, typed);
   }
 
   // The value with its first four bytes replaced (longer values keep the
@@ -178,8 +386,8 @@ class Applier {
     return old.size() > leading.size() ? leading + old.substr(leading.size()) : leading;
   }
 
-  void Scale(std::size_t r, std::size_t c, const TracedCell& cell, const std::string& typed) {
-    const CellPlace place = Place(r, c);
+  void Scale(std::size_t n, std::size_t c, const TracedCell& cell, const std::string& typed) {
+    const CellPlace place = Place(n, c);
     // kovrant shows 1.0 as an empty cell.
     const std::string old_text = cell.text.empty() ? "1" : cell.text;
     if (SameNumber(typed.empty() ? "1" : typed, old_text, separator_)) return;
@@ -188,61 +396,52 @@ class Applier {
     const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
     Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
                        separator_));
-    Change(r, c, shown);
+    Change(n, c, shown);
   }
 
-  void SwitchTime(std::size_t r, std::size_t c, const TracedCell& cell, const std::string& typed) {
-    const CellPlace place = Place(r, c);
+  void SwitchTime(std::size_t n, std::size_t c, const TracedCell& cell, const std::string& typed) {
+    const CellPlace place = Place(n, c);
     if (SameNumber(typed, cell.text, separator_)) return;
     const std::int32_t ticks = TypedTicks(typed, separator_, place);
     edit_.ReplaceValue(cell.field,
                        WithLeading(cell.field, Bytes32(static_cast<std::uint32_t>(ticks))));
     const std::string shown = RenderSwitchTime(ticks, separator_);
     Note(PrecisionNote(place, typed, shown, std::to_string(ticks) + " ticks", separator_, " s"));
-    Change(r, c, shown);
+    Change(n, c, shown);
   }
 
   // The place cells of one place count, changed together: the count
   // follows the cells (both empty: 0, Place1 only: 1, both: 2), and the
-  // block gets the typed floats. A block of the prototype's own that no
-  // other count shows is rewritten; otherwise the prototype gets a place
-  // field of its own before its count, and the next count that showed the
-  // old block gets a copy of it, so that it keeps showing what it showed.
-  void Places(int field, const std::vector<std::pair<std::size_t, std::size_t>>& cells) {
-    const std::size_t r = cells.front().first;
-    const TracedRow& traced = trace_.rows[r];
-    std::size_t first = cells.front().second;
-    if (traced.cells[first].part == 1) --first;
-    const TableLine& line = table_.rows[r];
-    const std::string& typed1 = line.cells[first].text;
-    const std::string& typed2 = line.cells[first + 1].text;
-    const TypedPlace place1 = TypedPlaceCell(typed1, separator_, Place(r, first));
-    const TypedPlace place2 = TypedPlaceCell(typed2, separator_, Place(r, first + 1));
+  // count must show the typed floats. A block of the prototype's own that no
+  // other count shows is rewritten; otherwise the count gets a place field
+  // of its own when the database is built, and so does every later count
+  // that would no longer see the block it showed.
+  void Places(const PlaceEdit& edit) {
+    const auto [field, n, o, first] = edit;
+    const TracedRow& traced = trace_.rows[o];
+    const std::string& typed1 = Typed(n, first);
+    const std::string& typed2 = Typed(n, first + 1);
+    const TypedPlace place1 = TypedPlaceCell(typed1, separator_, Place(n, first));
+    const TypedPlace place2 = TypedPlaceCell(typed2, separator_, Place(n, first + 1));
     if (!place1.present && place2.present) {
-      const CellPlace at = Place(r, first + 1);
+      const CellPlace at = Place(n, first + 1);
       throw Refusal(at.file, at.offset,
                     at.label + ": a second place needs a first one (Place1 is empty)");
     }
     const TracedRecord& count = trace_.records[field];
     const std::int32_t old_count = static_cast<std::int32_t>(ValueAt(database_, count.frame.body));
     const std::int32_t new_count = place2.present ? 2 : place1.present ? 1 : 0;
-    std::uint32_t old_block[4] = {0, 0, 0, 0};
-    if (count.block_source >= 0) {
-      for (int i = 0; i < 4; ++i) {
-        old_block[i] = ValueAt(database_, trace_.records[count.block_source].frame.body + 4 * i);
-      }
-    }
-    std::uint32_t block[4];
-    std::memcpy(block, old_block, sizeof block);
+    const PlaceBlockBits old_block = edit_.OldBlock(field);
+    PlaceBlockBits block = old_block;
     const CellNumber* typed[4] = {&place1.x, &place1.y, &place2.x, &place2.y};
-    for (int i = 0; i < 2 * new_count; ++i) {
-      const CellPlace at = Place(r, first + static_cast<std::size_t>(i / 2));
-      const bool shown_before = i < 2 * old_count;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(2 * new_count); ++i) {
+      const CellPlace at = Place(n, first + i / 2);
+      const bool shown_before = static_cast<std::int32_t>(i) < 2 * old_count;
       const auto old_number = ParseCellNumber(RenderFloat32(old_block[i], separator_), separator_);
       if (shown_before && old_number && *old_number == *typed[i]) continue;
       block[i] = TypedFloat(*typed[i], at);
     }
-    const bool block_changed = std::memcmp(block, old_block, sizeof block) != 0;
+    const bool block_changed = block != old_block;
     if (new_count == old_count && !block_changed) return;  // the same numbers, typed otherwise
     if (new_count != old_count) {
       edit_.ReplaceValue(field, WithLeading(field, Bytes32(static_cast<std::uint32_t>(new_count))));
@@ -255,73 +454,37 @@ class Applier {
     const std::string shown2 = new_count == 2 ? RenderFloat32(block[2], separator_) + "," +
                                                     RenderFloat32(block[3], separator_)
                                               : "";
-    for (int i = 0; i < 2 * new_count; ++i) {
-      const std::size_t c = first + static_cast<std::size_t>(i / 2);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(2 * new_count); ++i) {
+      const std::size_t c = first + i / 2;
+      const std::string& text = Typed(n, c);
       const std::string typed_text =
-          i % 2 == 0 ? line.cells[c].text.substr(0, line.cells[c].text.find(','))
-                     : line.cells[c].text.substr(line.cells[c].text.find(',') + 1);
-      Note(PrecisionNote(Place(r, c), typed_text, RenderFloat32(block[i], separator_),
+          i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
+      Note(PrecisionNote(Place(n, c), typed_text, RenderFloat32(block[i], separator_),
                          "the nearest 32-bit float", separator_));
     }
-    if (typed1 != traced.cells[first].text) Change(r, first, shown1);
-    if (typed2 != traced.cells[first + 1].text) Change(r, first + 1, shown2);
+    if (typed1 != traced.cells[first].text) Change(n, first, shown1);
+    if (typed2 != traced.cells[first + 1].text) Change(n, first + 1, shown2);
   }
 
-  // Whether the count shows a place (1 or 2), before the edit or after it.
-  bool ShowsBlock(int index, bool after_edit) const {
-    const TracedRecord& record = trace_.records[index];
-    if (record.frame.level != 4 || record.frame.tag != 2) return false;
-    std::int32_t count = static_cast<std::int32_t>(ValueAt(database_, record.frame.body));
-    if (after_edit) {
-      const std::string value = edit_.Value(index);
-      if (value.size() >= 4) count = static_cast<std::int32_t>(ValueAt(value, 0));
-    }
+  // Whether the count shows a place (1 or 2) in the old database.
+  bool ShowsBlock(int index) const {
+    const std::int32_t count =
+        static_cast<std::int32_t>(ValueAt(database_, trace_.records[index].frame.body));
     return count == 1 || count == 2;
   }
 
-  std::string OldBlock(int source) const {
-    std::string old;
-    for (int i = 0; i < 4; ++i) {
-      old +=
-          Bytes32(source >= 0 ? ValueAt(database_, trace_.records[source].frame.body + 4 * i) : 0u);
-    }
-    return old;
-  }
-
-  void NewBlock(int field, const std::uint32_t block[4]) {
+  void NewBlock(int field, const PlaceBlockBits& block) {
+    typed_blocks_[field] = block;
     const int source = trace_.records[field].block_source;
-    std::string value;
-    for (int i = 0; i < 4; ++i) value += Bytes32(block[i]);
-    bool other_users = false;
-    for (int index : counts_by_block_[source]) {
-      other_users = other_users ||
-                    (index != field && (ShowsBlock(index, false) || place_cells_.count(index) > 0));
-    }
+    // Other counts that show the block or have their places changed.
+    const Users& users = users_[source];
+    const bool other_users = users.showing - (ShowsBlock(field) ? 1 : 0) + users.edited - 1 > 0;
     const bool own = source >= 0 && source < field &&
                      trace_.records[source].parent == trace_.records[field].parent;
     if (own && !other_users) {
+      std::string value;
+      for (std::uint32_t bits : block) value += Bytes32(bits);
       edit_.ReplaceValue(source, WithLeading(source, value));
-      return;
-    }
-    edit_.InsertBefore(field, 1, value);
-    disturbed_.insert(source);
-  }
-
-  // After a prototype got a block of its own, the next count that showed the
-  // carried block gets a copy of it; each further count given a block of its
-  // own disturbs the carried block again for the counts after it.
-  void KeepCarriedBlocks() {
-    for (const int source : disturbed_) {
-      bool disturbed = false;
-      for (const int index : counts_by_block_[source]) {
-        if (edit_.HasInsert(index)) {
-          disturbed = true;
-        } else if (disturbed && ShowsBlock(index, true)) {
-          edit_.InsertBefore(index, 1, OldBlock(source));
-          ++block_copies_;
-          disturbed = false;
-        }
-      }
     }
   }
 
@@ -335,24 +498,21 @@ class Applier {
   const Trace& trace_;
   const TableText& table_;
   DatabaseEdit edit_;
-  std::map<int, std::vector<std::pair<std::size_t, std::size_t>>> place_cells_;
-  std::vector<CellChange> changes_;
+  RowPairing pairing_;
+  std::unordered_map<std::string, std::size_t> first_with_key_;
+  std::map<std::size_t, std::size_t> copies_;           // added row -> the old row it repeats
+  std::map<std::size_t, DatabaseEdit::Placed> placed_;  // added rows
+  std::vector<std::vector<std::string>> expected_;      // by new row
+  std::map<int, PlaceEdit> place_edits_;                // by place count
+  std::map<int, PlaceBlockBits> typed_blocks_;          // by place count
   std::vector<std::string> notes_;
-  std::map<std::pair<std::size_t, std::size_t>, std::string> shown_;  // (row, cell)
-  // The place counts in file order, by the place field whose block each saw.
-  std::map<int, std::vector<int>> counts_by_block_;
-  std::set<int> disturbed_;  // block sources some count no longer shows  // block source -> first
-                             // count given its own block
-  int block_copies_ = 0;
+  // By the place field whose block they saw (-1: none): how many counts
+  // show it, and how many have their places changed.
+  struct Users {
+    int showing = 0, edited = 0;
+  };
+  std::map<int, Users> users_;
 };
-
-std::string RowList(const std::vector<CellChange>& changes) {
-  std::set<std::size_t> rows;
-  for (const CellChange& change : changes) rows.insert(change.row);
-  std::string list;
-  for (std::size_t row : rows) list += (list.empty() ? "" : ", ") + std::to_string(row);
-  return list;
-}
 
 int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
   if (platform.SameFile(options.table, options.output)) {
@@ -378,24 +538,16 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   const std::string rebuilt = applier.Build();
   ProveTable(rebuilt, applier.ExpectedTable(), options.decimal_separator, options.table, table);
 
-  const auto& changes = applier.changes();
-  std::set<std::size_t> rows;
-  for (const CellChange& change : changes) rows.insert(change.row);
-  std::string summary =
-      Count(changes.size(), "changed cell") + " in " + Count(rows.size(), "prototype");
-  if (!rows.empty())
-    summary += " (row" + std::string(rows.size() == 1 ? " " : "s ") + RowList(changes) + ")";
+  const TableEdits edits = applier.Edits();
+  std::string summary = EditCounts(edits);
   if (applier.block_copies() > 0) {
     summary += "; " + Count(static_cast<std::size_t>(applier.block_copies()), "later prototype") +
                " given a copy of the place block " + (applier.block_copies() == 1 ? "it" : "they") +
                " showed";
   }
+  PrintEdits(edits, out);
+  for (const std::string& note : applier.notes()) out << note << "\n";
   if (options.dry_run) {
-    for (const CellChange& change : changes) {
-      out << CellLabel(change.row, change.cell) << ": " << Quoted(change.old_text) << " -> "
-          << Quoted(change.new_text) << "\n";
-    }
-    for (const std::string& note : applier.notes()) out << note << "\n";
     out << summary << "; nothing written (dry run)\n";
     return 0;
   }
@@ -403,7 +555,6 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   const bool replaces_database = platform.SameFile(options.database, options.output);
   const bool keep_backup = replaces_database || FileExists(platform, options.output);
   WriteFileSafely(platform, options.output, rebuilt, keep_backup);
-  for (const std::string& note : applier.notes()) out << note << "\n";
   out << "applied to " << options.output << ": " << summary;
   if (keep_backup) {
     out << "; the " << (replaces_database ? "old database" : "file it replaced") << " is kept as "

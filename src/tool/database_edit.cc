@@ -4,6 +4,21 @@
 #include "tool/refusal.h"
 
 namespace kovrant::tool {
+namespace {
+
+std::string BlockBytes(const PlaceBlockBits& block) {
+  std::string bytes;
+  for (std::uint32_t value : block) bytes += Bytes32(value);
+  return bytes;
+}
+
+}  // namespace
+
+std::string Bytes32(std::uint32_t value) {
+  std::string out(4, '\0');
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<char>(value >> (8 * i) & 0xFF);
+  return out;
+}
 
 std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte) {
   const std::uint64_t length = body.size();
@@ -18,6 +33,12 @@ std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte)
   return frame;
 }
 
+DatabaseEdit::DatabaseEdit(const std::string& database, const Trace& trace)
+    : database_(database),
+      trace_(trace),
+      removed_(trace.records.size(), false),
+      want_of_(trace.records.size(), -1) {}
+
 std::string DatabaseEdit::Value(int field) const {
   if (auto it = values_.find(field); it != values_.end()) return it->second;
   const RecordFrame& frame = trace_.records[field].frame;
@@ -25,45 +46,181 @@ std::string DatabaseEdit::Value(int field) const {
                           static_cast<std::size_t>(frame.length));
 }
 
-bool DatabaseEdit::Changed(int record) const {
-  if (values_.count(record) || inserts_.count(record)) return true;
-  for (int child : trace_.records[record].children) {
-    if (Changed(child)) return true;
-  }
-  return false;
+void DatabaseEdit::Prepend(int prototype, std::vector<NewField> fields) {
+  auto& list = prepended_[prototype];
+  list.insert(list.end(), fields.begin(), fields.end());
 }
 
-void DatabaseEdit::Emit(int record, std::string& out, const std::string& file) const {
-  const TracedRecord& traced = trace_.records[record];
-  const RecordFrame& frame = traced.frame;
-  if (!Changed(record)) {
+void DatabaseEdit::Append(int prototype, std::vector<NewField> fields) {
+  auto& list = appended_[prototype];
+  list.insert(list.end(), fields.begin(), fields.end());
+}
+
+void DatabaseEdit::WantBlock(int count, const PlaceBlockBits& block, bool kept) {
+  int& index = want_of_[static_cast<std::size_t>(count)];
+  if (index < 0) {
+    index = static_cast<int>(wants_.size());
+    wants_.push_back({block, kept});
+  } else {
+    wants_[static_cast<std::size_t>(index)] = {block, kept};
+  }
+}
+
+PlaceBlockBits DatabaseEdit::OldBlock(int count) const {
+  PlaceBlockBits block = {0, 0, 0, 0};
+  const int source = trace_.records[count].block_source;
+  if (source < 0) return block;
+  for (int i = 0; i < 4; ++i) {
+    block[static_cast<std::size_t>(i)] =
+        ValueAt(database_, trace_.records[source].frame.body + 4 * i);
+  }
+  return block;
+}
+
+void DatabaseEdit::SeeBlock(const std::string& value) {
+  for (int i = 0; i < 4; ++i) block_[static_cast<std::size_t>(i)] = ValueAt(value, 4 * i);
+}
+
+void DatabaseEdit::Frame(int record, const std::string& body, bool changed,
+                         std::string& out) const {
+  const RecordFrame& frame = trace_.records[record].frame;
+  if (!changed) {
     out.append(database_, static_cast<std::size_t>(frame.offset),
                static_cast<std::size_t>(frame.end() - frame.offset));
     return;
   }
-  std::string body;
-  if (frame.level == 4) {
-    body = Value(record);
-  } else {
-    for (int child : traced.children) {
-      if (auto it = inserts_.find(child); it != inserts_.end()) {
-        body += EncodeRecord(it->second.first, it->second.second, true);
-      }
-      Emit(child, body, file);
-    }
-  }
   if (static_cast<std::int64_t>(body.size()) > kMaxPackedLength) {
-    throw Refusal(file, frame.offset,
+    throw Refusal(file_, frame.offset,
                   "the record here would grow beyond the longest length the format stores");
   }
   out += EncodeRecord(frame.tag, body, frame.length_bytes == 1);
 }
 
-std::string DatabaseEdit::Build(const std::string& file) const {
+bool DatabaseEdit::EmitField(int field, std::string& out) {
+  const RecordFrame& frame = trace_.records[field].frame;
+  const auto replaced = values_.find(field);
+  bool changed = replaced != values_.end();
+  // An old value is read as the walk read it: on past its end where it is
+  // shorter than the numbers it holds.
+  const auto old_value = [&](int at) { return ValueAt(database_, frame.body + at); };
+  if (frame.tag == 1) {
+    if (changed) {
+      SeeBlock(replaced->second);
+    } else {
+      for (int i = 0; i < 4; ++i) block_[static_cast<std::size_t>(i)] = old_value(4 * i);
+    }
+  }
+  if (const int want = want_of_[static_cast<std::size_t>(field)]; frame.tag == 2 && want >= 0) {
+    const auto count =
+        static_cast<std::int32_t>(changed ? ValueAt(replaced->second, 0) : old_value(0));
+    const Want& wanted = wants_[static_cast<std::size_t>(want)];
+    bool same = true;
+    for (int i = 0; i < 2 * count && (count == 1 || count == 2); ++i) {
+      same =
+          same && block_[static_cast<std::size_t>(i)] == wanted.block[static_cast<std::size_t>(i)];
+    }
+    if (!same) {
+      out += EncodeRecord(1, BlockBytes(wanted.block), true);
+      block_ = wanted.block;
+      block_copies_ += wanted.kept ? 1 : 0;
+      changed = true;
+    }
+  }
+  if (replaced == values_.end()) {
+    out.append(database_, static_cast<std::size_t>(frame.offset),
+               static_cast<std::size_t>(frame.end() - frame.offset));
+  } else {
+    Frame(field, replaced->second, true, out);
+  }
+  return changed;
+}
+
+void DatabaseEdit::EmitNewFields(const std::vector<NewField>& fields, std::string& out) {
+  for (const NewField& field : fields) {
+    if (field.type == 1) SeeBlock(field.value);
+    out += EncodeRecord(field.type, field.value, true);
+  }
+}
+
+void DatabaseEdit::EmitPlaced(const Placed& placed, std::string& out) {
+  if (placed.prototype >= 0) {
+    Emit(placed.prototype, out);
+    return;
+  }
+  std::string body;
+  EmitNewFields(placed.fields, body);
+  out += EncodeRecord(0, body, true);
+}
+
+bool DatabaseEdit::Emit(int record, std::string& out) {
+  const TracedRecord& traced = trace_.records[record];
+  if (traced.frame.level == 4) return EmitField(record, out);
+  std::string body;
+  bool changed = false;
+  const auto emit_list = [&](const std::map<int, std::vector<Placed>>& lists, int at) {
+    if (const auto it = lists.find(at); it != lists.end()) {
+      for (const Placed& placed : it->second) EmitPlaced(placed, body);
+      changed = true;
+    }
+  };
+  const auto emit_fields = [&](const std::map<int, std::vector<NewField>>& lists) {
+    if (const auto it = lists.find(record); it != lists.end()) {
+      EmitNewFields(it->second, body);
+      changed = true;
+    }
+  };
+  if (traced.frame.level == 3) emit_fields(prepended_);
+  for (const int child : traced.children) {
+    const bool row = traced.frame.level == 2 && trace_.records[child].written;
+    if (row) emit_list(before_, child);
+    if ((row || traced.frame.level == 3) && removed_[static_cast<std::size_t>(child)]) {
+      changed = true;
+    } else {
+      changed = Emit(child, body) || changed;
+    }
+    if (row) emit_list(after_, child);
+  }
+  if (traced.frame.level == 3) emit_fields(appended_);
+  if (record == nowhere_group_) {
+    for (const Placed& placed : nowhere_) EmitPlaced(placed, body);
+    changed = true;
+  }
+  if (record == nowhere_section_) {
+    std::string group;
+    for (const Placed& placed : nowhere_) EmitPlaced(placed, group);
+    body += EncodeRecord(0, group, true);
+    changed = true;
+  }
+  Frame(record, body, changed, out);
+  return changed;
+}
+
+std::string DatabaseEdit::Build(const std::string& file) {
+  file_ = file;
+  block_ = {0, 0, 0, 0};
+  block_copies_ = 0;
+  nowhere_group_ = nowhere_section_ = -1;
+  if (!nowhere_.empty()) {
+    for (std::size_t i = 0; i < trace_.records.size() && nowhere_section_ < 0; ++i) {
+      const TracedRecord& record = trace_.records[i];
+      if (record.frame.level != 1 || !record.written) continue;
+      if (record.children.empty()) {
+        nowhere_section_ = static_cast<int>(i);
+      } else {
+        nowhere_group_ = record.children.front();
+        break;
+      }
+    }
+  }
   std::string out;
   out.reserve(database_.size() + 64);
   for (std::size_t i = 0; i < trace_.records.size(); ++i) {
-    if (trace_.records[i].parent < 0) Emit(static_cast<int>(i), out, file);
+    if (trace_.records[i].parent < 0) Emit(static_cast<int>(i), out);
+  }
+  if (!nowhere_.empty() && nowhere_group_ < 0 && nowhere_section_ < 0) {
+    std::string group;
+    for (const Placed& placed : nowhere_) EmitPlaced(placed, group);
+    out += EncodeRecord(1, EncodeRecord(0, group, true), true);
   }
   return out;
 }

@@ -46,8 +46,11 @@ TableEdits DescribeEdits(const RowPairing& pairing,
         break;
       case RowPairing::Kind::kMoved:
         edits.moved.push_back({pairing.old_row[n] + 1, row, NameOf(new_rows[n])});
-        break;
+        [[fallthrough]];
+      case RowPairing::Kind::kAnchor:
       case RowPairing::Kind::kEdited: {
+        // Rows paired as identical may still differ where a text stands in a
+        // number's column and was typed as another spelling of the number.
         const auto& before = old_rows[static_cast<std::size_t>(pairing.old_row[n])];
         const auto& after = new_rows[n];
         for (std::size_t c = 0; c < before.size() || c < after.size(); ++c) {
@@ -57,8 +60,6 @@ TableEdits DescribeEdits(const RowPairing& pairing,
         }
         break;
       }
-      case RowPairing::Kind::kAnchor:
-        break;
     }
   }
   for (std::size_t o = 0; o < old_rows.size(); ++o) {

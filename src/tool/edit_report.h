@@ -49,8 +49,8 @@ struct TableEdits {
 };
 
 // The edits that turn `old_rows` into `new_rows` (each row its cells), as
-// `pairing` pairs them: edited rows are compared cell by cell (a cell one row
-// has and the other lacks reads as "(no cell)").
+// `pairing` pairs them: paired rows are compared cell by cell (a cell one
+// row has and the other lacks reads as "(no cell)").
 TableEdits DescribeEdits(const RowPairing& pairing,
                          const std::vector<std::vector<std::string>>& old_rows,
                          const std::vector<std::vector<std::string>>& new_rows);

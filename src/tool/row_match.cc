@@ -24,9 +24,15 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   for (std::int64_t o = 0; o < old_count; ++o) by_text[old_rows[o]].old_rows.push_back(o);
   std::vector<std::int64_t> identical;  // new rows paired so, in order
   pairing.steps += old_rows.size() + new_rows.size();
+  // New rows repeating an old row beyond its count: copies, never edits.
+  std::vector<bool> copy(new_rows.size(), false);
   for (std::int64_t n = 0; n < new_count; ++n) {
     const auto it = by_text.find(new_rows[n]);
-    if (it == by_text.end() || it->second.next == it->second.old_rows.size()) continue;
+    if (it == by_text.end()) continue;
+    if (it->second.next == it->second.old_rows.size()) {
+      copy[n] = true;
+      continue;
+    }
     const std::int64_t o = it->second.old_rows[it->second.next++];
     pairing.old_row[n] = o;
     pairing.new_row[o] = n;
@@ -70,7 +76,7 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
     std::int64_t o = old_from;
     for (std::int64_t n = new_from; n < new_to; ++n) {
       ++pairing.steps;
-      if (pairing.old_row[n] != RowPairing::kNone) continue;
+      if (pairing.old_row[n] != RowPairing::kNone || copy[n]) continue;
       while (o < old_to && pairing.new_row[o] != RowPairing::kNone) {
         ++pairing.steps;
         ++o;

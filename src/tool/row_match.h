@@ -13,7 +13,9 @@
 //    rows, the one now first is listed as moved).
 // 3. Between two consecutive anchors (and before the first, after the last)
 //    the new rows left unpaired and the old rows left unpaired in the same
-//    stretch are paired in order, one to one, as edits of those rows.
+//    stretch are paired in order, one to one, as edits of those rows. A
+//    new row identical to an old row (a copy beyond its count) is no edit
+//    of another row: a duplicated row is an added row.
 // 4. A new row still unpaired is added; an old row still unpaired is removed.
 //
 // Time O(n log n) in the number of rows (hashing, the subsequence by

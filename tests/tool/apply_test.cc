@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <set>
 #include <sstream>
@@ -190,6 +191,112 @@ TEST(ApplyTest, EditsConvertToTheEditedTableAndTouchNothingElse) {
   EXPECT_GT(edited_databases, 1000);
 }
 
+// The bytes of record `a` of `old_db` are those of record `b` of `new_db`,
+// or differ only by one place field put in before a place count (a block of
+// its own, so that the count shows what it showed).
+bool KeptBytes(const std::string& old_db, const Trace& old_trace, int a, const std::string& new_db,
+               const Trace& new_trace, int b) {
+  auto bytes = [](const std::string& data, const RecordFrame& f) {
+    return data.substr(static_cast<std::size_t>(f.offset),
+                       static_cast<std::size_t>(f.end() - f.offset));
+  };
+  if (bytes(old_db, old_trace.records[a].frame) == bytes(new_db, new_trace.records[b].frame)) {
+    return true;
+  }
+  const auto& before = old_trace.records[a].children;
+  const auto& after = new_trace.records[b].children;
+  if (after.size() != before.size() + 1) return false;
+  for (std::size_t i = 0, j = 0, skipped = 0; i < before.size(); ++i, ++j) {
+    const std::string old_field = bytes(old_db, old_trace.records[before[i]].frame);
+    if (old_field == bytes(new_db, new_trace.records[after[j]].frame)) continue;
+    if (skipped++ || new_trace.records[after[j]].frame.tag != 1 ||
+        old_trace.records[before[i]].frame.tag != 2 ||
+        old_field != bytes(new_db, new_trace.records[after[j + 1]].frame)) {
+      return false;
+    }
+    ++j;
+  }
+  return true;
+}
+
+// Rows inserted, deleted, moved and duplicated at random, mixed with cell
+// edits and short rows extended, on random well-nested databases: the new
+// database shows exactly the edited table, and a row kept unchanged keeps
+// the bytes of a prototype that showed it.
+TEST(ApplyTest, StructuralEditsShowTheEditedTableAndKeepUnchangedPrototypes) {
+  std::mt19937 rng(21);
+  int structural = 0;
+  for (int round = 0; round < 1500; ++round) {
+    const std::string db = round % 10 == 0 ? ldb::SampleDatabase() : test::RandomDatabase(rng);
+    const Trace trace = TraceDatabase(db, '.', "db");
+    auto rows = Cells(trace.table);
+    const auto header = rows.front();
+    rows.erase(rows.begin());
+    std::vector<std::vector<int>> kinds;
+    for (const TracedRow& row : trace.rows) {
+      kinds.emplace_back();
+      for (const TracedCell& cell : row.cells) {
+        kinds.back().push_back(cell.field < 0 ? -1 : trace.records[cell.field].frame.tag);
+      }
+    }
+    const ldb::EditedTable edited = ldb::RandomTableEdits(rows, kinds, rng);
+    auto table = edited.rows;
+    table.insert(table.begin(), header);
+    FakePlatform platform;
+    const Result result = RunApply(platform, db, Join(table));
+    ASSERT_EQ(result.code, 0) << result.err << Join(table);
+    const std::string& rebuilt = platform.files.at("out.ldb").data;
+    ASSERT_EQ(KovrantTable(rebuilt), Join(table)) << result.out;
+    const Trace after = TraceDatabase(rebuilt, '.', "out");
+    for (std::size_t n = 0; n < edited.rows.size(); ++n) {
+      if (edited.origin[n] < 0 || edited.changed[n]) continue;
+      bool kept = false;
+      for (std::size_t o = 0; o < rows.size() && !kept; ++o) {
+        kept = rows[o] == edited.rows[n] && KeptBytes(db, trace, trace.rows[o].prototype, rebuilt,
+                                                      after, after.rows[n].prototype);
+      }
+      EXPECT_TRUE(kept) << "row " << n + 1 << " of\n" << Join(table);
+    }
+    structural += edited.rows.size() != rows.size() || edited.origin != [&] {
+      std::vector<std::int64_t> same;
+      for (std::size_t o = 0; o < rows.size(); ++o) same.push_back(static_cast<std::int64_t>(o));
+      return same;
+    }();
+  }
+  EXPECT_GT(structural, 700);
+}
+
+// The sample's table sorted by each column: the new database shows the
+// sorted table and holds every prototype of the old one.
+TEST(ApplyTest, SortedSampleKeepsEveryPrototype) {
+  const std::string db = ldb::SampleDatabase();
+  const Trace trace = TraceDatabase(db, '.', "db");
+  for (std::size_t column = 0; column < 8; ++column) {
+    std::vector<std::size_t> order(trace.rows.size());
+    for (std::size_t r = 0; r < order.size(); ++r) order[r] = r;
+    auto cell = [&](std::size_t r) {
+      const auto& cells = trace.rows[r].cells;
+      return column < cells.size() ? cells[column].text : std::string();
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return cell(a) < cell(b); });
+    auto rows = Cells(trace.table);
+    std::vector<std::vector<std::string>> sorted = {rows.front()};
+    for (std::size_t r : order) sorted.push_back(rows[r + 1]);
+    FakePlatform platform;
+    const Result result = RunApply(platform, db, Join(sorted));
+    ASSERT_EQ(result.code, 0) << result.err;
+    const std::string& rebuilt = platform.files.at("out.ldb").data;
+    ASSERT_EQ(KovrantTable(rebuilt), Join(sorted));
+    const Trace after = TraceDatabase(rebuilt, '.', "out");
+    for (std::size_t n = 0; n < order.size(); ++n) {
+      EXPECT_TRUE(KeptBytes(db, trace, trace.rows[order[n]].prototype, rebuilt, after,
+                            after.rows[n].prototype))
+          << "column " << column << ", row " << n + 1;
+    }
+  }
+}
+
 // Rows 2 and 4 get blocks of their own; rows 3 and 5, which showed the
 // carried block, each get a copy of it, and row 6 in the next first-level
 // record still sees it.
@@ -210,8 +317,10 @@ TEST(ApplyTest, CarriedPlaceBlockIsKeptForTheLaterPrototypes) {
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(KovrantTable(platform.files.at("out.ldb").data), Join(table));
   EXPECT_EQ(result.out,
-            "applied to out.ldb: 2 changed cells in 2 prototypes (rows 2, 4); 2 later prototypes "
-            "given a copy of the place block they showed\n");
+            "row 2, Place1: \"1.0,2.0\" -> \"5.0,6.0\"\n"
+            "row 4, Place2: \"\" -> \"7.0,8.0\"\n"
+            "applied to out.ldb: 0 added rows, 0 removed rows, 0 moved rows, 2 changed cells in 2 "
+            "prototypes; 2 later prototypes given a copy of the place block they showed\n");
 }
 
 TEST(ApplyTest, DryRunListsChangesAndPrecisionAndWritesNothing) {
@@ -224,10 +333,35 @@ TEST(ApplyTest, DryRunListsChangesAndPrecisionAndWritesNothing) {
   EXPECT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(result.out,
             "row 1, Name: \"a\" -> \"b\"\n"
-            "row 1, Switch Time: \"2.0\" -> \"2.37\"\n"
+            "row 1, Switch Time: \"2.0\" -> \"2.4\"\n"
             "row 1, Switch Time: 2.37 s stored as 36 ticks, reads 2.4\n"
-            "2 changed cells in 1 prototype (row 1); nothing written (dry run)\n");
+            "0 added rows, 0 removed rows, 0 moved rows, 2 changed cells in 1 prototype; nothing "
+            "written (dry run)\n");
   EXPECT_EQ(platform.files.count("out.ldb"), 0u);
+}
+
+// The listing of a structural edit: "c" and "h" stay, "g" moves first,
+// "b" is removed, "d" added, "a" given a Switch Time after its Scale, and
+// the row without a Name field given one.
+TEST(ApplyTest, DryRunListsStructureWithCounts) {
+  using namespace ldb;
+  const std::string db =
+      Database({Prototype({Name("a"), PlaceCount(0), Scale(2.0f)}), Prototype({Name("b")}),
+                Prototype({Name("c"), PlaceCount(0)}), Prototype({Name("g")}),
+                Prototype({Name("h")}), Prototype({Scale(3.0f)})});
+  FakePlatform platform;
+  const Result result = RunApply(
+      platform, db,
+      std::string(kHeaderRow) + "\ng\na\t\t\t2.0\t1.5\nc\t\t\nh\ne\t3.0\nd\t1,2\t\t\t0.5\n", true);
+  EXPECT_EQ(result.code, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "added row 6 \"d\"\n"
+            "removed row 2 \"b\"\n"
+            "moved row 4 -> 1 \"g\"\n"
+            "row 2, Switch Time: \"(no cell)\" -> \"1.5\"\n"
+            "row 5, Name: \"\" -> \"e\"\n"
+            "1 added row, 1 removed row, 1 moved row, 2 changed cells in 2 prototypes; nothing "
+            "written (dry run)\n");
 }
 
 TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
@@ -236,9 +370,10 @@ TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
   const Result result = RunApply(platform, db, KovrantTable(db) + "", false, "levers.ldb");
   ASSERT_EQ(result.code, 0) << result.err;
   EXPECT_EQ(platform.files.at("levers.ldb.bak").data, db);
-  EXPECT_EQ(result.out,
-            "applied to levers.ldb: 0 changed cells in 0 prototypes; the old database is kept as "
-            "levers.ldb.bak\n");
+  EXPECT_EQ(
+      result.out,
+      "applied to levers.ldb: 0 added rows, 0 removed rows, 0 moved rows, 0 changed cells in 0 "
+      "prototypes; the old database is kept as levers.ldb.bak\n");
 }
 
 // On the real file system, OUT spelled otherwise than DB still names it:
@@ -278,19 +413,20 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
        "ldbtool: table.txt: offset 0 (0x0): error: line 1 is not the header kovrant writes (Name, "
        "Place1, Place2, Scale, Switch Time, Material, Switch Sound, Lever Description, separated "
        "by TAB)\n"},
-      {plain, header + "a\t\t\t2.0\t1.0\r\n",
-       "ldbtool: table.txt: offset 91 (0x5B): error: the table has 1 row where kovrant writes 3 "
-       "for the database (adding or removing prototypes is not supported)\n"},
-      {plain, header + "a\t\t\t2.0\r\nxy\r\n\t0.0,0.0\t\r\n",
-       "ldbtool: table.txt: offset 78 (0x4E): error: row 1 has 4 cells where kovrant writes 5 for "
-       "its prototype\n"},
+      {plain, header + "a\t\t\t2.0\t1.0\tm\ts\td\t9\r\nxy\r\n\t0.0,0.0\t\r\n",
+       "ldbtool: table.txt: offset 96 (0x60): error: row 1, column 9: no field makes a cell beyond "
+       "the eighth column, so it cannot be added\n"},
+      {plain, header + "a\t\t\t2.0\t1.0\r\nxy\r\n\t0.0,0.0\t\t\t\tm\r\n",
+       "ldbtool: table.txt: offset 106 (0x6A): error: row 3, Switch Time: an empty cell cannot be "
+       "made here (a switch time always shows a number; type 0 for none)\n"},
+      {Database({Prototype({Name("a"), Scale(2)})}), header + "a\t2.0\t3,4\r\n",
+       "ldbtool: table.txt: offset 84 (0x54): error: row 1, Place2: this cell cannot be added "
+       "alone "
+       "(one place field makes Place1 and Place2, and another field makes Place1 here)\n"},
       {plain, header + "a\t\t\t2.0\t1.0\r\nxz\r\n\t0.0,0.0\t\r\n",
        "ldbtool: table.txt: offset 91 (0x5B): error: row 2, Name: this cell is not made by one "
        "field alone (a repeated field, a name after another field, or part of a text holding "
        "TAB), so it cannot be changed\n"},
-      {plain, header + "a\t\t\t2.0\t1.0\r\nxy\r\nn\t0.0,0.0\t\r\n",
-       "ldbtool: table.txt: offset 95 (0x5F): error: row 3, Name: no field of this prototype "
-       "makes this cell, so it cannot be changed\n"},
       {plain, header + "a\t\t\tNAN\t1.0\r\nxy\r\n\t0.0,0.0\t\r\n",
        "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: NAN cannot be stored as a "
        "scale (kovrant fails on a NaN scale)\n"},
