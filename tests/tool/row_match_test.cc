@@ -81,6 +81,7 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
       // A copy beyond an old row's count is added, whatever is left beside it.
       const bool copy = std::find(old_rows.begin(), old_rows.end(), new_rows[n]) != old_rows.end();
       if (o == RowPairing::kNone && !copy) added_in.insert(new_stretch[n]);
+      EXPECT_TRUE(!copy || p.kind[n] != Kind::kEdited) << round;
       // Anchors and edited rows increase in both tables; edits pair in a stretch.
       if (p.kind[n] == Kind::kAnchor || p.kind[n] == Kind::kEdited) {
         EXPECT_GT(o, last) << round;
