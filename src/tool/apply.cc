@@ -156,24 +156,28 @@ class Applier {
   // A row paired with old row `o`: its cells compared one by one, each
   // changed cell traced to its field; cells beyond the old row's add fields.
   void Row(std::size_t n, std::size_t o) {
-    TableLine line = table_.rows[n];
     const TracedRow& traced = trace_.rows[o];
     // A spreadsheet pads short rows with empty cells up to the header's
     // eight; a row with something typed beyond the old row's cells is taken
     // as typed up to the eighth.
-    DropPadding(line, std::max(traced.cells.size(), HeaderCells().size()));
+    const auto& cells = table_.rows[n].cells;
+    const std::size_t old_size = traced.cells.size();
+    std::size_t size = cells.size();
+    const auto drop_padding = [&](std::size_t keep) {
+      while (size > keep && cells[size - 1].text.empty()) --size;
+    };
+    drop_padding(std::max(old_size, HeaderCells().size()));
     bool typed_beyond = false;
-    for (std::size_t c = traced.cells.size(); c < line.cells.size(); ++c) {
-      typed_beyond = typed_beyond || !line.cells[c].text.empty();
-    }
-    if (!typed_beyond) DropPadding(line, traced.cells.size());
+    for (std::size_t c = old_size; c < size; ++c)
+      typed_beyond = typed_beyond || !cells[c].text.empty();
+    if (!typed_beyond) drop_padding(old_size);
     std::vector<std::string>& shown = expected_[n];
     for (const TracedCell& cell : traced.cells) shown.push_back(cell.text);
     std::vector<std::size_t> left_out;  // cells whose fields go
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
       const TracedCell& cell = traced.cells[c];
       const std::string& typed = Typed(n, c);
-      if (c >= line.cells.size() && LeftOut(n, traced, c, left_out)) continue;
+      if (c >= size && LeftOut(n, traced, c, left_out)) continue;
       if (typed == cell.text) continue;
       if (cell.field < 0) {
         // A spreadsheet's own form of the same number ("3" for "3.0") is no
@@ -214,7 +218,7 @@ class Applier {
     for (auto c = left_out.rbegin(); c != left_out.rend(); ++c) {
       shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(*c));
     }
-    if (line.cells.size() > traced.cells.size()) Extend(n, o, line);
+    if (size > old_size) Extend(n, o, size);
   }
 
   // A cell the typed row lacks at its end: its field is removed when it
@@ -253,7 +257,7 @@ class Applier {
 
   // Cells typed beyond the old row's: new fields after the prototype's
   // last, one per column, so that each cell stands in its column.
-  void Extend(std::size_t n, std::size_t o, const TableLine& line) {
+  void Extend(std::size_t n, std::size_t o, std::size_t size) {
     const std::size_t from = trace_.rows[o].cells.size();
     if (from == 2) {
       const CellPlace at = Place(n, 2);
@@ -262,6 +266,8 @@ class Applier {
                         ": this cell cannot be added alone (one place field makes Place1 and "
                         "Place2, and another field makes Place1 here)");
     }
+    TableLine line = table_.rows[n];
+    line.cells.resize(size);
     RowFields built =
         BuildRowFields(line, from, RowSource{options_.table, n + 1, separator_}, notes_);
     edit_.Append(trace_.rows[o].prototype, std::move(built.fields));

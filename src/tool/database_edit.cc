@@ -20,16 +20,21 @@ std::string Bytes32(std::uint32_t value) {
   return out;
 }
 
-std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte) {
+void AppendRecord(std::uint8_t tag, std::string_view body, bool one_byte, std::string& out) {
   const std::uint64_t length = body.size();
-  std::string frame(1, static_cast<char>(tag));
+  out += static_cast<char>(tag);
   if (one_byte && length <= 127) {
-    frame += static_cast<char>(length * 2);
+    out += static_cast<char>(length * 2);
   } else {
     const std::uint64_t packed = length * 2 + 1;
-    for (int i = 0; i < 4; ++i) frame += static_cast<char>(packed >> (8 * i) & 0xFF);
+    for (int i = 0; i < 4; ++i) out += static_cast<char>(packed >> (8 * i) & 0xFF);
   }
-  frame += body;
+  out += body;
+}
+
+std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte) {
+  std::string frame;
+  AppendRecord(tag, body, one_byte, frame);
   return frame;
 }
 
@@ -93,7 +98,7 @@ void DatabaseEdit::Frame(int record, const std::string& body, bool changed,
     throw Refusal(file_, frame.offset,
                   "the record here would grow beyond the longest length the format stores");
   }
-  out += EncodeRecord(frame.tag, body, frame.length_bytes == 1);
+  AppendRecord(frame.tag, body, frame.length_bytes == 1, out);
 }
 
 bool DatabaseEdit::EmitField(int field, std::string& out) {
@@ -120,7 +125,7 @@ bool DatabaseEdit::EmitField(int field, std::string& out) {
           same && block_[static_cast<std::size_t>(i)] == wanted.block[static_cast<std::size_t>(i)];
     }
     if (!same) {
-      out += EncodeRecord(1, BlockBytes(wanted.block), true);
+      AppendRecord(1, BlockBytes(wanted.block), true, out);
       block_ = wanted.block;
       block_copies_ += wanted.kept ? 1 : 0;
       changed = true;
@@ -138,7 +143,7 @@ bool DatabaseEdit::EmitField(int field, std::string& out) {
 void DatabaseEdit::EmitNewFields(const std::vector<NewField>& fields, std::string& out) {
   for (const NewField& field : fields) {
     if (field.type == 1) SeeBlock(field.value);
-    out += EncodeRecord(field.type, field.value, true);
+    AppendRecord(field.type, field.value, true, out);
   }
 }
 
@@ -149,12 +154,49 @@ void DatabaseEdit::EmitPlaced(const Placed& placed, std::string& out) {
   }
   std::string body;
   EmitNewFields(placed.fields, body);
-  out += EncodeRecord(0, body, true);
+  AppendRecord(0, body, true, out);
+}
+
+bool DatabaseEdit::Untouched(int prototype) const {
+  if (prepended_.count(prototype) || appended_.count(prototype)) return false;
+  for (const int field : trace_.records[prototype].children) {
+    if (removed_[static_cast<std::size_t>(field)] || values_.count(field)) return false;
+  }
+  return true;
+}
+
+bool DatabaseEdit::SeesWantedBlocks(int prototype) {
+  for (const int field : trace_.records[prototype].children) {
+    const RecordFrame& frame = trace_.records[field].frame;
+    if (frame.tag == 1) {
+      for (int i = 0; i < 4; ++i) {
+        block_[static_cast<std::size_t>(i)] = ValueAt(database_, frame.body + 4 * i);
+      }
+    }
+    const int want = want_of_[static_cast<std::size_t>(field)];
+    if (frame.tag != 2 || want < 0) continue;
+    const auto count = static_cast<std::int32_t>(ValueAt(database_, frame.body));
+    const PlaceBlockBits& wanted = wants_[static_cast<std::size_t>(want)].block;
+    for (int i = 0; i < 2 * count && (count == 1 || count == 2); ++i) {
+      if (block_[static_cast<std::size_t>(i)] != wanted[static_cast<std::size_t>(i)]) return false;
+    }
+  }
+  return true;
 }
 
 bool DatabaseEdit::Emit(int record, std::string& out) {
   const TracedRecord& traced = trace_.records[record];
   if (traced.frame.level == 4) return EmitField(record, out);
+  // Most prototypes stay as they are: copied at once, once their place
+  // counts are found to see the blocks they must show.
+  if (traced.frame.level == 3 && Untouched(record)) {
+    const PlaceBlockBits before = block_;
+    if (SeesWantedBlocks(record)) {
+      Frame(record, "", false, out);
+      return false;
+    }
+    block_ = before;
+  }
   std::string body;
   bool changed = false;
   const auto emit_list = [&](const std::map<int, std::vector<Placed>>& lists, int at) {
@@ -188,7 +230,7 @@ bool DatabaseEdit::Emit(int record, std::string& out) {
   if (record == nowhere_section_) {
     std::string group;
     for (const Placed& placed : nowhere_) EmitPlaced(placed, group);
-    body += EncodeRecord(0, group, true);
+    AppendRecord(0, group, true, body);
     changed = true;
   }
   Frame(record, body, changed, out);

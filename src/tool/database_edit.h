@@ -92,6 +92,10 @@ class DatabaseEdit {
   void EmitNewFields(const std::vector<NewField>& fields, std::string& out);
   void Frame(int record, const std::string& body, bool changed, std::string& out) const;
   void SeeBlock(const std::string& value);
+  // Whether nothing in the prototype changes, and whether (following the
+  // blocks it carries on) its place counts see the blocks they must show.
+  bool Untouched(int prototype) const;
+  bool SeesWantedBlocks(int prototype);
 
   const std::string& database_;
   const Trace& trace_;
@@ -115,5 +119,6 @@ std::string Bytes32(std::uint32_t value);
 // A record frame: tag, packed length (one byte when `one_byte` allows and
 // the length fits, else four), body.
 std::string EncodeRecord(std::uint8_t tag, std::string_view body, bool one_byte);
+void AppendRecord(std::uint8_t tag, std::string_view body, bool one_byte, std::string& out);
 
 }  // namespace kovrant::tool
