@@ -114,6 +114,10 @@ Platform& SystemPlatform();
 // must become a failed write, not a signal).
 void PrepareProcess();
 
+// Standard output as bytes: on Windows, the C runtime's text mode would turn
+// every LF written into CR LF. Elsewhere nothing to do.
+void UseBinaryStandardOutput();
+
 // The arguments after the program name, as the converter counts them: empty
 // arguments are not counted.
 std::vector<std::string> ProgramArguments(int argc, char** argv);

@@ -436,6 +436,8 @@ Platform& SystemPlatform() {
 
 void PrepareProcess() { ::signal(SIGPIPE, SIG_IGN); }
 
+void UseBinaryStandardOutput() {}
+
 std::vector<std::string> ProgramArguments(int argc, char** argv) {
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) {

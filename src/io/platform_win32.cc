@@ -4,6 +4,8 @@
 // strings in the system code page, passed through without conversion.
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 #include <cstdio>
@@ -337,6 +339,11 @@ void PrepareProcess() {
   // A converter run from a script must not stop at a "no disk in drive" or
   // similar dialog box: such failures become error codes instead.
   ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+}
+
+void UseBinaryStandardOutput() {
+  std::fflush(stdout);
+  ::_setmode(::_fileno(stdout), _O_BINARY);
 }
 
 std::vector<std::string> ProgramArguments(int, char**) {

@@ -30,13 +30,21 @@ constexpr const char kFooter[] =
     "NAN scale, a number that does not parse, an empty Switch Time before other cells, a cell\n"
     "that more than one field makes; a database that `check` finds failing or overlapping.\n"
     "Messages: ldbtool: FILE: offset N (0xHEX): error|warning: ...\n"
+    "Comparing: ldbtool diff OLD NEW lists what changed between two databases or tables\n"
+    "(added, removed, moved rows and changed cells); exit 0 the same, 1 they differ, 2 error.\n"
+    "For git diff: '*.ldb diff=ldb' in .gitattributes and\n"
+    "  git config diff.ldb.textconv \"ldbtool diff --text\"\n"
     "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
 
 bool IsCommand(const std::string& word) {
-  return word == "check" || word == "dump" || word == "apply" || word == "pack";
+  return word == "check" || word == "dump" || word == "apply" || word == "pack" || word == "diff";
 }
 
 }  // namespace
+
+int UncaughtFailureExitCode(int argc, const char* const* argv) {
+  return argc > 1 && std::string(argv[1]) == "diff" ? 2 : 1;
+}
 
 int RunCommandLine(int argc, const char* const* argv, Platform& platform, char decimal_separator,
                    std::ostream& out, std::ostream& err) {
@@ -76,16 +84,34 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   pack->add_option("TABLE", pack_options.table, "The table")->required();
   pack->add_option("-o,--output", pack_options.output, "The new database")->required();
 
+  DiffOptions diff_options;
+  diff_options.decimal_separator = decimal_separator;
+  CLI::App* diff = app.add_subcommand(
+      "diff",
+      "List the rows added, removed and moved and the cells changed from OLD to NEW (each a "
+      "database or a table); exit 0 the same, 1 they differ, 2 error");
+  diff->add_option("OLD", diff_options.old_file, "The database or table before")->required();
+  CLI::Option* diff_new =
+      diff->add_option("NEW", diff_options.new_file, "The database or table after");
+  diff->add_flag("--text", diff_options.text,
+                 "Print OLD's rows alone as text, one line each (for git's textconv)");
+
   try {
     // CLI11 would only say that a command is required.
     if (argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
       throw CLI::ExtrasError(
-          std::string("unknown command ") + argv[1] + " (check, dump, apply or pack)",
+          std::string("unknown command ") + argv[1] + " (check, dump, apply, pack or diff)",
           CLI::ExitCodes::ExtrasError);
     }
     app.parse(argc, argv);
     if (apply->parsed() && !apply_options.dry_run && apply_output->count() == 0) {
       throw CLI::RequiredError("--output (or --dry-run)");
+    }
+    if (diff->parsed() && diff_options.text && diff_new->count() > 0) {
+      throw CLI::ValidationError("--text", "takes one file, not OLD and NEW");
+    }
+    if (diff->parsed() && !diff_options.text && diff_new->count() == 0) {
+      throw CLI::RequiredError("NEW (or --text)");
     }
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error, out, err);
@@ -94,6 +120,11 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   if (check->parsed()) return Check(platform, database, out, err);
   if (dump->parsed()) return Dump(platform, database, out, err);
   if (apply->parsed()) return Apply(platform, apply_options, out, err);
+  if (diff->parsed()) {
+    // The text git diffs: lines end in LF alone on Windows too.
+    if (diff_options.text) UseBinaryStandardOutput();
+    return Diff(platform, diff_options, out, err);
+  }
   return Pack(platform, pack_options, out, err);
 }
 

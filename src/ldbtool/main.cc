@@ -1,9 +1,10 @@
 // ldbtool: checks, shows and edits lever databases.
 //
 // main only hands the process's arguments to the command line and turns a
-// failure that no command caught into a message and exit code 1. Output that
-// could not be written all (a full disk, a closed pipe) is such a failure
-// too: a dump cut short must not end as if it were complete.
+// failure that no command caught into a message and exit code 1 (2 for diff,
+// whose 1 means that the files differ). Output that could not be written all
+// (a full disk, a closed pipe) is such a failure too: a dump cut short must
+// not end as if it were complete.
 #include <iostream>
 #include <new>
 
@@ -24,5 +25,5 @@ int main(int argc, char** argv) {
   } catch (const std::bad_alloc&) {
     std::cerr << "ldbtool: error: out of memory\n";
   }
-  return 1;
+  return kovrant::tool::UncaughtFailureExitCode(argc, argv);
 }

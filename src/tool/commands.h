@@ -20,4 +20,14 @@ struct PackOptions {
   char decimal_separator = '.';
 };
 int Pack(Platform& platform, const PackOptions& options, std::ostream& out, std::ostream& err);
+// What OLD and NEW (each a database or a table) show, compared row by row:
+// the added, removed and moved rows and the changed cells, as apply's dry run
+// lists them. Exit code 0 when they show the same, 1 when they differ, 2 on a
+// refusal. With `text`, OLD's rows alone as a text (RowsText in diff.h), 0.
+struct DiffOptions {
+  std::string old_file, new_file;
+  bool text = false;
+  char decimal_separator = '.';
+};
+int Diff(Platform& platform, const DiffOptions& options, std::ostream& out, std::ostream& err);
 }  // namespace kovrant::tool

@@ -6,9 +6,11 @@
 //    the new table is the k-th copy in the old one; copies beyond the old
 //    table's count are left unpaired.
 // 2. Of the identical pairs, the longest run that keeps the old order (a
-//    longest increasing subsequence of old positions, ties broken towards
-//    the earlier new row) are the anchors: rows that stayed. The other
-//    identical pairs are moved rows.
+//    longest increasing subsequence of old positions) are the anchors: rows
+//    that stayed. The other identical pairs are moved rows. Of several
+//    equally long runs, the one taken is found from its end backwards, each
+//    time the latest pair of the new table that still fits (of two swapped
+//    rows, the one now first is listed as moved).
 // 3. Between two consecutive anchors (and before the first, after the last)
 //    the new rows left unpaired and the old rows left unpaired in the same
 //    stretch are paired in order, one to one, as edits of those rows. A
@@ -35,6 +37,9 @@ struct RowPairing {
   std::vector<std::int64_t> old_row;
   // For each old row: the new row it became, or kNone when removed.
   std::vector<std::int64_t> new_row;
+  // The steps taken (lookups, comparisons, rows scanned): a measure of the
+  // work that does not depend on the machine, which the tests bound.
+  std::uint64_t steps = 0;
 };
 
 // `old_rows` and `new_rows` are the rows' whole texts (cells joined by TAB,
