@@ -354,6 +354,16 @@ std::string RowList(const std::vector<CellChange>& changes) {
   return list;
 }
 
+// Every cell kovrant writes for the old database, for telling a re-encoded
+// text from a new one.
+std::vector<std::string> OldTexts(const Trace& trace) {
+  std::vector<std::string> texts;
+  for (const TracedRow& row : trace.rows) {
+    for (const TracedCell& cell : row.cells) texts.push_back(cell.text);
+  }
+  return texts;
+}
+
 int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
   if (platform.SameFile(options.table, options.output)) {
     throw Refusal(options.output, kNoOffset,
@@ -372,7 +382,8 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  const TableText table = ReadTableText(table_bytes, options.table);
+  TableText table = ReadTableText(table_bytes, options.table);
+  PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
@@ -399,17 +410,15 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
     out << summary << "; nothing written (dry run)\n";
     return 0;
   }
-  // The database itself, or any other file at OUT, is kept as OUT.bak.
+  // The database itself, or any other file at OUT, is kept as OUT.bak[.N].
   const bool replaces_database = platform.SameFile(options.database, options.output);
-  const bool keep_backup = replaces_database || FileExists(platform, options.output);
-  WriteFileSafely(platform, options.output, rebuilt, keep_backup);
+  const WriteOutcome outcome =
+      WriteFileKeepingBackup(platform, options.output, rebuilt, !options.no_backup);
   for (const std::string& note : applier.notes()) out << note << "\n";
-  out << "applied to " << options.output << ": " << summary;
-  if (keep_backup) {
-    out << "; the " << (replaces_database ? "old database" : "file it replaced") << " is kept as "
-        << options.output << ".bak";
-  }
-  out << "\n";
+  out << "applied to " << options.output << ": " << summary
+      << OutcomeSummary(outcome, options.output,
+                        replaces_database ? "old database" : "file it replaced")
+      << "\n";
   return 0;
 }
 

@@ -230,15 +230,31 @@ TEST(ApplyTest, DryRunListsChangesAndPrecisionAndWritesNothing) {
   EXPECT_EQ(platform.files.count("out.ldb"), 0u);
 }
 
-TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
-  const std::string db = ldb::Database({ldb::Prototype({ldb::Name("a"), ldb::SwitchTime(15)})});
+// Applied in place again and again: every replaced database keeps a backup
+// name of its own, and a result the file already holds writes nothing.
+TEST(ApplyTest, RepeatedInPlaceAppliesKeepEveryBackup) {
+  const auto db = [](const char* name) {
+    return ldb::Database({ldb::Prototype({ldb::Name(name), ldb::SwitchTime(15)})});
+  };
   FakePlatform platform;
-  const Result result = RunApply(platform, db, KovrantTable(db) + "", false, "levers.ldb");
-  ASSERT_EQ(result.code, 0) << result.err;
-  EXPECT_EQ(platform.files.at("levers.ldb.bak").data, db);
-  EXPECT_EQ(result.out,
-            "applied to levers.ldb: 0 changed cells in 0 prototypes; the old database is kept as "
-            "levers.ldb.bak\n");
+  platform.files["levers.ldb"].data = db("a");
+  const std::string backups[] = {"the old database is kept as levers.ldb.bak",
+                                 "the old database is kept as levers.ldb.bak.1",
+                                 "it already holds these bytes, so nothing was written and no "
+                                 "backup made"};
+  for (int run = 0; run < 3; ++run) {
+    platform.files["table.txt"].data = KovrantTable(db(run == 0 ? "b" : "c"));
+    std::ostringstream out, err;
+    ASSERT_EQ(Apply(platform, {"levers.ldb", "table.txt", "levers.ldb", false, '.'}, out, err), 0);
+    EXPECT_EQ(out.str(), "applied to levers.ldb: " +
+                             std::string(run < 2 ? "1 changed cell in 1 prototype (row 1)"
+                                                 : "0 changed cells in 0 prototypes") +
+                             "; " + backups[run] + "\n");
+  }
+  EXPECT_EQ(platform.files.at("levers.ldb.bak").data, db("a"));
+  EXPECT_EQ(platform.files.at("levers.ldb.bak.1").data, db("b"));
+  EXPECT_EQ(platform.files.at("levers.ldb").data, db("c"));
+  EXPECT_EQ(platform.files.size(), 4u);
 }
 
 // On the real file system, OUT spelled otherwise than DB still names it:
@@ -338,11 +354,14 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
 
 TEST(ApplyTest, FailedWriteLeavesTheDatabaseAndNoTemporaryFile) {
   const std::string db = ldb::Database({ldb::Prototype({ldb::Name("a")})});
-  for (test::Op op : {test::Op::kWrite, test::Op::kFlush, test::Op::kMove}) {
+  const std::string edited = KovrantTable(ldb::Database({ldb::Prototype({ldb::Name("b")})}));
+  for (test::Op op : {test::Op::kKind, test::Op::kTarget, test::Op::kCreate, test::Op::kWrite,
+                      test::Op::kFlush, test::Op::kClose, test::Op::kBackup}) {
     FakePlatform platform;
     platform.FailOn(op, 1, kIoDiskFull);
-    const Result result = RunApply(platform, db, KovrantTable(db), false, "levers.ldb");
-    EXPECT_EQ(result.err, "ldbtool: levers.ldb: error: cannot write: Disk full\n");
+    const Result result = RunApply(platform, db, edited, false, "levers.ldb");
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("levers.ldb: error: cannot "), std::string::npos) << result.err;
     EXPECT_EQ(platform.files.size(), 2u);
     EXPECT_EQ(platform.files.at("levers.ldb").data, db);
   }
