@@ -82,21 +82,18 @@ class Applier {
 
   const std::vector<CellChange>& changes() const { return changes_; }
   const std::vector<std::string>& notes() const { return notes_; }
-  // The table the rebuilt database must show: kovrant's for the old one,
-  // with the changed cells as they will read.
-  std::string ExpectedTable() const {
-    std::string bytes = kHeaderRow;
-    bytes += "\r\n";
+  // The rows the rebuilt database must show: the table as typed, with the
+  // changed cells as they will read (a number at its field's precision).
+  std::vector<std::vector<std::string>> ExpectedRows() const {
+    std::vector<std::vector<std::string>> rows;
     for (std::size_t r = 0; r < trace_.rows.size(); ++r) {
-      const auto& cells = trace_.rows[r].cells;
-      for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (c > 0) bytes += '\t';
+      rows.emplace_back();
+      for (std::size_t c = 0; c < trace_.rows[r].cells.size(); ++c) {
         const auto it = shown_.find({r, c});
-        bytes += it != shown_.end() ? it->second : cells[c].text;
+        rows.back().push_back(it != shown_.end() ? it->second : table_.rows[r].cells[c].text);
       }
-      bytes += "\r\n";
     }
-    return bytes;
+    return rows;
   }
   int block_copies() const { return block_copies_; }
 
@@ -112,10 +109,12 @@ class Applier {
     const TracedRow& traced = trace_.rows[r];
     DropPadding(line, traced.cells.size());
     if (line.cells.size() != traced.cells.size()) {
-      throw Refusal(options_.table, line.offset,
-                    "row " + std::to_string(r + 1) + " has " + Count(line.cells.size(), "cell") +
-                        " where kovrant writes " + std::to_string(traced.cells.size()) +
-                        " for its prototype");
+      throw Refusal(
+          options_.table, line.offset,
+          "row " + std::to_string(r + 1) + " has " + Count(line.cells.size(), "cell") +
+              " where kovrant writes " + std::to_string(traced.cells.size()) +
+              " for its prototype" +
+              (line.cells.size() > traced.cells.size() ? ": " + ExtraCellsHint(line) : ""));
     }
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
       const TracedCell& cell = traced.cells[c];
@@ -180,14 +179,22 @@ class Applier {
 
   void Scale(std::size_t r, std::size_t c, const TracedCell& cell, const std::string& typed) {
     const CellPlace place = Place(r, c);
-    // kovrant shows 1.0 as an empty cell.
-    const std::string old_text = cell.text.empty() ? "1" : cell.text;
-    if (SameNumber(typed.empty() ? "1" : typed, old_text, separator_)) return;
+    // kovrant shows exactly 1.0 as an empty cell, and an empty cell stores
+    // exactly 1.0: clearing a scale that reads "1.0" but is not exactly 1.0
+    // is a change, and "1.0" typed for an empty cell is none (though the
+    // cell will read empty again).
+    if (cell.text.empty() && SameNumber(typed, "1", separator_)) {
+      shown_[{r, c}] = "";
+      return;
+    }
+    if (!typed.empty() && SameNumber(typed, cell.text, separator_)) return;
     const std::uint32_t bits = TypedScale(typed, separator_, place);
     edit_.ReplaceValue(cell.field, WithLeading(cell.field, Bytes32(bits)));
     const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
-    Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
-                       separator_));
+    if (!typed.empty()) {
+      Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
+                         separator_));
+    }
     Change(r, c, shown);
   }
 
@@ -383,11 +390,12 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "prototypes no longer pair up");
   }
   TableText table = ReadTableText(table_bytes, options.table);
+  DropTrailingEmptyLines(table, trace.rows.size());
   PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
-  ProveTable(rebuilt, applier.ExpectedTable(), options.decimal_separator, options.table, table);
+  ProveTable(rebuilt, applier.ExpectedRows(), options.decimal_separator, options.table, table);
 
   const auto& changes = applier.changes();
   std::set<std::size_t> rows;

@@ -74,7 +74,8 @@ class Packer {
     if (line.cells.size() != kCells) {
       throw Refusal(options_.table, line.offset,
                     "row " + std::to_string(r + 1) + " has " + std::to_string(line.cells.size()) +
-                        " cells; a packed prototype makes eight");
+                        " cells; a packed prototype makes eight" +
+                        (line.cells.size() > kCells ? ": " + ExtraCellsHint(line) : ""));
     }
     std::vector<std::string> shown;
     for (const TableCell& cell : line.cells) shown.push_back(cell.text);
@@ -147,11 +148,11 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
                   "the output names the table itself, which the new database would replace");
   }
   TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table);
+  DropTrailingEmptyLines(table, 0);
   PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options, table);
   const std::string database = packer.Run();
-  ProveTable(database, TableBytes(packer.expected()), options.decimal_separator, options.table,
-             table);
+  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table);
   // An existing file at OUT (perhaps the game's own database) is kept.
   const WriteOutcome outcome =
       WriteFileKeepingBackup(platform, options.output, database, !options.no_backup);

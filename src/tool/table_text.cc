@@ -1,5 +1,7 @@
 #include "tool/table_text.h"
 
+#include <algorithm>
+
 #include "table/table_writer.h"
 #include "tool/refusal.h"
 
@@ -38,6 +40,26 @@ const std::vector<std::string>& HeaderCells() {
   return cells;
 }
 
+void DropTrailingEmptyLines(TableText& table, std::size_t keep) {
+  const auto empty = [](const TableLine& line) {
+    for (const TableCell& cell : line.cells) {
+      if (!cell.text.empty()) return false;
+    }
+    return true;
+  };
+  while (table.rows.size() > keep && empty(table.rows.back())) table.rows.pop_back();
+}
+
+std::string ExtraCellsHint(const TableLine& line) {
+  bool quotes = false;
+  for (const TableCell& cell : line.cells)
+    quotes = quotes || cell.text.find('"') != std::string::npos;
+  return std::string(quotes ? "the line holds \", which a spreadsheet takes for a text delimiter"
+                            : "a spreadsheet that splits at \",\" or \";\" too makes two cells "
+                              "of a place x,y") +
+         "; import it with Tab as the only separator and no text delimiter";
+}
+
 void DropPadding(TableLine& line, std::size_t keep) {
   while (line.cells.size() > keep && line.cells.back().text.empty()) line.cells.pop_back();
 }
@@ -48,6 +70,15 @@ TableText ReadTableText(std::string_view bytes, const std::string& file) {
     throw Refusal(file, 0,
                   "the table starts with a byte-order mark, which kovrant never writes; save it "
                   "without one (and in the texts' original encoding)");
+  }
+  // A CR that ends no CR LF in the first line: lines ended by CR alone
+  // (classic Mac OS) would read as one long line.
+  const std::size_t first_end = std::min(bytes.find('\n'), bytes.size());
+  const std::size_t cr = bytes.substr(0, first_end).find('\r');
+  if (cr != std::string_view::npos && cr + 1 != first_end) {
+    throw Refusal(file, static_cast<std::int64_t>(cr),
+                  "the table's lines end in CR alone: save it with Windows (CR LF) or Unix (LF) "
+                  "line ends");
   }
   TableText table;
   table.size = static_cast<std::int64_t>(bytes.size());
@@ -67,6 +98,15 @@ TableText ReadTableText(std::string_view bytes, const std::string& file) {
   bool same = header.cells.size() == HeaderCells().size();
   for (std::size_t i = 0; same && i < header.cells.size(); ++i) {
     same = header.cells[i].text == HeaderCells()[i];
+  }
+  bool quoted = header.cells.size() == HeaderCells().size();
+  for (std::size_t i = 0; quoted && i < header.cells.size(); ++i) {
+    quoted = header.cells[i].text == '"' + HeaderCells()[i] + '"';
+  }
+  if (quoted) {
+    throw Refusal(file, 0,
+                  "the table's cells are in quotes (\"Name\"), which kovrant never writes: save "
+                  "it with no text delimiter and Tab as the only separator");
   }
   if (!same) {
     throw Refusal(file, 0,

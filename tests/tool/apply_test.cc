@@ -317,7 +317,11 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
        "ldbtool: table.txt: offset 81 (0x51): error: row 1, Place2: a second place needs a first "
        "one (Place1 is empty)\n"},
       {plain, header + "a\t\t\t2,5\t1.0\r\nxy\r\n\t0.0,0.0\t\r\n",
-       "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: \"2,5\" is not a number\n"},
+       "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: \"2,5\" is not a number: write "
+       "it as "
+       "kovrant does, with \".\" as the decimal separator (e.g. 0.45) and no thousands separators "
+       "or "
+       "units\n"},
       {Database({Prototype({Name("a\rb")})}), header + "a\rb\r\n",
        "ldbtool: levers.ldb: offset 6 (0x6): error: the text here holds CR or LF, which splits its "
        "row in the table, so rows and prototypes no longer pair up\n"},
