@@ -44,11 +44,11 @@ class Damage {
   // Why `cell` looks re-encoded, or nullptr.
   const char* Why(const std::string& cell) const {
     if (cell.find("\xEF\xBF\xBD") != std::string::npos) {
-      return "holds EF BF BD, the UTF-8 mark of a character lost in re-encoding";
+      return "holds EF BF BD, the UTF-8 mark of a lost character";
     }
     if (old_.count(cell)) return nullptr;
     if (question_marks_.count(cell)) {
-      return "is an old text with its letters beyond ASCII turned into \"?\"";
+      return "is an old text with its letters beyond ASCII as \"?\"";
     }
     if (utf8_.count(cell)) return "is an old text in UTF-8 bytes";
     return nullptr;

@@ -38,8 +38,8 @@ Platform::FileKind KindToReplace(Platform& platform, const std::string& path,
   }
   if (kind == Platform::FileKind::kOther) {
     throw Refusal(shown, kNoOffset,
-                  "this is not a regular file (a FIFO, device or socket), which cannot be "
-                  "replaced by a database: name a regular file or a new one; nothing was written");
+                  "not a regular file (a FIFO, device or socket): name a file to write, or a new "
+                  "one; nothing was written");
   }
   return kind;
 }

@@ -98,69 +98,53 @@ TEST(LdbtoolTest, CommandLine) {
 }
 
 // The rules that keep a modder's data, on any system: a UTF-8 table refused
-// unless --encoding utf-8 says so; every in-place apply keeps the database
-// it replaces under a backup name of its own; a result the file already
-// holds writes nothing; --no-backup keeps none.
+// unless --encoding utf-8 says so; every in-place apply keeps the database it
+// replaces under a backup name of its own; a result the file already holds
+// writes nothing; --no-backup keeps none.
 TEST(LdbtoolTest, BackupsAndCharacterSets) {
   kovrant::test::ScratchDirectory scratch("ldbtool-e2e");
   const fs::path& dir = scratch.path();
   const auto db = [](const std::string& name, int ticks) {
     return ldb::Database({ldb::Prototype({ldb::Name(name), ldb::SwitchTime(ticks)})});
   };
-  const std::string header = std::string(kovrant::kHeaderRow) + "\r\n";
-  kovrant::test::WriteFile(dir / "levers.ldb", db("Zugbr\xFC"
-                                                  "cke",
-                                                  15));
-  const std::vector<std::string> apply = {"apply", "levers.ldb", "table.txt", "-o", "levers.ldb"};
-  const auto with = [&](std::vector<std::string> arguments, const char* extra) {
-    if (*extra) arguments.push_back(extra);
-    return arguments;
-  };
-  struct Step {
-    std::string row;
-    const char* option;
+  kovrant::test::WriteFile(dir / "levers.ldb", db("Zugbr\374cke", 15));
+  const std::string applied = "applied to levers.ldb: 1 changed cell in 1 prototype (row 1)";
+  const struct {
+    std::string row, option;
     int exit_code;
     std::string out, err;
-  };
-  const std::string applied = "applied to levers.ldb: 1 changed cell in 1 prototype (row 1); ";
-  const Step steps[] = {
-      {"Zugbr\xC3\xBC"
-       "cke\t2.0",
-       "", 1, "",
+  } steps[] = {
+      {"Zugbr\303\274cke", "--encoding=windows-1252", 1, "",
        "ldbtool: table.txt: offset 78 (0x4E): error: row 1, Name: this cell is an old text in "
        "UTF-8 bytes; the table was saved as UTF-8: save it as Western Europe (Windows-1252), or "
        "pass --encoding utf-8\n"},
-      {"Zugbr\xC3\xBC"
-       "cke\t2.0",
-       "--encoding=utf-8", 0, applied + "the old database is kept as levers.ldb.bak\n", ""},
-      {"Eiche\t2.0", "", 0, applied + "the old database is kept as levers.ldb.bak.1\n", ""},
-      {"Eiche\t2.0", "", 0,
+      {"Zugbr\303\274cke", "--encoding=utf-8", 0,
+       applied + "; the old database is kept as levers.ldb.bak\n", ""},
+      {"Eiche", "--dry-run=false", 0, applied + "; the old database is kept as levers.ldb.bak.1\n",
+       ""},
+      {"Eiche", "--dry-run=false", 0,
        "applied to levers.ldb: 0 changed cells in 0 prototypes; it already holds these bytes, so "
        "nothing was written and no backup made\n",
        ""},
-      {"Buche\t2.0", "--no-backup", 0,
-       "applied to levers.ldb: 1 changed cell in 1 prototype (row 1)\n", ""},
+      {"Buche", "--no-backup", 0, applied + "\n", ""},
   };
-  for (const Step& step : steps) {
-    kovrant::test::WriteFile(dir / "table.txt", header + step.row + "\r\n");
-    const Result r = RunLdbtool(dir, with(apply, step.option));
+  for (const auto& step : steps) {
+    kovrant::test::WriteFile(dir / "table.txt",
+                             std::string(kovrant::kHeaderRow) + "\r\n" + step.row + "\t2.0\r\n");
+    const Result r =
+        RunLdbtool(dir, {"apply", "levers.ldb", "table.txt", "-o", "levers.ldb", step.option});
     EXPECT_EQ(r.exit_code, step.exit_code) << step.row;
     EXPECT_EQ(r.out, step.out);
     EXPECT_EQ(r.err, step.err);
   }
   EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb"), db("Buche", 30));
-  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak"), db("Zugbr\xFC"
-                                                                "cke",
-                                                                15));
-  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak.1"), db("Zugbr\xFC"
-                                                                  "cke",
-                                                                  30));
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak"), db("Zugbr\374cke", 15));
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak.1"), db("Zugbr\374cke", 30));
   EXPECT_FALSE(fs::exists(dir / "levers.ldb.bak.2"));
 }
 
-// Links and FIFOs, where the system has them: a link is followed and stays
-// a link, a FIFO or device is refused at once (nothing blocks, nothing is
-// renamed).
+// Links and FIFOs, where the system has them: a link is followed and stays a
+// link; a FIFO or device is refused at once (nothing blocks or is renamed).
 TEST(LdbtoolTest, LinksAndSpecialFiles) {
   if (!Env("KOVRANT_LAUNCHER", "").empty()) GTEST_SKIP() << "POSIX links and FIFOs";
   kovrant::test::ScratchDirectory scratch("ldbtool-e2e");
@@ -171,27 +155,19 @@ TEST(LdbtoolTest, LinksAndSpecialFiles) {
   fs::create_symlink("game/levers.ldb", dir / "link.ldb");
   kovrant::test::WriteFile(dir / "table.txt",
                            std::string(kovrant::kHeaderRow) + "\r\nElm\t1.0\r\n");
-  Result r = RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", "link.ldb"});
-  EXPECT_EQ(r.out,
+  EXPECT_EQ(RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", "link.ldb"}).out,
             "applied to link.ldb: 1 changed cell in 1 prototype (row 1) (through the link to "
             "game/levers.ldb); the old database is kept as game/levers.ldb.bak\n");
   EXPECT_TRUE(fs::is_symlink(dir / "link.ldb"));
   EXPECT_EQ(kovrant::test::ReadFile(dir / "game" / "levers.ldb.bak"), db);
-  EXPECT_NE(kovrant::test::ReadFile(dir / "game" / "levers.ldb"), db);
-
   ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   for (const std::string out : {"fifo", "/dev/null"}) {
-    r = RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", out});
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, "ldbtool: " + out +
-                         ": error: this is not a regular file (a FIFO, device or socket), which "
-                         "cannot be replaced by a database: name a regular file or a new one; "
-                         "nothing was written\n");
+    EXPECT_EQ(RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", out}).err,
+              "ldbtool: " + out +
+                  ": error: not a regular file (a FIFO, device or socket): name a file to write, "
+                  "or a new one; nothing was written\n");
   }
-  EXPECT_TRUE(fs::is_fifo(dir / "fifo"));
-  EXPECT_TRUE(fs::is_character_file("/dev/null"));
-  // game, link.ldb, table.txt, fifo and the captured .out and .err.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 6);
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo") && fs::is_character_file("/dev/null"));
 }
 
 }  // namespace

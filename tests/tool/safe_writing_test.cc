@@ -39,55 +39,37 @@ std::string Lever(const std::string& name) {
 }
 
 TEST(SafeWritingTest, TableCharacterSets) {
-  const std::string old =
-      "Zugbr\xFC"
-      "cke";
-  const std::string saved = kAt + "row 1, ";
   const std::string advice =
       "; the table was saved as UTF-8: save it as Western Europe (Windows-1252), or pass "
       "--encoding utf-8\n";
-  struct Case {
+  const std::string as_utf8 = " (the table is read as UTF-8, as --encoding utf-8 asks)\n";
+  const auto utf8 = TableEncoding::kUtf8, cp1252 = TableEncoding::kWindows1252;
+  const struct {
     TableEncoding encoding;
     std::string name, err, stored;
+  } cases[] = {
+      {cp1252, "Zugbr\357\277\275cke",
+       "holds EF BF BD, the UTF-8 mark of a lost character" + advice, ""},
+      {cp1252, "Zugbr?cke", "is an old text with its letters beyond ASCII as \"?\"" + advice, ""},
+      {cp1252, "Zugbr\303\274cke", "is an old text in UTF-8 bytes" + advice, ""},
+      {cp1252, "Zugbr\374cke!", "", "Zugbr\374cke!"},
+      {utf8, "Zugbr\303\274cke \342\202\254", "", "Zugbr\374cke \200"},
+      {utf8, "\344\270\200",
+       "'\344\270\200' (U+4E00) cannot be stored: Windows-1252, the "
+       "database's character set, has no such character" +
+           as_utf8,
+       ""},
+      {utf8, "Zugbr\374cke", "invalid UTF-8 at byte 6 of the cell (0xFC 0x63)" + as_utf8, ""},
   };
-  const auto utf8 = TableEncoding::kUtf8;
-  const auto cp1252 = TableEncoding::kWindows1252;
-  const Case cases[] = {
-      {cp1252,
-       "Zugbr\xEF\xBF\xBD"
-       "cke",
-       "Name: this cell holds EF BF BD, the UTF-8 mark of a character lost in re-encoding" + advice,
-       ""},
-      {cp1252, "Zugbr?cke",
-       "Name: this cell is an old text with its letters beyond ASCII turned into \"?\"" + advice,
-       ""},
-      {cp1252,
-       "Zugbr\xC3\xBC"
-       "cke",
-       "Name: this cell is an old text in UTF-8 bytes" + advice, ""},
-      {cp1252, old + "!", "", old + "!"},
-      {utf8,
-       "Zugbr\xC3\xBC"
-       "cke \xE2\x82\xAC",
-       "", old + " \x80"},
-      {utf8, "\xE4\xB8\x80",
-       "Name: '\xE4\xB8\x80' (U+4E00) cannot be stored: Windows-1252, the database's character "
-       "set, has no such character (the table is read as UTF-8, as --encoding utf-8 asks)\n",
-       ""},
-      {utf8, old,
-       "Name: invalid UTF-8 at byte 6 of the cell (0xFC 0x63) (the table is read as UTF-8, as "
-       "--encoding utf-8 asks)\n",
-       ""},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     FakePlatform platform;
-    platform.files["levers.ldb"].data = Lever(old);
-    std::string table = KovrantTable(Lever(old));
-    table.replace(kHeader.size(), old.size(), c.name);
-    const Result result = Apply(platform, table, c.encoding);
-    EXPECT_EQ(result.err, c.err.empty() ? "" : saved + c.err) << c.name;
+    platform.files["levers.ldb"].data = Lever("Zugbr\374cke");
+    const Result result = Apply(platform, kHeader + c.name + "\t1.0\r\n", c.encoding);
+    const bool cell = c.encoding == cp1252;
+    EXPECT_EQ(result.err,
+              c.err.empty() ? "" : kAt + "row 1, Name: " + (cell ? "this cell " : "") + c.err);
     if (c.err.empty()) {
-      EXPECT_EQ(platform.files.at("out.ldb").data, Lever(c.stored));
+      EXPECT_EQ(platform.files.at("out.ldb").data, Lever(c.stored)) << c.name;
     }
   }
 }
@@ -138,31 +120,29 @@ TEST(SafeWritingTest, ClearedScaleStoresExactlyOne) {
 }
 
 TEST(SafeWritingTest, TablesSavedOtherwiseAreRefusedSayingWhatToDo) {
-  const std::string row = "a\t1.0\r\n";
-  struct Case {
+  std::string quoted;
+  for (const std::string& name : HeaderCells())
+    quoted += (quoted.empty() ? "\"" : "\t\"") + name + "\"";
+  const std::string import = "; import it with Tab as the only separator and no text delimiter\n";
+  const std::string extra = kAt + "row 1 has 3 cells where kovrant writes 2 for its prototype: ";
+  const struct {
     std::string table, err;
-  };
-  const Case cases[] = {
+  } cases[] = {
       {kHeader + "a\t1.0\r\n\r\n\t\t\r\n", ""},
       {std::string(kHeaderRow) + "\ra\t1.0\r",
        "ldbtool: table.txt: offset 76 (0x4C): error: the table's lines end in CR alone: save it "
        "with Windows (CR LF) or Unix (LF) line ends\n"},
-      {"\"Name\"\t\"Place1\"\t\"Place2\"\t\"Scale\"\t\"Switch Time\"\t\"Material\"\t\"Switch "
-       "Sound\"\t\"Lever Description\"\r\n" +
-           row,
+      {quoted + "\r\na\t1.0\r\n",
        "ldbtool: table.txt: offset 0 (0x0): error: the table's cells are in quotes (\"Name\"), "
        "which kovrant never writes: save it with no text delimiter and Tab as the only "
        "separator\n"},
       {kHeader + "\"a\t\"\t1.0\r\n",
-       kAt + "row 1 has 3 cells where kovrant writes 2 for its prototype: the line holds \", which "
-             "a spreadsheet takes for a text delimiter; import it with Tab as the only separator "
-             "and no text delimiter\n"},
+       extra + "the line holds \", which a spreadsheet takes for a text delimiter" + import},
       {kHeader + "a\t1\t0\r\n",
-       kAt + "row 1 has 3 cells where kovrant writes 2 for its prototype: a spreadsheet that "
-             "splits at \",\" or \";\" too makes two cells of a place x,y; import it with Tab as "
-             "the only separator and no text delimiter\n"},
+       extra + "a spreadsheet that splits at \",\" or \";\" too makes two cells of a place x,y" +
+           import},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     FakePlatform platform;
     platform.files["levers.ldb"].data = Lever("a");
     EXPECT_EQ(Apply(platform, c.table).err, c.err);
@@ -171,44 +151,38 @@ TEST(SafeWritingTest, TablesSavedOtherwiseAreRefusedSayingWhatToDo) {
 
 // OUT as a FIFO or device, a folder, a link, or replaced without a backup.
 TEST(SafeWritingTest, OutThatIsNoPlainFile) {
-  struct Case {
-    void (*setup)(FakePlatform&);
-    bool no_backup;
+  const std::string applied = "applied to out.ldb: 1 changed cell in 1 prototype (row 1)";
+  const struct {
+    char kind;  // FIFO, Directory, Link, No backup
     std::string out, err;
-    std::size_t new_files;
+  } cases[] = {
+      {'F', "",
+       "not a regular file (a FIFO, device or socket): name a file to write, or a new "
+       "one; nothing was written\n"},
+      {'D', "",
+       "this is a folder, not a file: name the file to write inside it (for example "
+       "out.ldb/levers.ldb)\n"},
+      {'L',
+       applied + " (through the link to game/levers.ldb); the file it replaced is kept as "
+                 "game/levers.ldb.bak\n",
+       ""},
+      {'N', applied + "\n", ""},
   };
-  const Case cases[] = {
-      {[](FakePlatform& p) { p.specials.insert("out.ldb"); }, false, "",
-       "ldbtool: out.ldb: error: this is not a regular file (a FIFO, device or socket), which "
-       "cannot be replaced by a database: name a regular file or a new one; nothing was written\n",
-       0},
-      {[](FakePlatform& p) { p.directories.insert("out.ldb"); }, false, "",
-       "ldbtool: out.ldb: error: this is a folder, not a file: name the file to write inside it "
-       "(for example out.ldb/levers.ldb)\n",
-       0},
-      {[](FakePlatform& p) {
-         p.directories.insert("game");
-         p.files["game/levers.ldb"].data = "old";
-         p.links["out.ldb"] = "game/levers.ldb";
-       },
-       false,
-       "applied to out.ldb: 1 changed cell in 1 prototype (row 1) (through the link to "
-       "game/levers.ldb); the file it replaced is kept as game/levers.ldb.bak\n",
-       "", 1},
-      {[](FakePlatform& p) { p.files["out.ldb"].data = "old"; }, true,
-       "applied to out.ldb: 1 changed cell in 1 prototype (row 1)\n", "", 0},
-  };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     FakePlatform platform;
     platform.files["levers.ldb"].data = Lever("a");
-    c.setup(platform);
-    const std::size_t files = platform.files.size();
+    platform.directories.insert("game");
+    if (c.kind == 'F') platform.specials.insert("out.ldb");
+    if (c.kind == 'D') platform.directories.insert("out.ldb");
+    if (c.kind == 'L') platform.links["out.ldb"] = "game/levers.ldb";
+    if (c.kind == 'L' || c.kind == 'N') {
+      platform.files[c.kind == 'L' ? "game/levers.ldb" : "out.ldb"].data = "old";
+    }
     const Result result =
-        Apply(platform, KovrantTable(Lever("b")), TableEncoding::kWindows1252, c.no_backup);
+        Apply(platform, KovrantTable(Lever("b")), TableEncoding::kWindows1252, c.kind == 'N');
     EXPECT_EQ(result.out, c.out);
-    EXPECT_EQ(result.err, c.err);
-    EXPECT_EQ(platform.files.size(), files + 1 + c.new_files);  // and the table
-    EXPECT_EQ(platform.links.size(), c.setup == cases[2].setup ? 1u : 0u);
+    EXPECT_EQ(result.err, c.err.empty() ? "" : "ldbtool: out.ldb: error: " + c.err);
+    EXPECT_EQ(platform.files.size(), c.kind == 'L' ? 4u : c.kind == 'N' ? 3u : 2u);
   }
 }
 
