@@ -110,6 +110,24 @@ void SyncDirectoryOf(const std::string& path) {
   ::close(fd);
 }
 
+// The last step of a move that keeps a backup, the old file already at
+// `backup_path` (`linked`: as a second link, still at `path` too): the new
+// file takes `path`, or the old one is put back as it was.
+int MoveIntoPlace(const std::string& temporary_path, const std::string& path,
+                  const std::string& backup_path, bool linked) {
+  if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
+    const int code = LastIoCode();
+    if (linked) {
+      ::unlink(backup_path.c_str());
+    } else {
+      ::rename(backup_path.c_str(), path.c_str());
+    }
+    return code;
+  }
+  SyncDirectoryOf(path);
+  return 0;
+}
+
 // The POSIX pieces of the background writer: std::thread, a mutex with two
 // condition variables, and pwrite. On Linux the writer thread also takes two
 // costs off the main thread's final rename(), step by step as the table
@@ -506,17 +524,7 @@ class PosixPlatform final : public Platform {
     if (::unlink(backup_path.c_str()) != 0 && errno != ENOENT) return LastIoCode();
     const bool linked = ::link(path.c_str(), backup_path.c_str()) == 0;
     if (!linked && ::rename(path.c_str(), backup_path.c_str()) != 0) return LastIoCode();
-    if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
-      const int code = LastIoCode();
-      if (linked) {
-        ::unlink(backup_path.c_str());
-      } else {
-        ::rename(backup_path.c_str(), path.c_str());
-      }
-      return code;
-    }
-    SyncDirectoryOf(path);
-    return 0;
+    return MoveIntoPlace(temporary_path, path, backup_path, linked);
   }
 
   bool SameFile(const std::string& a, const std::string& b) override {
@@ -596,17 +604,7 @@ class PosixPlatform final : public Platform {
         return errno == EEXIST ? kAlreadyExists : LastIoCode();
       }
     }
-    if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
-      const int code = LastIoCode();
-      if (linked) {
-        ::unlink(backup_path.c_str());
-      } else {
-        ::rename(backup_path.c_str(), path.c_str());
-      }
-      return code;
-    }
-    SyncDirectoryOf(path);
-    return 0;
+    return MoveIntoPlace(temporary_path, path, backup_path, linked);
   }
 
  private:

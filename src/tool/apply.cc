@@ -376,6 +376,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
     throw Refusal(options.output, kNoOffset,
                   "the output names the table itself, which the new database would replace");
   }
+  if (!options.dry_run) CheckReplaceable(platform, options.output);
   const std::string database = ReadWholeFile(platform, options.database);
   const std::string table_bytes = ReadWholeFile(platform, options.table);
   const Trace trace = TraceDatabase(database, options.decimal_separator, options.database);
@@ -389,7 +390,8 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  TableText table = ReadTableText(table_bytes, options.table);
+  TableText table =
+      ReadTableText(table_bytes, options.table, options.encoding == TableEncoding::kUtf8);
   DropTrailingEmptyLines(table, trace.rows.size());
   PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
   Applier applier(options, database, trace, table);

@@ -147,7 +147,9 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
     throw Refusal(options.output, kNoOffset,
                   "the output names the table itself, which the new database would replace");
   }
-  TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table);
+  CheckReplaceable(platform, options.output);
+  TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table,
+                                  options.encoding == TableEncoding::kUtf8);
   DropTrailingEmptyLines(table, 0);
   PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options, table);

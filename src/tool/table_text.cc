@@ -64,12 +64,15 @@ void DropPadding(TableLine& line, std::size_t keep) {
   while (line.cells.size() > keep && line.cells.back().text.empty()) line.cells.pop_back();
 }
 
-TableText ReadTableText(std::string_view bytes, const std::string& file) {
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || bytes.substr(0, 2) == "\xFF\xFE" ||
+TableText ReadTableText(std::string_view bytes, const std::string& file, bool utf8_mark_allowed) {
+  const bool utf8_mark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  if ((utf8_mark && !utf8_mark_allowed) || bytes.substr(0, 2) == "\xFF\xFE" ||
       bytes.substr(0, 2) == "\xFE\xFF") {
     throw Refusal(file, 0,
-                  "the table starts with a byte-order mark, which kovrant never writes; save it "
-                  "without one (and in the texts' original encoding)");
+                  std::string("the table starts with a byte-order mark, which kovrant never "
+                              "writes; save it without one (and in the texts' original "
+                              "encoding)") +
+                      (utf8_mark ? ", or pass --encoding utf-8" : ""));
   }
   // A CR that ends no CR LF in the first line: lines ended by CR alone
   // (classic Mac OS) would read as one long line.
@@ -83,7 +86,7 @@ TableText ReadTableText(std::string_view bytes, const std::string& file) {
   TableText table;
   table.size = static_cast<std::int64_t>(bytes.size());
   std::vector<TableLine> lines;
-  std::size_t begin = 0;
+  std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
     std::size_t newline = bytes.find('\n', begin);
     const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;

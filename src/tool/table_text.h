@@ -6,7 +6,7 @@
 // any byte but TAB, CR and LF. The first line is the header. A byte-order
 // mark is refused: kovrant never writes one, and a spreadsheet that adds it
 // has likely re-encoded the texts too, whose bytes go into the database as
-// they are.
+// they are; only a table read as UTF-8 may start with UTF-8's.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +33,11 @@ struct TableText {
 
 // Splits the file's bytes and checks the header (empty cells after its
 // eight, from a spreadsheet's padding, are ignored). Refuses (Refusal naming
-// `file`) a byte-order mark, lines ended by CR alone, a header in quotes
-// and any other header.
-TableText ReadTableText(std::string_view bytes, const std::string& file);
+// `file`) a byte-order mark (but the UTF-8 one where `utf8_mark_allowed`:
+// a table read as UTF-8), lines ended by CR alone, a header in quotes and
+// any other header.
+TableText ReadTableText(std::string_view bytes, const std::string& file,
+                        bool utf8_mark_allowed = false);
 
 // Drops the empty cells at the end of `line` beyond its first `keep`: the
 // padding a spreadsheet adds to short rows.

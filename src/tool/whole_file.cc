@@ -72,13 +72,21 @@ std::string ReadWholeFile(Platform& platform, const std::string& path) {
   return bytes;
 }
 
+std::string CheckReplaceable(Platform& platform, const std::string& path) {
+  std::string target;
+  if (int code = platform.FinalTarget(path, &target); code != 0) {
+    Refuse(path, "cannot follow the link", code);
+  }
+  KindToReplace(platform, target, path);
+  return target;
+}
+
 WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
                                     std::string_view bytes, bool keep_backup) {
   WriteOutcome outcome;
-  if (int code = platform.FinalTarget(path, &outcome.written); code != 0) {
-    Refuse(path, "cannot follow the link", code);
-  }
+  outcome.written = CheckReplaceable(platform, path);
   const std::string& target = outcome.written;
+  // Asked again: the file may have come or gone since.
   const bool exists = KindToReplace(platform, target, path) == Platform::FileKind::kRegular;
   if (exists && ReadWholeFile(platform, target) == bytes) {
     outcome.unchanged = true;

@@ -41,6 +41,11 @@ struct WriteOutcome {
   std::string backup;
 };
 
+// Refuses, before any work is done, a `path` that WriteFileKeepingBackup
+// would refuse for what it names (a FIFO, device, socket or folder, also at
+// the end of a link). Returns the file its links end in.
+std::string CheckReplaceable(Platform& platform, const std::string& path);
+
 // Writes `bytes` as the file `path` (or the file its links end in), keeping
 // the file it replaces as the next free NAME.bak[.N] when `keep_backup`.
 // Throws Refusal naming `path` on failure; every file is then as before.

@@ -276,7 +276,8 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
   } cases[] = {
       {plain, "\xEF\xBB\xBF" + header,
        "ldbtool: table.txt: offset 0 (0x0): error: the table starts with a byte-order mark, which "
-       "kovrant never writes; save it without one (and in the texts' original encoding)\n"},
+       "kovrant never writes; save it without one (and in the texts' original encoding), or "
+       "pass --encoding utf-8\n"},
       {plain, "Name\tPlace\r\n",
        "ldbtool: table.txt: offset 0 (0x0): error: line 1 is not the header kovrant writes (Name, "
        "Place1, Place2, Scale, Switch Time, Material, Switch Sound, Lever Description, separated "
