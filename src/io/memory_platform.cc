@@ -121,4 +121,44 @@ int MemoryPlatform::WriteStandardOutput(const void* data, std::size_t size) {
   return 0;
 }
 
+int MemoryPlatform::KindOf(const std::string& path, FileKind* kind) {
+  std::string target;
+  if (int code = FinalTarget(path, &target); code != 0) return code;
+  *kind = files.count(target)         ? FileKind::kRegular
+          : directories.count(target) ? FileKind::kDirectory
+          : specials.count(target)    ? FileKind::kOther
+                                      : FileKind::kAbsent;
+  return 0;
+}
+
+int MemoryPlatform::FinalTarget(const std::string& path, std::string* target) {
+  std::string at = path;
+  for (int hop = 0; hop < 40; ++hop) {
+    const auto link = links.find(at);
+    if (link == links.end()) {
+      *target = at;
+      return 0;
+    }
+    const std::string parent = Parent(at);
+    at = link->second.front() == '/' || parent.empty() ? link->second : parent + "/" + link->second;
+  }
+  return kIoAccessDenied;
+}
+
+int MemoryPlatform::MoveOverKeepingNewBackup(const std::string& temporary_path,
+                                             const std::string& path,
+                                             const std::string& backup_path) {
+  if (files.count(backup_path) || directories.count(backup_path) || links.count(backup_path) ||
+      specials.count(backup_path)) {
+    return kAlreadyExists;
+  }
+  if (!files.count(path)) return kIoFileNotFound;
+  files[backup_path] = files.at(path);
+  if (int code = MoveOver(temporary_path, path); code != 0) {
+    files.erase(backup_path);
+    return code;
+  }
+  return 0;
+}
+
 }  // namespace kovrant

@@ -51,6 +51,16 @@ class MemoryPlatform : public Platform {
   char PathSeparator() const override { return '/'; }
   int WriteStandardOutput(const void* data, std::size_t size) override;
 
+  // Replacing a user's file without losing one. Symbolic links (`links`:
+  // path -> what the link holds) and special files (`specials`: FIFOs,
+  // devices) exist only for these operations.
+  std::map<std::string, std::string> links;
+  std::set<std::string> specials;
+  int KindOf(const std::string& path, FileKind* kind) override;
+  int FinalTarget(const std::string& path, std::string* target) override;
+  int MoveOverKeepingNewBackup(const std::string& temporary_path, const std::string& path,
+                               const std::string& backup_path) override;
+
  protected:
   // The path of an open handle.
   const std::string& PathOf(FileHandle file) const { return handles_.at(file).path; }

@@ -105,6 +105,41 @@ class Platform {
 
   // Writes to standard output, all bytes or fails.
   virtual int WriteStandardOutput(const void* data, std::size_t size) = 0;
+
+  // Replacing a user's file without losing one: what lies at a path, where a
+  // symbolic link leads, and a backup that never takes an existing name.
+  enum class FileKind {
+    kAbsent,
+    kRegular,
+    kDirectory,
+    kOther,  // a FIFO, device or socket: nothing to replace by renaming
+  };
+  // What `path` names after following symbolic links, found without opening
+  // it (opening a FIFO would block). A dangling link is kAbsent. A platform
+  // that writes no user files keeps the defaults, which refuse.
+  virtual int KindOf(const std::string& /*path*/, FileKind* kind) {
+    *kind = FileKind::kOther;
+    return kReadsAheadUnsupported;
+  }
+  // The path a chain of symbolic links at `path` ends in (relative links
+  // taken from the directory of the link holding them), or `path` itself
+  // when it is no link; the end may not exist.
+  virtual int FinalTarget(const std::string& path, std::string* target) {
+    *target = path;
+    return 0;
+  }
+  // MoveOver that keeps the file at `path` as `backup_path`, which must not
+  // exist: when it does, nothing moves and the result is kAlreadyExists.
+  // `path` goes on naming the old file until the new one takes its place;
+  // if that last move fails, `backup_path` is removed again, so every name
+  // holds either its old file or its complete new one.
+  virtual int MoveOverKeepingNewBackup(const std::string& /*temporary_path*/,
+                                       const std::string& /*path*/,
+                                       const std::string& /*backup_path*/) {
+    return kReadsAheadUnsupported;
+  }
+  // ERROR_ALREADY_EXISTS.
+  static constexpr int kAlreadyExists = 183;
 };
 
 // The real operating system.

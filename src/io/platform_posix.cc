@@ -81,6 +81,22 @@ int WriteAll(int fd, const void* data, std::size_t size, std::int64_t offset = -
   return 0;
 }
 
+// rename() that fails with EEXIST instead of replacing `to`.
+int MoveWithoutReplacing(const std::string& from, const std::string& to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return 0;
+  if (errno != EINVAL && errno != ENOSYS) return -1;
+#endif
+  // Without the kernel's help: look, then move (a race with another program
+  // creating `to` in between is the one window left).
+  struct stat st;
+  if (::lstat(to.c_str(), &st) == 0) {
+    errno = EEXIST;
+    return -1;
+  }
+  return ::rename(from.c_str(), to.c_str());
+}
+
 // Best effort: makes the renames in the directory of `path` durable too.
 void SyncDirectoryOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
@@ -90,6 +106,24 @@ void SyncDirectoryOf(const std::string& path) {
   if (fd < 0) return;
   ::fsync(fd);
   ::close(fd);
+}
+
+// The last step of a move that keeps a backup, the old file already at
+// `backup_path` (`linked`: as a second link, still at `path` too): the new
+// file takes `path`, or the old one is put back as it was.
+int MoveIntoPlace(const std::string& temporary_path, const std::string& path,
+                  const std::string& backup_path, bool linked) {
+  if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
+    const int code = LastIoCode();
+    if (linked) {
+      ::unlink(backup_path.c_str());
+    } else {
+      ::rename(backup_path.c_str(), path.c_str());
+    }
+    return code;
+  }
+  SyncDirectoryOf(path);
+  return 0;
 }
 
 // Reads up to `size` bytes, fewer only at the end of the file: at the
@@ -382,17 +416,7 @@ class PosixPlatform final : public Platform {
     if (::unlink(backup_path.c_str()) != 0 && errno != ENOENT) return LastIoCode();
     const bool linked = ::link(path.c_str(), backup_path.c_str()) == 0;
     if (!linked && ::rename(path.c_str(), backup_path.c_str()) != 0) return LastIoCode();
-    if (::rename(temporary_path.c_str(), path.c_str()) != 0) {
-      const int code = LastIoCode();
-      if (linked) {
-        ::unlink(backup_path.c_str());
-      } else {
-        ::rename(backup_path.c_str(), path.c_str());
-      }
-      return code;
-    }
-    SyncDirectoryOf(path);
-    return 0;
+    return MoveIntoPlace(temporary_path, path, backup_path, linked);
   }
 
   bool SameFile(const std::string& a, const std::string& b) override {
@@ -415,6 +439,64 @@ class PosixPlatform final : public Platform {
 
   int WriteStandardOutput(const void* data, std::size_t size) override {
     return WriteAll(STDOUT_FILENO, data, size);
+  }
+
+  // Replacing a user's file without losing one.
+  int KindOf(const std::string& path, FileKind* kind) override {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+      if (errno != ENOENT) return LastIoCode();
+      *kind = FileKind::kAbsent;
+    } else {
+      *kind = S_ISREG(st.st_mode)   ? FileKind::kRegular
+              : S_ISDIR(st.st_mode) ? FileKind::kDirectory
+                                    : FileKind::kOther;
+    }
+    return 0;
+  }
+
+  int FinalTarget(const std::string& path, std::string* target) override {
+    std::string at = path;
+    // As many links as the kernel follows before it gives up (ELOOP).
+    for (int hop = 0; hop < 40; ++hop) {
+      struct stat st;
+      if (::lstat(at.c_str(), &st) != 0) {
+        if (errno != ENOENT) return LastIoCode();
+        *target = at;  // a link to a file not made yet
+        return 0;
+      }
+      if (!S_ISLNK(st.st_mode)) {
+        *target = at;
+        return 0;
+      }
+      std::string link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1, '\0');
+      const ssize_t n = ::readlink(at.c_str(), link.data(), link.size());
+      if (n < 0) return LastIoCode();
+      if (static_cast<std::size_t>(n) >= link.size()) continue;  // changed meanwhile: again
+      link.resize(static_cast<std::size_t>(n));
+      const std::size_t slash = at.rfind('/');
+      at =
+          link.front() == '/' || slash == std::string::npos ? link : at.substr(0, slash + 1) + link;
+    }
+    return IoCodeFromErrno(ELOOP);
+  }
+
+  int MoveOverKeepingNewBackup(const std::string& temporary_path, const std::string& path,
+                               const std::string& backup_path) override {
+    // link() never replaces a name, and `path` keeps naming the old file
+    // until the rename puts the new one there. A file system without links
+    // gets the old file moved under the backup name, never over one.
+    bool linked = ::link(path.c_str(), backup_path.c_str()) == 0;
+    if (!linked) {
+      if (errno == EEXIST) return kAlreadyExists;
+      if (errno != EPERM && errno != EOPNOTSUPP && errno != EMLINK && errno != ENOSYS) {
+        return LastIoCode();
+      }
+      if (MoveWithoutReplacing(path, backup_path) != 0) {
+        return errno == EEXIST ? kAlreadyExists : LastIoCode();
+      }
+    }
+    return MoveIntoPlace(temporary_path, path, backup_path, linked);
   }
 
  private:

@@ -295,6 +295,93 @@ class Win32Platform final : public Platform {
     return WriteAll(handle, data, size);
   }
 
+  // Replacing a user's file without losing one.
+  int KindOf(const std::string& path, FileKind* kind) override {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = ::GetLastError();
+      if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) {
+        return IoCodeFromError(error);
+      }
+      *kind = FileKind::kAbsent;
+      return 0;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      *kind = FileKind::kDirectory;
+      return 0;
+    }
+    // Devices (NUL, CON, COM1, ...) and pipes have attributes too; asked
+    // for no access at all, opening them reads and writes nothing.
+    HANDLE handle =
+        ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      const DWORD error = ::GetLastError();
+      if (error == ERROR_FILE_NOT_FOUND) {  // a link to nothing
+        *kind = FileKind::kAbsent;
+        return 0;
+      }
+      return IoCodeFromError(error);
+    }
+    const DWORD type = ::GetFileType(handle);
+    ::CloseHandle(handle);
+    *kind = type == FILE_TYPE_DISK ? FileKind::kRegular : FileKind::kOther;
+    return 0;
+  }
+
+  int FinalTarget(const std::string& path, std::string* target) override {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+      *target = path;
+      return 0;
+    }
+    HANDLE handle =
+        ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return LastIoCode();
+    char buffer[MAX_PATH + 8];
+    const DWORD n =
+        ::GetFinalPathNameByHandleA(handle, buffer, sizeof buffer, FILE_NAME_NORMALIZED);
+    const int code = n == 0 || n >= sizeof buffer ? LastIoCode() : 0;
+    ::CloseHandle(handle);
+    if (code != 0) return code;
+    std::string final_path(buffer, n);
+    // "\\?\C:\..." is the long form of "C:\...".
+    if (final_path.rfind("\\\\?\\", 0) == 0 && final_path.size() > 6 && final_path[5] == ':') {
+      final_path.erase(0, 4);
+    }
+    *target = final_path;
+    return 0;
+  }
+
+  int MoveOverKeepingNewBackup(const std::string& temporary_path, const std::string& path,
+                               const std::string& backup_path) override {
+    // A second link to the old file keeps `path` naming it until the new
+    // file takes its place; a volume without links (FAT) gets the old file
+    // moved, never over an existing name (no MOVEFILE_REPLACE_EXISTING).
+    const bool linked = ::CreateHardLinkA(backup_path.c_str(), path.c_str(), nullptr) != 0;
+    if (!linked) {
+      DWORD error = ::GetLastError();
+      if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return kAlreadyExists;
+      if (!::MoveFileExA(path.c_str(), backup_path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        error = ::GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return kAlreadyExists;
+        return IoCodeFromError(error);
+      }
+    }
+    if (!::MoveFileExA(temporary_path.c_str(), path.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      const int code = LastIoCode();
+      if (linked) {
+        ::DeleteFileA(backup_path.c_str());
+      } else {
+        ::MoveFileExA(backup_path.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH);
+      }
+      return code;
+    }
+    return 0;
+  }
+
  private:
   // The writer is destroyed first: it ends the host's thread.
   Win32WriterHost writer_host_;

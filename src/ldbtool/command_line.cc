@@ -1,6 +1,7 @@
 #include "ldbtool/command_line.h"
 
 #include <CLI/CLI.hpp>
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -21,7 +22,8 @@ constexpr const char kFooter[] =
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt --dry-run\n"
     "                                 list added, removed, moved rows and changed cells\n"
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
-    "                                 write the edits back (levers.ldb.bak keeps the old file)\n"
+    "                                 write the edits back (levers.ldb.bak, or the first free\n"
+    "                                 levers.ldb.bak.N, keeps the old file)\n"
     "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
     "Time (seconds); a short row may be filled in up to Lever Description. Rows may be\n"
     "added (a new row gets the fields of its cells), removed, moved, sorted and duplicated:\n"
@@ -38,6 +40,23 @@ constexpr const char kFooter[] =
 
 bool IsCommand(const std::string& word) {
   return word == "check" || word == "dump" || word == "apply" || word == "pack" || word == "diff";
+}
+
+// The options apply and pack share: how TABLE's texts are stored, and
+// whether the file OUT replaces is kept.
+void AddWritingOptions(CLI::App& command, bool& no_backup, TableEncoding& encoding) {
+  command.add_flag("--no-backup", no_backup,
+                   "Replace OUT without keeping it (by default it is kept as OUT.bak, or the "
+                   "first free OUT.bak.N)");
+  command
+      .add_option("--encoding", encoding,
+                  "The character set TABLE was saved in: windows-1252 (the bytes kovrant "
+                  "writes; the default) or utf-8 (decoded, stored as Windows-1252)")
+      ->transform(CLI::CheckedTransformer(
+          std::map<std::string, TableEncoding>{{"windows-1252", TableEncoding::kWindows1252},
+                                               {"utf-8", TableEncoding::kUtf8}},
+          CLI::ignore_case))
+      ->default_str("windows-1252");
 }
 
 }  // namespace
@@ -77,12 +96,14 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   apply->add_flag("--dry-run", apply_options.dry_run,
                   "Write nothing; list added, removed and moved rows and every changed cell "
                   "(row, column, old and new text)");
+  AddWritingOptions(*apply, apply_options.no_backup, apply_options.encoding);
 
   PackOptions pack_options;
   pack_options.decimal_separator = decimal_separator;
   CLI::App* pack = app.add_subcommand("pack", "Build a new database from a table alone");
   pack->add_option("TABLE", pack_options.table, "The table")->required();
   pack->add_option("-o,--output", pack_options.output, "The new database")->required();
+  AddWritingOptions(*pack, pack_options.no_backup, pack_options.encoding);
 
   DiffOptions diff_options;
   diff_options.decimal_separator = decimal_separator;

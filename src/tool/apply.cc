@@ -32,6 +32,7 @@
 #include "tool/row_key.h"
 #include "tool/row_match.h"
 #include "tool/row_prototype.h"
+#include "tool/table_encoding.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
 
@@ -68,14 +69,18 @@ class Applier {
     Pair();
     expected_.resize(table_.rows.size());
     for (std::size_t n = 0; n < table_.rows.size(); ++n) {
-      if (pairing_.kind[n] != RowPairing::Kind::kAdded) Row(n, OldRow(n));
+      if (pairing_.kind[n] != RowPairing::Kind::kAdded) {
+        HintingAtImport(n, trace_.rows[OldRow(n)].cells.size(), [&] { Row(n, OldRow(n)); });
+      }
     }
     for (const auto& [field, places] : place_edits_) {
       ++users_[trace_.records[field].block_source].edited;
     }
     for (const auto& [field, places] : place_edits_) Places(places);
     for (std::size_t n = 0; n < table_.rows.size(); ++n) {
-      if (pairing_.kind[n] == RowPairing::Kind::kAdded) placed_[n] = Added(n);
+      if (pairing_.kind[n] == RowPairing::Kind::kAdded) {
+        HintingAtImport(n, HeaderCells().size(), [&] { placed_[n] = Added(n); });
+      }
     }
     Place();
     WantBlocks();
@@ -86,7 +91,7 @@ class Applier {
   const std::vector<std::string>& notes() const { return notes_; }
   // The table the rebuilt database must show, cells as kovrant will show
   // them.
-  std::string ExpectedTable() const { return TableBytes(expected_); }
+  const std::vector<std::vector<std::string>>& ExpectedRows() const { return expected_; }
   TableEdits Edits() const {
     std::vector<std::vector<std::string>> old_rows;
     old_rows.reserve(trace_.rows.size());
@@ -106,6 +111,34 @@ class Applier {
     std::size_t n, o, first;
   };
 
+  // Whether a line looks split by an import: it holds a quote, more cells
+  // than the header, or a place x,y in two cells of plain numbers.
+  static bool ImportSplit(const TableLine& line) {
+    const auto plain_number = [](const std::string& text) {
+      return !text.empty() && text.find_first_not_of("+-.0123456789eE") == std::string::npos;
+    };
+    for (const TableCell& cell : line.cells) {
+      if (cell.text.find('"') != std::string::npos) return true;
+    }
+    return line.cells.size() > HeaderCells().size() ||
+           (line.cells.size() > 2 && plain_number(line.cells[1].text) &&
+            plain_number(line.cells[2].text));
+  }
+  // Runs `step` for row `n`; a refusal of a row that holds more cells than
+  // kovrant writes for it (`cells`) says how a spreadsheet's import may
+  // have split it.
+  template <typename Step>
+  void HintingAtImport(std::size_t n, std::size_t cells, Step&& step) {
+    try {
+      step();
+    } catch (const Refusal& refusal) {
+      TableLine line = table_.rows[n];
+      DropPadding(line, cells);
+      if (line.cells.size() <= cells || !ImportSplit(line)) throw;
+      throw Refusal(refusal.file(), refusal.offset(),
+                    std::string(refusal.what()) + " (" + ExtraCellsHint(line) + ")");
+    }
+  }
   std::size_t OldRow(std::size_t n) const { return static_cast<std::size_t>(pairing_.old_row[n]); }
   const std::string& Typed(std::size_t n, std::size_t c) const {
     const auto& cells = table_.rows[n].cells;
@@ -394,14 +427,19 @@ class Applier {
 
   void Scale(std::size_t n, std::size_t c, const TracedCell& cell, const std::string& typed) {
     const CellPlace place = Place(n, c);
-    // kovrant shows 1.0 as an empty cell.
-    const std::string old_text = cell.text.empty() ? "1" : cell.text;
-    if (SameNumber(typed.empty() ? "1" : typed, old_text, separator_)) return;
+    // kovrant shows exactly 1.0 as an empty cell, and an empty cell stores
+    // exactly 1.0: clearing a scale that reads "1.0" but is not exactly 1.0
+    // is a change, and "1.0" typed for an empty cell is none (though the
+    // cell will read empty again).
+    if (cell.text.empty() && SameNumber(typed, "1", separator_)) return;
+    if (!typed.empty() && SameNumber(typed, cell.text, separator_)) return;
     const std::uint32_t bits = TypedScale(typed, separator_, place);
     edit_.ReplaceValue(cell.field, WithLeading(cell.field, Bytes32(bits)));
     const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
-    Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
-                       separator_));
+    if (!typed.empty()) {
+      Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
+                         separator_));
+    }
     Change(n, c, shown);
   }
 
@@ -520,11 +558,22 @@ class Applier {
   std::map<int, Users> users_;
 };
 
+// Every cell kovrant writes for the old database, for telling a re-encoded
+// text from a new one.
+std::vector<std::string> OldTexts(const Trace& trace) {
+  std::vector<std::string> texts;
+  for (const TracedRow& row : trace.rows) {
+    for (const TracedCell& cell : row.cells) texts.push_back(std::string(cell.text));
+  }
+  return texts;
+}
+
 int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
   if (platform.SameFile(options.table, options.output)) {
     throw Refusal(options.output, kNoOffset,
                   "the output names the table itself, which the new database would replace");
   }
+  if (!options.dry_run) CheckReplaceable(platform, options.output);
   const std::string database = ReadWholeFile(platform, options.database);
   const std::string table_bytes = ReadWholeFile(platform, options.table);
   const Trace trace = TraceDatabase(database, options.decimal_separator, options.database);
@@ -538,11 +587,31 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  const TableText table = ReadTableText(table_bytes, options.table);
+  TableText table =
+      ReadTableText(table_bytes, options.table, options.encoding == TableEncoding::kUtf8);
+  // Empty lines a spreadsheet or an editor leaves at the end are no rows:
+  // those beyond the empty rows kovrant itself ends the table with.
+  const auto empty_at_end = [](const auto& rows, auto is_empty) {
+    std::size_t count = 0;
+    while (count < rows.size() && is_empty(rows[rows.size() - 1 - count])) ++count;
+    return count;
+  };
+  const std::size_t old_empty = empty_at_end(trace.rows, [](const TracedRow& row) {
+    return row.cells.size() <= 1 && (row.cells.empty() || row.cells[0].text.empty());
+  });
+  const std::size_t new_empty = empty_at_end(table.rows, [](const TableLine& line) {
+    return line.cells.size() <= 1 && (line.cells.empty() || line.cells[0].text.empty());
+  });
+  // Beyond the rows kovrant wrote only: a row cleared in place stays a row.
+  if (new_empty > old_empty) {
+    DropTrailingEmptyLines(
+        table, std::max(trace.rows.size(), table.rows.size() - (new_empty - old_empty)));
+  }
+  PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
-  ProveTable(rebuilt, applier.ExpectedTable(), options.decimal_separator, options.table, table);
+  ProveTable(rebuilt, applier.ExpectedRows(), options.decimal_separator, options.table, table);
 
   const TableEdits edits = applier.Edits();
   std::string summary = EditCounts(edits);
@@ -557,16 +626,14 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
     out << summary << "; nothing written (dry run)\n";
     return 0;
   }
-  // The database itself, or any other file at OUT, is kept as OUT.bak.
+  // The database itself, or any other file at OUT, is kept as OUT.bak[.N].
   const bool replaces_database = platform.SameFile(options.database, options.output);
-  const bool keep_backup = replaces_database || FileExists(platform, options.output);
-  WriteFileSafely(platform, options.output, rebuilt, keep_backup);
-  out << "applied to " << options.output << ": " << summary;
-  if (keep_backup) {
-    out << "; the " << (replaces_database ? "old database" : "file it replaced") << " is kept as "
-        << options.output << ".bak";
-  }
-  out << "\n";
+  const WriteOutcome outcome =
+      WriteFileKeepingBackup(platform, options.output, rebuilt, !options.no_backup);
+  out << "applied to " << options.output << ": " << summary
+      << OutcomeSummary(outcome, options.output,
+                        replaces_database ? "old database" : "file it replaced")
+      << "\n";
   return 0;
 }
 

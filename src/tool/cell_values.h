@@ -51,15 +51,22 @@ std::string PrecisionNote(const CellPlace& place, const std::string& typed,
                           const std::string& shown, const std::string& stored_as, char separator,
                           const char* unit = "");
 
+// Whether two cells say the same: the same bytes, or the same numbers
+// (one, or an "x,y" pair) spelled otherwise ("3", "3.0", "3.00", "1.5E+020"
+// and "150000000000000000000"). An empty cell is no number: an empty Scale
+// and "1.0" differ.
+bool SameCell(const std::string& a, const std::string& b, char separator);
+
 // The table bytes kovrant writes for these rows (header, TAB, CR LF).
 std::string TableBytes(const std::vector<std::vector<std::string>>& rows);
 
-// Converts `database` with kovrant's table writer and compares the result
-// with `expected` (TableBytes), cell for cell. Throws Refusal (naming
-// `table_file` and the first cell that differs, or the database's failure)
-// when they differ: the rebuilt database would not show the table.
-// `typed` is the table as read, for the cells' offsets.
-void ProveTable(const std::string& database, const std::string& expected, char locale_separator,
-                const std::string& table_file, const TableText& typed);
+// Converts `database` with kovrant's table writer and compares every cell
+// with `expected` (the rows after the header) exactly, the spelling of
+// numbers alone excepted (SameCell). Throws Refusal (naming `table_file` and
+// the first cell that differs, or the database's failure) when they differ:
+// the rebuilt database would not show the table. `typed` is the table as
+// read, for the cells' offsets.
+void ProveTable(const std::string& database, const std::vector<std::vector<std::string>>& expected,
+                char locale_separator, const std::string& table_file, const TableText& typed);
 
 }  // namespace kovrant::tool

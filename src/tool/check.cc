@@ -266,9 +266,20 @@ int CheckWithBudget(Platform& platform, const std::string& database, std::ostrea
   TraceResult result;
   if (const int code = TraceConversion(platform, database, observer, &result, work_budget);
       code != 0) {
-    err << "ldbtool: " << database << ": error: cannot open the database: " << IoErrorMessage(code)
+    err << "ldbtool: " << database << ": error: "
+        << (platform.IsDirectory(database)
+                ? "this is a folder, not a file: name the database inside it (for example " +
+                      database + "/levers.ldb)"
+                : "cannot open the database: " + IoErrorMessage(code))
         << '\n';
     return 1;
+  }
+  // An empty file converts (into the header alone), which is seldom meant.
+  const bool empty = result.file_size == 0;
+  if (empty) {
+    err << "ldbtool: " << database
+        << ": warning: the file is empty (0 bytes): it holds no prototype, and kovrant writes a "
+           "table of the header alone\n";
   }
   if (result.failed) {
     err << (result.stopped ? "ldbtool: " + database + ": "
@@ -290,7 +301,7 @@ int CheckWithBudget(Platform& platform, const std::string& database, std::ostrea
   }
   out << " (" << Count(result.prototypes, "prototype") << ", " << Count(result.rows, "table row");
   if (result.stopped) out << " before the check stopped";
-  out << "); " << Count(observer.warnings(), "warning") << '\n';
+  out << "); " << Count(observer.warnings() + (empty ? 1 : 0), "warning") << '\n';
   return result.failed ? 1 : 0;
 }
 

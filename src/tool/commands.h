@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <string>
 #include "io/platform.h"
+#include "tool/table_encoding.h"
 namespace kovrant::tool {
 // Each returns the process's exit code: 0 done, 1 refused or the database
 // fails, as each command documents. Findings and refusals go to `err` as
@@ -13,11 +14,15 @@ struct ApplyOptions {
   std::string database, table, output;
   bool dry_run = false;
   char decimal_separator = '.';  // the one kovrant would write here (LocaleDecimalSeparator())
+  bool no_backup = false;        // replace OUT without keeping it as OUT.bak[.N]
+  TableEncoding encoding = TableEncoding::kWindows1252;  // how TABLE's texts are stored
 };
 int Apply(Platform& platform, const ApplyOptions& options, std::ostream& out, std::ostream& err);
 struct PackOptions {
   std::string table, output;
   char decimal_separator = '.';
+  bool no_backup = false;
+  TableEncoding encoding = TableEncoding::kWindows1252;
 };
 int Pack(Platform& platform, const PackOptions& options, std::ostream& out, std::ostream& err);
 // What OLD and NEW (each a database or a table) show, compared row by row:

@@ -15,6 +15,7 @@
 #include "tool/database_edit.h"
 #include "tool/refusal.h"
 #include "tool/row_prototype.h"
+#include "tool/table_encoding.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
 
@@ -59,19 +60,21 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
     throw Refusal(options.output, kNoOffset,
                   "the output names the table itself, which the new database would replace");
   }
-  const TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table);
+  CheckReplaceable(platform, options.output);
+  TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table,
+                                  options.encoding == TableEncoding::kUtf8);
+  DropTrailingEmptyLines(table, 0);
+  PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options, table);
   const std::string database = packer.Run();
-  ProveTable(database, TableBytes(packer.expected()), options.decimal_separator, options.table,
-             table);
+  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table);
   // An existing file at OUT (perhaps the game's own database) is kept.
-  const bool keep_backup = FileExists(platform, options.output);
-  WriteFileSafely(platform, options.output, database, keep_backup);
+  const WriteOutcome outcome =
+      WriteFileKeepingBackup(platform, options.output, database, !options.no_backup);
   for (const std::string& note : packer.notes()) out << note << "\n";
   out << "packed " << table.rows.size() << " prototype" << (table.rows.size() == 1 ? "" : "s")
-      << " into " << options.output;
-  if (keep_backup) out << "; the file it replaced is kept as " << options.output << ".bak";
-  out << "\n";
+      << " into " << options.output << OutcomeSummary(outcome, options.output, "file it replaced")
+      << "\n";
   return 0;
 }
 

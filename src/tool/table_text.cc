@@ -1,6 +1,9 @@
 #include "tool/table_text.h"
 
 #include "table/field_schema.h"
+#include <algorithm>
+
+#include "table/table_writer.h"
 #include "tool/refusal.h"
 
 namespace kovrant::tool {
@@ -23,21 +26,51 @@ const std::vector<std::string>& HeaderCells() {
   return cells;
 }
 
+void DropTrailingEmptyLines(TableText& table, std::size_t keep) {
+  // A line of TABs alone is a row (a prototype may show only empty cells).
+  const auto empty = [](const TableLine& line) {
+    return line.cells.size() <= 1 && (line.cells.empty() || line.cells[0].text.empty());
+  };
+  while (table.rows.size() > keep && empty(table.rows.back())) table.rows.pop_back();
+}
+
+std::string ExtraCellsHint(const TableLine& line) {
+  bool quotes = false;
+  for (const TableCell& cell : line.cells)
+    quotes = quotes || cell.text.find('"') != std::string::npos;
+  return std::string(quotes ? "the line holds \", which a spreadsheet takes for a text delimiter"
+                            : "a spreadsheet that splits at \",\" or \";\" too makes two cells "
+                              "of a place x,y") +
+         "; import it with Tab as the only separator and no text delimiter";
+}
+
 void DropPadding(TableLine& line, std::size_t keep) {
   while (line.cells.size() > keep && line.cells.back().text.empty()) line.cells.pop_back();
 }
 
-TableText ReadTableText(std::string_view bytes, const std::string& file) {
-  if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || bytes.substr(0, 2) == "\xFF\xFE" ||
+TableText ReadTableText(std::string_view bytes, const std::string& file, bool utf8_mark_allowed) {
+  const bool utf8_mark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
+  if ((utf8_mark && !utf8_mark_allowed) || bytes.substr(0, 2) == "\xFF\xFE" ||
       bytes.substr(0, 2) == "\xFE\xFF") {
     throw Refusal(file, 0,
-                  "the table starts with a byte-order mark, which kovrant never writes; save it "
-                  "without one (and in the texts' original encoding)");
+                  std::string("the table starts with a byte-order mark, which kovrant never "
+                              "writes; save it without one (and in the texts' original "
+                              "encoding)") +
+                      (utf8_mark ? ", or pass --encoding utf-8" : ""));
+  }
+  // A CR that ends no CR LF in the first line: lines ended by CR alone
+  // (classic Mac OS) would read as one long line.
+  const std::size_t first_end = std::min(bytes.find('\n'), bytes.size());
+  const std::size_t cr = bytes.substr(0, first_end).find('\r');
+  if (cr != std::string_view::npos && cr + 1 != first_end) {
+    throw Refusal(file, static_cast<std::int64_t>(cr),
+                  "the table's lines end in CR alone: save it with Windows (CR LF) or Unix (LF) "
+                  "line ends");
   }
   TableText table;
   table.size = static_cast<std::int64_t>(bytes.size());
   std::vector<TableLine> lines;
-  std::size_t begin = 0;
+  std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
     std::size_t newline = bytes.find('\n', begin);
     const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;
@@ -52,6 +85,15 @@ TableText ReadTableText(std::string_view bytes, const std::string& file) {
   bool same = header.cells.size() == HeaderCells().size();
   for (std::size_t i = 0; same && i < header.cells.size(); ++i) {
     same = header.cells[i].text == HeaderCells()[i];
+  }
+  bool quoted = header.cells.size() == HeaderCells().size();
+  for (std::size_t i = 0; quoted && i < header.cells.size(); ++i) {
+    quoted = header.cells[i].text == '"' + HeaderCells()[i] + '"';
+  }
+  if (quoted) {
+    throw Refusal(file, 0,
+                  "the table's cells are in quotes (\"Name\"), which kovrant never writes: save "
+                  "it with no text delimiter and Tab as the only separator");
   }
   if (!same) {
     throw Refusal(file, 0,

@@ -8,22 +8,54 @@
 namespace kovrant::tool {
 namespace {
 
-[[noreturn]] void Refuse(const std::string& path, const char* what, int code) {
-  throw Refusal(path, kNoOffset, std::string(what) + ": " + IoErrorMessage(code));
+[[noreturn]] void Refuse(const std::string& path, const std::string& what, int code) {
+  throw Refusal(path, kNoOffset, what + ": " + IoErrorMessage(code));
+}
+
+// How many numbered backups are tried before giving up; a folder holding
+// that many is no accident.
+constexpr int kMostBackups = 10000;
+
+std::string BackupName(const std::string& path, int n) {
+  std::string name = path + ".bak";
+  if (n > 0) {
+    name += '.';
+    name += std::to_string(n);
+  }
+  return name;
+}
+
+// Refuses a path that names something other than a regular file or
+// nothing, before anything is opened.
+Platform::FileKind KindToReplace(Platform& platform, const std::string& path,
+                                 const std::string& shown) {
+  Platform::FileKind kind;
+  if (int code = platform.KindOf(path, &kind); code != 0) Refuse(shown, "cannot write", code);
+  if (kind == Platform::FileKind::kDirectory) {
+    throw Refusal(shown, kNoOffset,
+                  "this is a folder, not a file: name the file to write inside it (for example " +
+                      shown + "/levers.ldb)");
+  }
+  if (kind == Platform::FileKind::kOther) {
+    throw Refusal(shown, kNoOffset,
+                  "not a regular file (a FIFO, device or socket): name a file to write, or a new "
+                  "one; nothing was written");
+  }
+  return kind;
 }
 
 }  // namespace
 
-bool FileExists(Platform& platform, const std::string& path) {
-  FileHandle file;
-  if (platform.OpenInput(path, &file) != 0) return false;
-  platform.Close(file);
-  return true;
-}
-
 std::string ReadWholeFile(Platform& platform, const std::string& path) {
   FileHandle file;
-  if (int code = platform.OpenInput(path, &file); code != 0) Refuse(path, "cannot open", code);
+  if (int code = platform.OpenInput(path, &file); code != 0) {
+    if (platform.IsDirectory(path)) {
+      throw Refusal(path, kNoOffset,
+                    "this is a folder, not a file: name the file inside it (for example " + path +
+                        "/levers.ldb or " + path + "/LeverPrototypes.txt)");
+    }
+    Refuse(path, "cannot open", code);
+  }
   std::string bytes;
   std::int64_t size = 0;
   int code = platform.FileSize(file, &size);
@@ -40,25 +72,73 @@ std::string ReadWholeFile(Platform& platform, const std::string& path) {
   return bytes;
 }
 
-void WriteFileSafely(Platform& platform, const std::string& path, std::string_view bytes,
-                     bool keep_backup) {
+std::string CheckReplaceable(Platform& platform, const std::string& path) {
+  std::string target;
+  if (int code = platform.FinalTarget(path, &target); code != 0) {
+    Refuse(path, "cannot follow the link", code);
+  }
+  KindToReplace(platform, target, path);
+  return target;
+}
+
+WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
+                                    std::string_view bytes, bool keep_backup) {
+  WriteOutcome outcome;
+  outcome.written = CheckReplaceable(platform, path);
+  const std::string& target = outcome.written;
+  // Asked again: the file may have come or gone since.
+  const bool exists = KindToReplace(platform, target, path) == Platform::FileKind::kRegular;
+  if (exists && ReadWholeFile(platform, target) == bytes) {
+    outcome.unchanged = true;
+    return outcome;
+  }
+
   std::string temporary;
   FileHandle file;
-  if (int code = platform.CreateTemporary(path, &temporary, &file); code != 0) {
-    Refuse(path, "cannot create", code);
+  if (int code = platform.CreateTemporary(target, &temporary, &file); code != 0) {
+    Refuse(path, "cannot write (the file is unchanged)", code);
   }
   int code = platform.Write(file, bytes.data(), bytes.size());
   if (code == 0) code = platform.FlushToDisk(file);
   const int closed = platform.Close(file);
   if (code == 0) code = closed;
-  if (code == 0) {
-    code = keep_backup ? platform.MoveOverKeepingBackup(temporary, path, path + ".bak")
-                       : platform.MoveOver(temporary, path);
+  if (code == 0 && (!exists || !keep_backup)) code = platform.MoveOver(temporary, target);
+  if (code == 0 && exists && keep_backup) {
+    code = Platform::kAlreadyExists;
+    for (int n = 0; n < kMostBackups && code == Platform::kAlreadyExists; ++n) {
+      // Names already taken are skipped without a move; the move itself
+      // still refuses a name taken meanwhile.
+      Platform::FileKind kind;
+      const std::string backup = BackupName(target, n);
+      if (platform.KindOf(backup, &kind) == 0 && kind != Platform::FileKind::kAbsent) continue;
+      code = platform.MoveOverKeepingNewBackup(temporary, target, backup);
+      if (code == 0) outcome.backup = backup;
+    }
   }
   if (code != 0) {
     platform.RemoveFile(temporary);
-    Refuse(path, "cannot write", code);
+    if (code == Platform::kAlreadyExists) {
+      throw Refusal(path, kNoOffset,
+                    "every backup name from " + BackupName(target, 0) + " to " +
+                        BackupName(target, kMostBackups - 1) +
+                        " is taken: move old backups away, or pass --no-backup; nothing was "
+                        "written");
+    }
+    Refuse(path, "cannot write (the file is unchanged)", code);
   }
+  return outcome;
+}
+
+std::string OutcomeSummary(const WriteOutcome& outcome, const std::string& path,
+                           const std::string& replaced) {
+  std::string summary;
+  if (outcome.written != path) summary += " (through the link to " + outcome.written + ")";
+  if (outcome.unchanged) {
+    summary += "; it already holds these bytes, so nothing was written and no backup made";
+  } else if (!outcome.backup.empty()) {
+    summary += "; the " + replaced + " is kept as " + outcome.backup;
+  }
+  return summary;
 }
 
 }  // namespace kovrant::tool

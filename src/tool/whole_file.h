@@ -1,11 +1,21 @@
 // Whole files as ldbtool reads and writes them.
 //
 // A database or table is read whole into memory: ldbtool compares and
-// rebuilds it before anything is written. Writing never endangers the
-// user's files: the new bytes go to a new temporary file in the target's
-// directory, are flushed to disk, and only then is the file renamed over the
-// target. A failure at any point leaves the target as it was and removes the
-// temporary file.
+// rebuilds it before anything is written. Writing never loses a user's file:
+//   - only a missing file or a regular one is replaced; a symbolic link is
+//     followed, and the file it ends in is replaced in that file's own
+//     directory, so the link stays a link and the game sees the new file;
+//     a FIFO, device, socket or directory is refused before anything is
+//     opened (opening a FIFO would block);
+//   - a file that already holds the new bytes is left alone, backup and all;
+//   - the new bytes go to a temporary file created exclusively next to the
+//     file they replace, are flushed to disk, and only then take its place;
+//   - the replaced file is kept under the first of NAME.bak, NAME.bak.1,
+//     NAME.bak.2, ... that no file holds, and the move never replaces one
+//     (an older backup may be the only copy of the user's original);
+//   - after a failure at any point every name holds what it held before
+//     (or, for the file itself, its complete new bytes), and the temporary
+//     file is gone.
 #pragma once
 
 #include <string>
@@ -15,17 +25,38 @@
 
 namespace kovrant::tool {
 
-// The file's bytes; throws Refusal naming `path` when it cannot be read.
+// The file's bytes; throws Refusal naming `path` when it cannot be read
+// (a directory is named as such).
 std::string ReadWholeFile(Platform& platform, const std::string& path);
 
-// Whether `path` names a file that can be opened for reading.
-bool FileExists(Platform& platform, const std::string& path);
+// What writing a file did.
+struct WriteOutcome {
+  // The file already held these bytes: nothing was written, no backup made.
+  bool unchanged = false;
+  // The file whose bytes are now the new ones: the path itself, or the file
+  // a symbolic link at the path ends in.
+  std::string written;
+  // Where the replaced file is kept, "" when none was (no file there
+  // before, or no backup asked for).
+  std::string backup;
+};
 
-// Writes `bytes` as the file `path` through a temporary file, flushed and
-// renamed into place. With `keep_backup`, the file at `path` (which must
-// exist) is kept as `path + ".bak"` first (an earlier backup is replaced).
-// Throws Refusal naming `path` on failure; `path` is then unchanged.
-void WriteFileSafely(Platform& platform, const std::string& path, std::string_view bytes,
-                     bool keep_backup);
+// Refuses, before any work is done, a `path` that WriteFileKeepingBackup
+// would refuse for what it names (a FIFO, device, socket or folder, also at
+// the end of a link). Returns the file its links end in.
+std::string CheckReplaceable(Platform& platform, const std::string& path);
+
+// Writes `bytes` as the file `path` (or the file its links end in), keeping
+// the file it replaces as the next free NAME.bak[.N] when `keep_backup`.
+// Throws Refusal naming `path` on failure; every file is then as before.
+WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
+                                    std::string_view bytes, bool keep_backup);
+
+// How a command's summary line ends for `outcome` at `path`, after the
+// words "applied to PATH: ..." or "packed ... into PATH": where a link led,
+// that nothing was written, or where the `replaced` file ("old database")
+// is kept. Starts with "; " or " " as it needs, "" when nothing is to say.
+std::string OutcomeSummary(const WriteOutcome& outcome, const std::string& path,
+                           const std::string& replaced);
 
 }  // namespace kovrant::tool

@@ -3,6 +3,7 @@
 // LDBTOOL_EXE names another binary (the Windows one), KOVRANT_LAUNCHER a
 // program to start it with ("wine64"); standard output
 // and standard error are compared with Windows line ends turned into "\n".
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@
 #include "ldb_builder.h"
 #include "sample_db.h"
 #include "support/files.h"
+#include "table/table_writer.h"
 
 namespace {
 
@@ -152,6 +154,86 @@ TEST(LdbtoolTest, GitDiffShowsChangedRows) {
       "\t0.0,7.8\t\t1.3\t2.0\twrought_iron\tsfx/lever/chain_rattle.wav\tDrops the portcullis of "
       "the inner gate at once.\n";
   EXPECT_EQ(changed, "-Portcullis Release" + rest + "+Portcullis Dropper" + rest);
+}
+
+// The rules that keep a modder's data, on any system: a UTF-8 table refused
+// unless --encoding utf-8 says so; every in-place apply keeps the database it
+// replaces under a backup name of its own; a result the file already holds
+// writes nothing; --no-backup keeps none.
+TEST(LdbtoolTest, BackupsAndCharacterSets) {
+  kovrant::test::ScratchDirectory scratch("ldbtool-e2e");
+  const fs::path& dir = scratch.path();
+  const auto db = [](const std::string& name, int ticks) {
+    return ldb::Database({ldb::Prototype({ldb::Name(name), ldb::SwitchTime(ticks)})});
+  };
+  kovrant::test::WriteFile(dir / "levers.ldb", db("Zugbr\374cke", 15));
+  const std::string applied =
+      "applied to levers.ldb: 0 added rows, 0 removed rows, 0 moved rows, 1 changed cell in 1 "
+      "prototype";
+  const struct {
+    std::string row, option;
+    int exit_code;
+    std::string out, err;
+  } steps[] = {
+      {"Zugbr\303\274cke", "--encoding=windows-1252", 1, "",
+       "ldbtool: table.txt: offset 78 (0x4E): error: row 1, Name: this cell is an old text in "
+       "UTF-8 bytes; the table was saved as UTF-8: save it as Western Europe (Windows-1252), or "
+       "pass --encoding utf-8\n"},
+      {"Zugbr\303\274cke", "--encoding=utf-8", 0,
+       "row 1, Place1: \"1.0\" -> \"2.0\"\n" + applied +
+           "; the old database is kept as levers.ldb.bak\n",
+       ""},
+      {"Eiche", "--dry-run=false", 0,
+       "row 1, Name: \"Zugbr\374cke\" -> \"Eiche\"\n" + applied +
+           "; the old database is kept as levers.ldb.bak.1\n",
+       ""},
+      {"Eiche", "--dry-run=false", 0,
+       "applied to levers.ldb: 0 added rows, 0 removed rows, 0 moved rows, 0 changed cells in 0 "
+       "prototypes; it already holds these bytes, so nothing was written and no backup made\n",
+       ""},
+      {"Buche", "--no-backup", 0, "row 1, Name: \"Eiche\" -> \"Buche\"\n" + applied + "\n", ""},
+  };
+  for (const auto& step : steps) {
+    kovrant::test::WriteFile(dir / "table.txt",
+                             std::string(kovrant::kHeaderRow) + "\r\n" + step.row + "\t2.0\r\n");
+    const Result r =
+        RunLdbtool(dir, {"apply", "levers.ldb", "table.txt", "-o", "levers.ldb", step.option});
+    EXPECT_EQ(r.exit_code, step.exit_code) << step.row;
+    EXPECT_EQ(r.out, step.out);
+    EXPECT_EQ(r.err, step.err);
+  }
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb"), db("Buche", 30));
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak"), db("Zugbr\374cke", 15));
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "levers.ldb.bak.1"), db("Zugbr\374cke", 30));
+  EXPECT_FALSE(fs::exists(dir / "levers.ldb.bak.2"));
+}
+
+// Links and FIFOs, where the system has them: a link is followed and stays a
+// link; a FIFO or device is refused at once (nothing blocks or is renamed).
+TEST(LdbtoolTest, LinksAndSpecialFiles) {
+  if (!Env("KOVRANT_LAUNCHER", "").empty()) GTEST_SKIP() << "POSIX links and FIFOs";
+  kovrant::test::ScratchDirectory scratch("ldbtool-e2e");
+  const fs::path& dir = scratch.path();
+  fs::create_directory(dir / "game");
+  const std::string db = ldb::Database({ldb::Prototype({ldb::Name("Oak"), ldb::SwitchTime(15)})});
+  kovrant::test::WriteFile(dir / "game" / "levers.ldb", db);
+  fs::create_symlink("game/levers.ldb", dir / "link.ldb");
+  kovrant::test::WriteFile(dir / "table.txt",
+                           std::string(kovrant::kHeaderRow) + "\r\nElm\t1.0\r\n");
+  EXPECT_EQ(RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", "link.ldb"}).out,
+            "row 1, Name: \"Oak\" -> \"Elm\"\napplied to link.ldb: 0 added rows, 0 removed rows, 0 "
+            "moved rows, 1 changed cell in 1 prototype (through the link to game/levers.ldb); the "
+            "old database is kept as game/levers.ldb.bak\n");
+  EXPECT_TRUE(fs::is_symlink(dir / "link.ldb"));
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "game" / "levers.ldb.bak"), db);
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+  for (const std::string out : {"fifo", "/dev/null"}) {
+    EXPECT_EQ(RunLdbtool(dir, {"apply", "link.ldb", "table.txt", "-o", out}).err,
+              "ldbtool: " + out +
+                  ": error: not a regular file (a FIFO, device or socket): name a file to write, "
+                  "or a new one; nothing was written\n");
+  }
+  EXPECT_TRUE(fs::is_fifo(dir / "fifo") && fs::is_character_file("/dev/null"));
 }
 
 }  // namespace

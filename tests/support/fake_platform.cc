@@ -77,4 +77,22 @@ int FakePlatform::WriteStandardOutput(const void* data, std::size_t size) {
   return MemoryPlatform::WriteStandardOutput(data, size);
 }
 
+// Replacing a user's file without losing one.
+int FakePlatform::KindOf(const std::string& path, FileKind* kind) {
+  if (int code = Fault(Op::kKind)) return code;
+  return MemoryPlatform::KindOf(path, kind);
+}
+
+int FakePlatform::FinalTarget(const std::string& path, std::string* target) {
+  if (int code = Fault(Op::kTarget)) return code;
+  return MemoryPlatform::FinalTarget(path, target);
+}
+
+int FakePlatform::MoveOverKeepingNewBackup(const std::string& temporary_path,
+                                           const std::string& path,
+                                           const std::string& backup_path) {
+  if (int code = Fault(Op::kBackup)) return code;
+  return MemoryPlatform::MoveOverKeepingNewBackup(temporary_path, path, backup_path);
+}
+
 }  // namespace kovrant::test

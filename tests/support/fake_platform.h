@@ -11,7 +11,22 @@
 
 namespace kovrant::test {
 
-enum class Op { kOpen, kRead, kSeek, kSize, kCreate, kWrite, kClose, kMove, kStdout, kFlush };
+enum class Op {
+  kOpen,
+  kRead,
+  kSeek,
+  kSize,
+  kCreate,
+  kWrite,
+  kClose,
+  kMove,
+  kStdout,
+  kFlush,
+  // Replacing a user's file without losing one.
+  kKind,
+  kTarget,
+  kBackup,
+};
 
 class FakePlatform : public MemoryPlatform {
  public:
@@ -46,6 +61,12 @@ class FakePlatform : public MemoryPlatform {
   int MoveOverKeepingBackup(const std::string& temporary_path, const std::string& path,
                             const std::string& backup_path) override;
   int WriteStandardOutput(const void* data, std::size_t size) override;
+
+  // Replacing a user's file without losing one.
+  int KindOf(const std::string& path, FileKind* kind) override;
+  int FinalTarget(const std::string& path, std::string* target) override;
+  int MoveOverKeepingNewBackup(const std::string& temporary_path, const std::string& path,
+                               const std::string& backup_path) override;
 
  private:
   // Counts the call and returns the injected failure, if this is the one.

@@ -240,6 +240,12 @@ TEST(ApplyTest, StructuralEditsShowTheEditedTableAndKeepUnchangedPrototypes) {
       }
     }
     const ldb::EditedTable edited = ldb::RandomTableEdits(rows, kinds, rng);
+    // Empty lines added at the end are a spreadsheet's, which apply ignores.
+    if (!edited.rows.empty() && edited.rows.back().size() <= 1 &&
+        (edited.rows.back().empty() || edited.rows.back()[0].empty()) &&
+        (rows.empty() || rows.back() != edited.rows.back())) {
+      continue;
+    }
     auto table = edited.rows;
     table.insert(table.begin(), header);
     FakePlatform platform;
@@ -368,15 +374,18 @@ TEST(ApplyTest, DryRunListsStructureWithCounts) {
 }
 
 TEST(ApplyTest, OutputNamingTheDatabaseKeepsItAsBackup) {
-  const std::string db = ldb::Database({ldb::Prototype({ldb::Name("a"), ldb::SwitchTime(15)})});
+  const auto db = [](const char* name) {
+    return ldb::Database({ldb::Prototype({ldb::Name(name), ldb::SwitchTime(15)})});
+  };
   FakePlatform platform;
-  const Result result = RunApply(platform, db, KovrantTable(db) + "", false, "levers.ldb");
-  ASSERT_EQ(result.code, 0) << result.err;
-  EXPECT_EQ(platform.files.at("levers.ldb.bak").data, db);
-  EXPECT_EQ(
-      result.out,
-      "applied to levers.ldb: 0 added rows, 0 removed rows, 0 moved rows, 0 changed cells in 0 "
-      "prototypes; the old database is kept as levers.ldb.bak\n");
+  platform.files["levers.ldb.bak"].data = "an earlier backup";
+  const Result result = RunApply(platform, db("a"), KovrantTable(db("b")), false, "levers.ldb");
+  EXPECT_EQ(result.out,
+            "row 1, Name: \"a\" -> \"b\"\n"
+            "applied to levers.ldb: 0 added rows, 0 removed rows, 0 moved rows, 1 changed cell "
+            "in 1 prototype; the old database is kept as levers.ldb.bak.1\n");
+  EXPECT_EQ(platform.files.at("levers.ldb.bak").data, "an earlier backup");
+  EXPECT_EQ(platform.files.at("levers.ldb.bak.1").data, db("a"));
 }
 
 // On the real file system, OUT spelled otherwise than DB still names it:
@@ -411,14 +420,17 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
   } cases[] = {
       {plain, "\xEF\xBB\xBF" + header,
        "ldbtool: table.txt: offset 0 (0x0): error: the table starts with a byte-order mark, which "
-       "kovrant never writes; save it without one (and in the texts' original encoding)\n"},
+       "kovrant never writes; save it without one (and in the texts' original encoding), or "
+       "pass --encoding utf-8\n"},
       {plain, "Name\tPlace\r\n",
        "ldbtool: table.txt: offset 0 (0x0): error: line 1 is not the header kovrant writes (Name, "
        "Place1, Place2, Scale, Switch Time, Material, Switch Sound, Lever Description, separated "
        "by TAB)\n"},
       {plain, header + "a\t\t\t2.0\t1.0\tm\ts\td\t9\r\nxy\r\n\t0.0,0.0\t\r\n",
        "ldbtool: table.txt: offset 96 (0x60): error: row 1, column 9: no field makes a cell beyond "
-       "the eighth column, so it cannot be added\n"},
+       "the eighth column, so it cannot be added (a spreadsheet that splits at \",\" or \";\" too "
+       "makes two cells of a place x,y; import it with Tab as the only separator and no text "
+       "delimiter)\n"},
       {plain, header + "a\t\t\t2.0\t1.0\r\nxy\r\n\t0.0,0.0\t\t\t\tm\r\n",
        "ldbtool: table.txt: offset 106 (0x6A): error: row 3, Switch Time: an empty cell cannot be "
        "made here (a switch time always shows a number; type 0 for none)\n"},
@@ -444,7 +456,11 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
        "ldbtool: table.txt: offset 81 (0x51): error: row 1, Place2: a second place needs a first "
        "one (Place1 is empty)\n"},
       {plain, header + "a\t\t\t2,5\t1.0\r\nxy\r\n\t0.0,0.0\t\r\n",
-       "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: \"2,5\" is not a number\n"},
+       "ldbtool: table.txt: offset 82 (0x52): error: row 1, Scale: \"2,5\" is not a number: write "
+       "it as "
+       "kovrant does, with \".\" as the decimal separator (e.g. 0.45) and no thousands separators "
+       "or "
+       "units\n"},
       {Database({Prototype({Name("a\rb")})}), header + "a\rb\r\n",
        "ldbtool: levers.ldb: offset 6 (0x6): error: the text here holds CR or LF, which splits its "
        "row in the table, so rows and prototypes no longer pair up\n"},
@@ -481,11 +497,14 @@ TEST(ApplyTest, RefusalsNameThePlaceAndCreateNothing) {
 
 TEST(ApplyTest, FailedWriteLeavesTheDatabaseAndNoTemporaryFile) {
   const std::string db = ldb::Database({ldb::Prototype({ldb::Name("a")})});
-  for (test::Op op : {test::Op::kWrite, test::Op::kFlush, test::Op::kMove}) {
+  const std::string edited = KovrantTable(ldb::Database({ldb::Prototype({ldb::Name("b")})}));
+  for (test::Op op : {test::Op::kKind, test::Op::kTarget, test::Op::kCreate, test::Op::kWrite,
+                      test::Op::kFlush, test::Op::kClose, test::Op::kBackup}) {
     FakePlatform platform;
     platform.FailOn(op, 1, kIoDiskFull);
-    const Result result = RunApply(platform, db, KovrantTable(db), false, "levers.ldb");
-    EXPECT_EQ(result.err, "ldbtool: levers.ldb: error: cannot write: Disk full\n");
+    const Result result = RunApply(platform, db, edited, false, "levers.ldb");
+    EXPECT_EQ(result.code, 1);
+    EXPECT_NE(result.err.find("levers.ldb: error: cannot "), std::string::npos) << result.err;
     EXPECT_EQ(platform.files.size(), 2u);
     EXPECT_EQ(platform.files.at("levers.ldb").data, db);
   }

@@ -183,3 +183,25 @@ TEST(CheckTest, OverlappingRecordsAreListedUpToALimitAndTheWorkIsBounded) {
 
 }  // namespace
 }  // namespace kovrant::tool
+
+namespace kovrant::tool {
+namespace {
+
+TEST(CheckTest, EmptyFileIsWarnedAndAFolderNamedAsSuch) {
+  const Outcome empty = RunCheck("");
+  EXPECT_EQ(empty.code, 0);
+  EXPECT_EQ(empty.out, "db: kovrant converts it (0 prototypes, 0 table rows); 1 warning\n");
+  EXPECT_EQ(empty.err,
+            "ldbtool: db: warning: the file is empty (0 bytes): it holds no prototype, and kovrant "
+            "writes a table of the header alone\n");
+  test::FakePlatform platform;
+  platform.directories.insert("game");
+  std::ostringstream out, err;
+  EXPECT_EQ(CheckWithBudget(platform, "game", out, err, -1), 1);
+  EXPECT_EQ(err.str(),
+            "ldbtool: game: error: this is a folder, not a file: name the database inside it (for "
+            "example game/levers.ldb)\n");
+}
+
+}  // namespace
+}  // namespace kovrant::tool

@@ -56,7 +56,8 @@ TEST(DiffTest, ListsWhatChangedWithExitCodes) {
        "separated by TAB)\n"},
       {"bom.txt", "db.ldb", 2, "",
        "ldbtool: bom.txt: offset 0 (0x0): error: the table starts with a byte-order mark, which "
-       "kovrant never writes; save it without one (and in the texts' original encoding)\n"},
+       "kovrant never writes; save it without one (and in the texts' original encoding), or pass "
+       "--encoding utf-8\n"},
       {"db.ldb", "cut.ldb", 2, "",
        "ldbtool: cut.ldb: error: kovrant cannot convert it (Read beyond end of file)\n"},
   };
@@ -105,6 +106,11 @@ TEST(DiffTest, ListsExactlyTheEditsApplyMade) {
       }
     }
     const auto edited = ldb::RandomTableEdits(old_rows, kinds, rng).rows;
+    // Empty lines added at the end are a spreadsheet's, which apply ignores.
+    if (edited.size() > old_rows.size() && edited.back().size() <= 1 &&
+        (edited.back().empty() || edited.back()[0].empty())) {
+      continue;
+    }
     platform.files["table"].data = TableBytes(edited);
     std::ostringstream applied, err, listed, diffed;
     ASSERT_EQ(Apply(platform, {"db", "table", "out", false, '.'}, applied, err), 0) << err.str();

@@ -75,7 +75,11 @@ TEST(PackTest, RowsThatCannotBePackedAreRefusedWithTheirNumber) {
        "ldbtool: table.txt: offset 81 (0x51): error: row 1, Place2: a second place needs a first "
        "one (Place1 is empty)\n"},
       {"a\t1,x\t\t\t1.0\tm\ts\td\n",
-       "ldbtool: table.txt: offset 80 (0x50): error: row 1, Place1: \"x\" is not a number\n"},
+       "ldbtool: table.txt: offset 80 (0x50): error: row 1, Place1: \"x\" is not a number: write "
+       "it as "
+       "kovrant does, with \".\" as the decimal separator (e.g. 0.45) and no thousands separators "
+       "or "
+       "units\n"},
   };
   for (const auto& c : cases) {
     FakePlatform platform;

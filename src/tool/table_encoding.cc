@@ -1,0 +1,97 @@
+#include "tool/table_encoding.h"
+
+#include <unordered_set>
+
+#include "tool/cell_values.h"
+#include "tool/encoding.h"
+#include "tool/refusal.h"
+
+namespace kovrant::tool {
+namespace {
+
+constexpr char kSavedAsUtf8[] =
+    "the table was saved as UTF-8: save it as Western Europe (Windows-1252), or pass "
+    "--encoding utf-8";
+
+bool HasHighBytes(const std::string& text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return true;
+  }
+  return false;
+}
+
+std::string HighBytesAsQuestionMarks(std::string text) {
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+  }
+  return text;
+}
+
+// What a spreadsheet's re-encoding made of the old texts that it changes
+// (texts of ASCII alone come through unharmed); the old texts themselves
+// are never taken for damage.
+class Damage {
+ public:
+  explicit Damage(const std::vector<std::string>& old_texts) {
+    old_.insert(old_texts.begin(), old_texts.end());
+    for (const std::string& text : old_texts) {
+      if (!HasHighBytes(text)) continue;
+      question_marks_.insert(HighBytesAsQuestionMarks(text));
+      utf8_.insert(Windows1252ToUtf8(text));
+    }
+  }
+
+  // Why `cell` looks re-encoded, or nullptr.
+  const char* Why(const std::string& cell) const {
+    if (cell.find("\xEF\xBF\xBD") != std::string::npos) {
+      return "holds EF BF BD, the UTF-8 mark of a lost character";
+    }
+    if (old_.count(cell)) return nullptr;
+    if (question_marks_.count(cell)) {
+      return "is an old text with its letters beyond ASCII as \"?\"";
+    }
+    if (utf8_.count(cell)) return "is an old text in UTF-8 bytes";
+    return nullptr;
+  }
+
+ private:
+  std::unordered_set<std::string> old_, question_marks_, utf8_;
+};
+
+}  // namespace
+
+const char* EncodingName(TableEncoding encoding) {
+  return encoding == TableEncoding::kUtf8 ? "utf-8" : "windows-1252";
+}
+
+void PrepareTableText(TableText& table, TableEncoding encoding,
+                      const std::vector<std::string>& old_texts, const std::string& file) {
+  if (encoding == TableEncoding::kUtf8) {
+    std::string stored;
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+      for (std::size_t c = 0; c < table.rows[r].cells.size(); ++c) {
+        TableCell& cell = table.rows[r].cells[c];
+        const std::string failure = Utf8ToWindows1252(cell.text, &stored);
+        if (!failure.empty()) {
+          throw Refusal(file, cell.offset,
+                        CellLabel(r + 1, c) + ": " + failure +
+                            " (the table is read as UTF-8, as --encoding utf-8 asks)");
+        }
+        cell.text = stored;
+      }
+    }
+    return;
+  }
+  const Damage damage(old_texts);
+  for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    for (std::size_t c = 0; c < table.rows[r].cells.size(); ++c) {
+      const TableCell& cell = table.rows[r].cells[c];
+      if (const char* why = damage.Why(cell.text)) {
+        throw Refusal(file, cell.offset,
+                      CellLabel(r + 1, c) + ": this cell " + why + "; " + kSavedAsUtf8);
+      }
+    }
+  }
+}
+
+}  // namespace kovrant::tool
