@@ -153,7 +153,8 @@ void WriteWorkbook(const std::vector<std::vector<std::string>>& rows, const std:
   Check(workbook_close(workbook), out, "cannot write the workbook in " + scratch.directory());
 }
 
-int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostream& out) {
+int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostream& out,
+                   std::ostream& err) {
   if (platform.SameFile(options.database, options.output)) {
     throw Refusal(options.output, kNoOffset,
                   "the output names the database itself, which the workbook would replace");
@@ -183,6 +184,23 @@ int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostrea
       }
     }
   }
+  // A prototype that shows nothing makes a row of empty cells; at the end of
+  // the table, a spreadsheet keeps no such row.
+  std::size_t empty = 0;
+  while (empty + 1 < rows.size() &&
+         std::all_of(rows[rows.size() - 1 - empty].begin(), rows[rows.size() - 1 - empty].end(),
+                     [](const std::string& cell) { return cell.empty(); })) {
+    ++empty;
+  }
+  if (empty > 0) {
+    err << FormatFinding(options.database, kNoOffset, "warning",
+                         "the table's last " + std::to_string(empty) + " row" +
+                             (empty == 1 ? " is" : "s are") +
+                             " empty; a spreadsheet saves no empty rows at the end of a sheet, "
+                             "so apply will find " +
+                             std::to_string(rows.size() - 1 - empty) +
+                             " rows in the workbook and refuse it (edit the text table instead)");
+  }
   ScratchFile scratch(options.output);
   WriteWorkbook(rows, options.output, scratch);
   const std::string bytes = scratch.Bytes();
@@ -198,7 +216,7 @@ int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostrea
 }  // namespace
 
 int Export(Platform& platform, const ExportOptions& options, std::ostream& out, std::ostream& err) {
-  return ReportingRefusals(err, [&] { return ExportOrRefuse(platform, options, out); });
+  return ReportingRefusals(err, [&] { return ExportOrRefuse(platform, options, out, err); });
 }
 
 }  // namespace kovrant::tool

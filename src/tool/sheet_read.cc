@@ -170,7 +170,7 @@ std::string StoredText(const Grid& grid, std::uint64_t column, const std::string
   }
   std::string bytes;
   const std::string problem = Utf8ToWindows1252(utf8, &bytes);
-  if (!problem.empty()) grid.RefuseCell(column, "holds " + problem);
+  if (!problem.empty()) grid.Refuse(CellLabel2(grid.row(), column) + ": " + problem);
   return bytes;
 }
 

@@ -61,10 +61,15 @@ ZipParts::ZipParts(std::string_view bytes, const std::string& file, std::uint64_
   functions.zerror_file = Error;
   functions.opaque = &stream_;
   zip_ = unzOpen2_64("", &functions);
-  if (zip_ == nullptr) {
+  // The whole directory must read: a cut file may still hold the end of
+  // its directory, or some of it.
+  int walked = zip_ != nullptr ? unzGoToFirstFile(zip_) : UNZ_BADZIPFILE;
+  while (walked == UNZ_OK) walked = unzGoToNextFile(zip_);
+  if (walked != UNZ_END_OF_LIST_OF_FILE) {
+    if (zip_ != nullptr) unzClose(zip_);
     throw Refusal(file_, kNoOffset,
                   "the file starts as a ZIP archive (.xlsx, .ods) but its directory cannot be "
-                  "read: it is truncated or damaged; save it again from the spreadsheet");
+                  "read: it is truncated or damaged; save the file again from the spreadsheet");
   }
 }
 
