@@ -21,6 +21,10 @@ constexpr const char kFooter[] =
     "                                 list every changed cell, write nothing\n"
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
     "                                 write the edits back (levers.ldb.bak keeps the old file)\n"
+    "In a spreadsheet, with no import dialog:\n"
+    "  ldbtool export levers.ldb -o levers.xlsx\n"
+    "  (edit and save it as .xlsx or .ods in Calc or Excel)\n"
+    "  ldbtool apply levers.ldb levers.xlsx -o levers.ldb\n"
     "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
     "Time (seconds). Refused, with the row named: another row count or header, a row with\n"
     "another number of cells, Place2 without Place1, a NAN scale, a number that does not\n"
@@ -29,7 +33,7 @@ constexpr const char kFooter[] =
     "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
 
 bool IsCommand(const std::string& word) {
-  return word == "check" || word == "dump" || word == "apply" || word == "pack";
+  return word == "check" || word == "dump" || word == "apply" || word == "pack" || word == "export";
 }
 
 }  // namespace
@@ -71,11 +75,19 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   pack->add_option("TABLE", pack_options.table, "The table")->required();
   pack->add_option("-o,--output", pack_options.output, "The new database")->required();
 
+  ExportOptions export_options;
+  export_options.decimal_separator = decimal_separator;
+  CLI::App* export_command = app.add_subcommand(
+      "export", "Write DB's table as an .xlsx workbook whose cells are all text");
+  export_command->add_option("DB", export_options.database, "The lever database")->required();
+  export_command->add_option("-o,--output", export_options.output, "The workbook (FILE.xlsx)")
+      ->required();
+
   try {
     // CLI11 would only say that a command is required.
     if (argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
       throw CLI::ExtrasError(
-          std::string("unknown command ") + argv[1] + " (check, dump, apply or pack)",
+          std::string("unknown command ") + argv[1] + " (check, dump, apply, pack or export)",
           CLI::ExitCodes::ExtrasError);
     }
     app.parse(argc, argv);
@@ -89,6 +101,7 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   if (check->parsed()) return Check(platform, database, out, err);
   if (dump->parsed()) return Dump(platform, database, out, err);
   if (apply->parsed()) return Apply(platform, apply_options, out, err);
+  if (export_command->parsed()) return Export(platform, export_options, out, err);
   return Pack(platform, pack_options, out, err);
 }
 

@@ -20,6 +20,7 @@
 #include "tool/commands.h"
 #include "tool/database_edit.h"
 #include "tool/refusal.h"
+#include "tool/sheet_read.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
 
@@ -372,7 +373,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  const TableText table = ReadTableText(table_bytes, options.table);
+  const TableText table = ReadAnyTable(table_bytes, options.table, database.size());
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();

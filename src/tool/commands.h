@@ -20,4 +20,10 @@ struct PackOptions {
   char decimal_separator = '.';
 };
 int Pack(Platform& platform, const PackOptions& options, std::ostream& out, std::ostream& err);
+struct ExportOptions {
+  std::string database, output;
+  char decimal_separator = '.';
+};
+// DB's table as an .xlsx workbook of text cells (sheet_export.cc).
+int Export(Platform& platform, const ExportOptions& options, std::ostream& out, std::ostream& err);
 }  // namespace kovrant::tool

@@ -89,7 +89,8 @@ std::string Utf8ToWindows1252(std::string_view text, std::string* out) {
             !(c >= 0xD800 && c <= 0xDFFF) && c <= 0x10FFFF;
     if (!valid) {
       std::string bytes = Hex(lead);
-      if (i + 1 < text.size()) bytes += " " + Hex(static_cast<std::uint8_t>(text[i + 1]));
+      if (i + 1 < text.size())
+        bytes.append(" ").append(Hex(static_cast<std::uint8_t>(text[i + 1])));
       return "invalid UTF-8 at byte " + std::to_string(i + 1) + " of the cell (" + bytes + ")";
     }
     const auto byte = UnicodeToWindows1252(c);

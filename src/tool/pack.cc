@@ -16,6 +16,7 @@
 #include "tool/commands.h"
 #include "tool/database_edit.h"
 #include "tool/refusal.h"
+#include "tool/sheet_read.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
 
@@ -146,7 +147,7 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
     throw Refusal(options.output, kNoOffset,
                   "the output names the table itself, which the new database would replace");
   }
-  const TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table);
+  const TableText table = ReadAnyTable(ReadWholeFile(platform, options.table), options.table);
   Packer packer(options, table);
   const std::string database = packer.Run();
   ProveTable(database, TableBytes(packer.expected()), options.decimal_separator, options.table,

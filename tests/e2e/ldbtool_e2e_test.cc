@@ -63,7 +63,7 @@ TEST(LdbtoolTest, CommandLine) {
       {{"--help"}, 0, "ldbtool: checks, shows and edits", ""},
       {{}, 2, "", "A subcommand is required"},
       {{"check"}, 2, "", "DB is required"},
-      {{"inspect", "levers.ldb"}, 2, "", "unknown command inspect (check, dump, apply or pack)\n"},
+      {{"inspect", "levers.ldb"}, 2, "", "unknown command inspect (check, dump, apply, pack or export)\n"},
       {{"apply", "levers.ldb", "table.txt"}, 2, "", "--output (or --dry-run) is required"},
       {{"pack", "table.txt"}, 2, "", "--output is required"},
       {{"check", "missing.ldb"},
