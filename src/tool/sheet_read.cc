@@ -388,7 +388,7 @@ TableText ReadXlsx(ZipParts& zip, const std::string& file, std::uint64_t budget)
           grid.RefuseCell(column, "names shared string \"" + value +
                                       "\", which the workbook does not hold; it is damaged");
         }
-        text = StoredText(grid, column, shared[*index]);
+        text = StoredText(grid, column, shared[static_cast<std::size_t>(*index)]);
       } else if (type == "inlineStr") {
         text = StoredText(grid, column, RichText(Child(cell, "is")));
       } else if (type == "str") {
