@@ -51,6 +51,10 @@ std::string PrecisionNote(const CellPlace& place, const std::string& typed,
                           const std::string& shown, const std::string& stored_as, char separator,
                           const char* unit = "");
 
+// The rows of a table kovrant wrote (lines ending in CR LF), split into
+// their cells at TAB.
+std::vector<std::vector<std::string>> SplitTable(const std::string& bytes);
+
 // The table bytes kovrant writes for these rows (header, TAB, CR LF).
 std::string TableBytes(const std::vector<std::vector<std::string>>& rows);
 

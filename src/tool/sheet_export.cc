@@ -18,6 +18,7 @@
 #include <ostream>
 
 #include "tool/cell_trace.h"
+#include "tool/cell_values.h"
 #include "tool/commands.h"
 #include "tool/encoding.h"
 #include "tool/refusal.h"
@@ -76,25 +77,6 @@ std::string SheetText(std::string_view bytes) {
     out += text[i];
   }
   return out;
-}
-
-std::vector<std::vector<std::string>> SplitRows(const std::string& table) {
-  std::vector<std::vector<std::string>> rows;
-  std::size_t begin = 0;
-  while (begin < table.size()) {
-    std::size_t end = table.find("\r\n", begin);
-    if (end == std::string::npos) end = table.size();
-    std::vector<std::string> cells;
-    for (std::size_t cell = begin;;) {
-      const std::size_t tab = std::min(table.find('\t', cell), end);
-      cells.push_back(table.substr(cell, tab - cell));
-      if (tab == end) break;
-      cell = tab + 1;
-    }
-    rows.push_back(std::move(cells));
-    begin = end + 2;
-  }
-  return rows;
 }
 
 void Check(lxw_error error, const std::string& out, const std::string& what) {
@@ -166,7 +148,7 @@ int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostrea
                   "the text here holds CR or LF, which splits its row in the table; a sheet "
                   "made of it would not apply to this database (change the text first)");
   }
-  const auto rows = SplitRows(trace.table);
+  const auto rows = SplitTable(trace.table);
   if (rows.size() > kMaxSheetRows) {
     throw Refusal(options.database, kNoOffset,
                   "the table has " + std::to_string(rows.size() - 1) + " rows; a worksheet holds " +

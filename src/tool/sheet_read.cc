@@ -422,7 +422,8 @@ std::uint64_t Repeats(pugi::xml_node node, const char* attribute, const Grid& gr
 }
 
 // A paragraph's text: character data with each run of white space read as
-// one space (none at the paragraph's start), text:s as its spaces, text:tab
+// one space (none at the paragraph's start; Calc writes a space there, and
+// every further one, as text:s), text:s as its spaces, text:tab
 // and text:line-break as TAB and LF, spans and links as their text, notes
 // and comments left out.
 class OdsText {
@@ -434,7 +435,6 @@ class OdsText {
     ++paragraphs_;
     collapsed_ = true;  // white space at the start is dropped
     Inline(p, 0);
-    if (collapsed_ && !text_.empty() && text_.back() == ' ') text_.pop_back();
   }
   const std::string& text() const { return text_; }
 

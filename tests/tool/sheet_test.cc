@@ -202,7 +202,7 @@ TEST(SheetTest, ReadsTheCellsAsTheSheetShowsThem) {
            "table:table-cell></table:table-row><table:table-row "
            "table:number-rows-repeated=\"1048570\"><table:table-cell "
            "table:number-columns-repeated=\"16384\"/></table:table-row>"),
-       "a  b c|||3/|x|x/|x|x/"},
+       "a  b c |||3/|x|x/|x|x/"},
   };
   for (const auto& [bytes, rows] : cases) EXPECT_EQ(Rows(bytes), rows);
 }
