@@ -11,9 +11,11 @@
 //
 // libxlsxwriter writes to a path: the workbook goes to a temporary file of
 // our own in the system's temporary directory (its own scratch files too),
-// is read back and written to OUT as apply writes a database.
+// is read back and written to OUT as apply writes a database. On Windows
+// it is built in memory instead (WorkbookBytes says why).
 #include <xlsxwriter.h>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <ostream>
 
@@ -31,6 +33,7 @@ namespace {
 constexpr double kMaxColumnWidth = 60;  // characters; longer texts wrap off the screen anyway
 constexpr lxw_col_t kFormattedColumns = 256;
 
+#ifndef _WIN32
 // The temporary workbook, removed whatever happens.
 class ScratchFile {
  public:
@@ -64,6 +67,7 @@ class ScratchFile {
   Platform& platform_;
   std::string directory_, path_;
 };
+#endif
 
 // The cell's text as the workbook holds it: UTF-8, with a literal "_xHHHH_"
 // escaped as "_x005F_xHHHH_" (an escaped underscore). A reader decodes
@@ -85,15 +89,10 @@ void Check(lxw_error error, const std::string& out, const std::string& what) {
   }
 }
 
-void WriteWorkbook(const std::vector<std::vector<std::string>>& rows, const std::string& out,
-                   const ScratchFile& scratch) {
-  lxw_workbook_options options{};
-  std::string tmpdir = scratch.directory();
-  options.tmpdir = tmpdir.data();
-  lxw_workbook* workbook = workbook_new_opt(scratch.path().c_str(), &options);
-  if (workbook == nullptr) {
-    throw Refusal(out, kNoOffset, "cannot start the workbook in " + scratch.directory());
-  }
+// Fills the started workbook with the table and closes it; `where` names the
+// directory of its scratch files in a refusal.
+void FillWorkbook(lxw_workbook* workbook, const std::vector<std::vector<std::string>>& rows,
+                  const std::string& out, const std::string& where) {
   lxw_format* text = workbook_add_format(workbook);
   format_set_num_format_index(text, kTextNumberFormat);
   lxw_format* header = workbook_add_format(workbook);
@@ -132,8 +131,47 @@ void WriteWorkbook(const std::vector<std::vector<std::string>>& rows, const std:
     workbook_close(workbook);
     throw;
   }
-  Check(workbook_close(workbook), out, "cannot write the workbook in " + scratch.directory());
+  Check(workbook_close(workbook), out, "cannot write the workbook in " + where);
 }
+
+#ifdef _WIN32
+// On Windows libxlsxwriter takes the workbook's path as UTF-8, while ldbtool's
+// paths are in the ANSI code page, as the platform layer opens them: a
+// temporary directory under a user name with an accent (C:\Users\...\Temp)
+// would name two different places. So the workbook is built in memory (the
+// output_buffer of the libxlsxwriter built into the Windows executables), its
+// scratch parts in the directory of TMP or TEMP, which tmpfileplus reads in
+// the ANSI code page too.
+std::string WorkbookBytes(const std::vector<std::vector<std::string>>& rows,
+                          const std::string& out) {
+  struct Buffer {
+    const char* data = nullptr;
+    std::size_t size = 0;
+    ~Buffer() { std::free(const_cast<char*>(data)); }
+  } buffer;
+  lxw_workbook_options options{};
+  options.output_buffer = &buffer.data;
+  options.output_buffer_size = &buffer.size;
+  lxw_workbook* workbook = workbook_new_opt(nullptr, &options);
+  if (workbook == nullptr) throw Refusal(out, kNoOffset, "cannot start the workbook in memory");
+  FillWorkbook(workbook, rows, out, "the temporary directory (TMP, TEMP)");
+  return std::string(buffer.data, buffer.size);
+}
+#else
+std::string WorkbookBytes(const std::vector<std::vector<std::string>>& rows,
+                          const std::string& out) {
+  ScratchFile scratch(out);
+  lxw_workbook_options options{};
+  std::string tmpdir = scratch.directory();
+  options.tmpdir = tmpdir.data();
+  lxw_workbook* workbook = workbook_new_opt(scratch.path().c_str(), &options);
+  if (workbook == nullptr) {
+    throw Refusal(out, kNoOffset, "cannot start the workbook in " + scratch.directory());
+  }
+  FillWorkbook(workbook, rows, out, scratch.directory());
+  return scratch.Bytes();
+}
+#endif
 
 int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostream& out,
                    std::ostream& err) {
@@ -183,9 +221,7 @@ int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostrea
                              std::to_string(rows.size() - 1 - empty) +
                              " rows in the workbook and refuse it (edit the text table instead)");
   }
-  ScratchFile scratch(options.output);
-  WriteWorkbook(rows, options.output, scratch);
-  const std::string bytes = scratch.Bytes();
+  const std::string bytes = WorkbookBytes(rows, options.output);
   const bool keep_backup = FileExists(platform, options.output);
   WriteFileSafely(platform, options.output, bytes, keep_backup);
   out << "exported " << rows.size() - 1 << " row" << (rows.size() == 2 ? "" : "s") << " to "
