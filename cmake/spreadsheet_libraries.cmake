@@ -8,6 +8,9 @@
 # libpugixml-dev, zlib1g-dev; scripts/setup.sh installs them). The Windows
 # executables link them statically: zlib from Debian's libz-mingw-w64-dev,
 # the others built from the pinned sources under third_party/.
+# Included by every directory that needs them; the targets are made once and
+# are global.
+include_guard(GLOBAL)
 if(WIN32)
   include(${CMAKE_CURRENT_LIST_DIR}/spreadsheet_libraries_windows.cmake OPTIONAL
           RESULT_VARIABLE kovrant_windows_libraries)
@@ -18,11 +21,11 @@ if(WIN32)
 else()
   find_package(PkgConfig REQUIRED)
   foreach(dep xlsxwriter minizip zlib)
-    pkg_check_modules(kovrant_pc_${dep} REQUIRED IMPORTED_TARGET ${dep})
+    pkg_check_modules(kovrant_pc_${dep} REQUIRED IMPORTED_TARGET GLOBAL ${dep})
     add_library(kovrant_${dep} INTERFACE)
     target_link_libraries(kovrant_${dep} INTERFACE PkgConfig::kovrant_pc_${dep})
   endforeach()
-  find_package(pugixml REQUIRED)
+  find_package(pugixml REQUIRED GLOBAL)
   add_library(kovrant_pugixml INTERFACE)
   target_link_libraries(kovrant_pugixml INTERFACE pugixml::pugixml)
 endif()

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fuzzes the whole conversion, and ldbtool's commands, with libFuzzer under
+# Fuzzes the whole conversion, ldbtool's commands, and the table reader of
+# pack and apply (text tables and workbooks), with libFuzzer under
 # AddressSanitizer and UndefinedBehaviorSanitizer (clang).
 #
 #   scripts/fuzz.sh --ci        build, replay the saved corpora, fuzz the
@@ -40,7 +41,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DKOVRANT_FUZZ=ON -DKOVRANT_WERROR=ON \
   -DKOVRANT_BUILD_TESTS=OFF -DKOVRANT_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target convert_fuzzer convert_fuzzer_replay ldbtool_fuzzer \
-  ldbtool_fuzzer_replay make_seeds
+  ldbtool_fuzzer_replay make_seeds table_fuzzer table_fuzzer_replay make_table_seeds
 
 # The seeds as the generator makes them now, and the sample database.
 rm -rf "$build/seeds"
@@ -75,4 +76,25 @@ fuzz() {
 }
 fuzz convert_fuzzer "$seconds" "$build/seeds" "$saved"
 fuzz ldbtool_fuzzer $((seconds / 2)) fuzz/corpus/ldbtool_fuzzer "$build/seeds" "$saved"
+
+# The table reader: text tables and workbooks through pack and apply, from
+# seeds made anew (the sample exported, workbooks built with minizip). A
+# workbook may inflate to 64 MiB plus 64 times its size before it is
+# refused, so the limits are the reader's budget, not the converter's.
+rm -rf "$build/table_seeds"
+"$build/fuzz/make_table_seeds" "$build/table_seeds"
+"$build/fuzz/table_fuzzer_replay" "$build/table_seeds"
+mkdir -p "$build/table_corpus"
+log="$build/table_fuzz.log"
+echo "fuzzing the table reader for ${seconds} s (log: $log)"
+status=0
+"$build/fuzz/table_fuzzer" -max_total_time="$seconds" -timeout=20 -malloc_limit_mb=512 \
+  -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
+  "$build/table_corpus" "$build/table_seeds" >"$log" 2>&1 || status=$?
+grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
+if ((status != 0)); then
+  tail -n 60 "$log"
+  echo "fuzzing the table reader found a fault; its input is in $build/artifacts/" >&2
+  exit "$status"
+fi
 echo "fuzzing clean"

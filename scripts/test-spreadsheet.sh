@@ -94,3 +94,7 @@ for name in sorted(os.listdir(os.path.join(work, 'in'))):
         print(f'{name}: {len(before)} rows before, {len(after)} after')
 sys.exit(1 if failed else 0)
 PY
+
+# ldbtool's workbooks through Calc and back (export, save as .xlsx and .ods,
+# typed edits, apply).
+scripts/test-calc-roundtrip.sh

@@ -24,6 +24,10 @@ constexpr const char kFooter[] =
     "  ldbtool apply levers.ldb out/LeverPrototypes.txt -o levers.ldb\n"
     "                                 write the edits back (levers.ldb.bak, or the first free\n"
     "                                 levers.ldb.bak.N, keeps the old file)\n"
+    "In a spreadsheet, with no import dialog:\n"
+    "  ldbtool export levers.ldb -o levers.xlsx\n"
+    "  (edit and save it as .xlsx or .ods in Calc or Excel)\n"
+    "  ldbtool apply levers.ldb levers.xlsx -o levers.ldb\n"
     "Any cell may change: texts, Place1/Place2 (x,y or empty), Scale (empty: 1.0), Switch\n"
     "Time (seconds); a short row may be filled in up to Lever Description. Rows may be\n"
     "added (a new row gets the fields of its cells), removed, moved, sorted and duplicated:\n"
@@ -39,7 +43,8 @@ constexpr const char kFooter[] =
     "Exit codes: 0 done, 1 refused or the database fails, 2 usage error.";
 
 bool IsCommand(const std::string& word) {
-  return word == "check" || word == "dump" || word == "apply" || word == "pack" || word == "diff";
+  return word == "check" || word == "dump" || word == "apply" || word == "pack" || word == "diff" ||
+         word == "export";
 }
 
 // The options apply and pack share: how TABLE's texts are stored, and
@@ -117,11 +122,19 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
   diff->add_flag("--text", diff_options.text,
                  "Print OLD's rows alone as text, one line each (for git's textconv)");
 
+  ExportOptions export_options;
+  export_options.decimal_separator = decimal_separator;
+  CLI::App* export_command = app.add_subcommand(
+      "export", "Write DB's table as an .xlsx workbook whose cells are all text");
+  export_command->add_option("DB", export_options.database, "The lever database")->required();
+  export_command->add_option("-o,--output", export_options.output, "The workbook (FILE.xlsx)")
+      ->required();
+
   try {
     // CLI11 would only say that a command is required.
     if (argc > 1 && argv[1][0] != '-' && !IsCommand(argv[1])) {
       throw CLI::ExtrasError(
-          std::string("unknown command ") + argv[1] + " (check, dump, apply, pack or diff)",
+          std::string("unknown command ") + argv[1] + " (check, dump, apply, pack, diff or export)",
           CLI::ExitCodes::ExtrasError);
     }
     app.parse(argc, argv);
@@ -146,6 +159,7 @@ int RunCommandLine(int argc, const char* const* argv, Platform& platform, char d
     if (diff_options.text) UseBinaryStandardOutput();
     return Diff(platform, diff_options, out, err);
   }
+  if (export_command->parsed()) return Export(platform, export_options, out, err);
   return Pack(platform, pack_options, out, err);
 }
 

@@ -32,6 +32,7 @@
 #include "tool/row_key.h"
 #include "tool/row_match.h"
 #include "tool/row_prototype.h"
+#include "tool/sheet_read.h"
 #include "tool/table_encoding.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
@@ -587,8 +588,12 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  TableText table =
-      ReadTableText(table_bytes, options.table, options.encoding == TableEncoding::kUtf8);
+  // A workbook's texts are Unicode, stored as Windows-1252 by its reader; a
+  // text table's bytes are what the chosen character set says.
+  const bool workbook = IsWorkbookFile(table_bytes);
+  TableText table = workbook ? ReadAnyTable(table_bytes, options.table, database.size())
+                             : ReadTableText(table_bytes, options.table,
+                                             options.encoding == TableEncoding::kUtf8);
   // Empty lines a spreadsheet or an editor leaves at the end are no rows:
   // those beyond the empty rows kovrant itself ends the table with.
   const auto empty_at_end = [](const auto& rows, auto is_empty) {
@@ -607,7 +612,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
     DropTrailingEmptyLines(
         table, std::max(trace.rows.size(), table.rows.size() - (new_empty - old_empty)));
   }
-  PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
+  if (!workbook) PrepareTableText(table, options.encoding, OldTexts(trace), options.table);
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();

@@ -14,6 +14,8 @@ namespace {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+}  // namespace
+
 std::vector<std::vector<std::string>> SplitTable(const std::string& bytes) {
   std::vector<std::vector<std::string>> rows;
   std::size_t begin = 0;
@@ -30,8 +32,6 @@ std::vector<std::vector<std::string>> SplitTable(const std::string& bytes) {
   }
   return rows;
 }
-
-}  // namespace
 
 std::string CellLabel(std::size_t row, std::size_t cell) {
   const auto& header = HeaderCells();

@@ -56,6 +56,9 @@ std::string PrecisionNote(const CellPlace& place, const std::string& typed,
 // and "150000000000000000000"). An empty cell is no number: an empty Scale
 // and "1.0" differ.
 bool SameCell(const std::string& a, const std::string& b, char separator);
+// The rows of a table kovrant wrote (lines ending in CR LF), split into
+// their cells at TAB.
+std::vector<std::vector<std::string>> SplitTable(const std::string& bytes);
 
 // The table bytes kovrant writes for these rows (header, TAB, CR LF).
 std::string TableBytes(const std::vector<std::vector<std::string>>& rows);

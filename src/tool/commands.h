@@ -35,4 +35,10 @@ struct DiffOptions {
   char decimal_separator = '.';
 };
 int Diff(Platform& platform, const DiffOptions& options, std::ostream& out, std::ostream& err);
+struct ExportOptions {
+  std::string database, output;
+  char decimal_separator = '.';
+};
+// DB's table as an .xlsx workbook of text cells (sheet_export.cc).
+int Export(Platform& platform, const ExportOptions& options, std::ostream& out, std::ostream& err);
 }  // namespace kovrant::tool

@@ -15,6 +15,7 @@
 #include "tool/database_edit.h"
 #include "tool/refusal.h"
 #include "tool/row_prototype.h"
+#include "tool/sheet_read.h"
 #include "tool/table_encoding.h"
 #include "tool/table_text.h"
 #include "tool/whole_file.h"
@@ -61,10 +62,13 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
                   "the output names the table itself, which the new database would replace");
   }
   CheckReplaceable(platform, options.output);
-  TableText table = ReadTableText(ReadWholeFile(platform, options.table), options.table,
-                                  options.encoding == TableEncoding::kUtf8);
+  const std::string table_bytes = ReadWholeFile(platform, options.table);
+  const bool workbook = IsWorkbookFile(table_bytes);
+  TableText table = workbook ? ReadAnyTable(table_bytes, options.table)
+                             : ReadTableText(table_bytes, options.table,
+                                             options.encoding == TableEncoding::kUtf8);
   DropTrailingEmptyLines(table, 0);
-  PrepareTableText(table, options.encoding, {}, options.table);
+  if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options, table);
   const std::string database = packer.Run();
   ProveTable(database, packer.expected(), options.decimal_separator, options.table, table);

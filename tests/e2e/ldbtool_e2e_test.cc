@@ -19,6 +19,8 @@
 #include "sample_db.h"
 #include "support/files.h"
 #include "table/table_writer.h"
+#include "tool/encoding.h"
+#include "zip_builder.h"
 
 namespace {
 
@@ -70,7 +72,7 @@ TEST(LdbtoolTest, CommandLine) {
       {{"inspect", "levers.ldb"},
        2,
        "",
-       "unknown command inspect (check, dump, apply, pack or diff)\n"},
+       "unknown command inspect (check, dump, apply, pack, diff or export)\n"},
       {{"apply", "levers.ldb", "table.txt"}, 2, "", "--output (or --dry-run) is required"},
       {{"pack", "table.txt"}, 2, "", "--output is required"},
       {{"check", "missing.ldb"},
@@ -234,6 +236,49 @@ TEST(LdbtoolTest, LinksAndSpecialFiles) {
                   "or a new one; nothing was written\n");
   }
   EXPECT_TRUE(fs::is_fifo(dir / "fifo") && fs::is_character_file("/dev/null"));
+}
+
+// export, then apply and pack the workbook; an .ods with a typed edit.
+TEST(LdbtoolTest, SpreadsheetFilesBothWays) {
+  kovrant::test::ScratchDirectory scratch("ldbtool-sheet");
+  const fs::path& dir = scratch.path();
+  kovrant::test::WriteFile(dir / "levers.ldb", ldb::SampleDatabase());
+  EXPECT_EQ(RunLdbtool(dir, {"export", "levers.ldb", "-o", "levers.xlsx"}).out,
+            "exported 30 rows to levers.xlsx\n");
+  const Result applied = RunLdbtool(dir, {"apply", "levers.ldb", "levers.xlsx", "-o", "out.ldb"});
+  EXPECT_EQ(applied.err, "");
+  EXPECT_EQ(kovrant::test::ReadFile(dir / "out.ldb"), ldb::SampleDatabase());
+  EXPECT_EQ(RunLdbtool(dir, {"pack", "levers.xlsx", "-o", "packed.ldb"}).exit_code, 0);
+
+  // The sample's table as an .ods of text cells, Material of row 1 typed anew.
+  const std::string table =
+      kovrant::test::ReadFile(KOVRANT_SOURCE_DIR "/examples/LeverPrototypes.txt");
+  std::string rows;
+  int line = 0;
+  for (std::size_t begin = 0, end; (end = table.find("\r\n", begin)) != std::string::npos;
+       begin = end + 2, ++line) {
+    rows += "<table:table-row>";
+    for (std::size_t cell = begin, tab;; cell = tab + 1) {
+      tab = std::min(table.find('\t', cell), end);
+      const std::string text = table.substr(cell, tab - cell);
+      rows += "<table:table-cell office:value-type=\"string\"><text:p>" +
+              (line == 1 && text == "oak_iron_banded" ? "Zugbr\xC3\xBC"
+                                                        "cke"
+                                                      : kovrant::tool::Windows1252ToUtf8(text)) +
+              "</text:p></table:table-cell>";
+      if (tab == end) break;
+    }
+    rows += "</table:table-row>";
+  }
+  kovrant::test::WriteFile(dir / "edited.ods",
+                           kovrant::test::ZipArchive(kovrant::test::OdsParts(rows)));
+  const Result edited = RunLdbtool(dir, {"apply", "levers.ldb", "edited.ods", "--dry-run"});
+  EXPECT_EQ(edited.exit_code, 0) << edited.err;
+  EXPECT_EQ(edited.out,
+            "row 1, Material: \"oak_iron_banded\" -> \"Zugbr\xFC"
+            "cke\"\n"
+            "0 added rows, 0 removed rows, 0 moved rows, 1 changed cell in 1 prototype; nothing "
+            "written (dry run)\n");
 }
 
 }  // namespace
