@@ -1,7 +1,7 @@
 #include "tool/table_text.h"
 
-#include "table/field_schema.h"
 #include <algorithm>
+#include "table/field_schema.h"
 
 #include "table/table_writer.h"
 #include "tool/refusal.h"
