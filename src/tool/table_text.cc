@@ -1,8 +1,8 @@
 #include "tool/table_text.h"
 
 #include <algorithm>
-#include "table/field_schema.h"
 
+#include "table/field_schema.h"
 #include "table/table_writer.h"
 #include "tool/refusal.h"
 
