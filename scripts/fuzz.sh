@@ -53,20 +53,17 @@ echo "replaying the saved corpus"
 "$build/fuzz/ldbtool_fuzzer_replay" fuzz/corpus/ldbtool_fuzzer "$saved" "$build/seeds"
 
 mkdir -p "$build/artifacts"
-# fuzz TARGET SECONDS CORPUS...: one libFuzzer run; its working corpus in
-# the build directory grows from run to run.
+# fuzz TARGET SECONDS CORPUS...: one libFuzzer run within `limits`; its
+# working corpus in the build directory grows from run to run.
 fuzz() {
   local target=$1 time=$2
   shift 2
   local log="$build/$target.log"
   mkdir -p "$build/corpus/$target"
   echo "fuzzing $target for ${time} s (log: $log)"
-  # Limits: a single input may take 10 s and allocate 64 MB at once; a
-  # conversion holds two 256 KiB buffers, so either limit is a finding.
   local status=0
-  "$build/fuzz/$target" -max_total_time="$time" -timeout=10 -malloc_limit_mb=64 \
-    -rss_limit_mb=1024 -max_len=16384 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
-    "$build/corpus/$target" "$@" >"$log" 2>&1 || status=$?
+  "$build/fuzz/$target" -max_total_time="$time" "${limits[@]}" -print_final_stats=1 \
+    -artifact_prefix="$build/artifacts/" "$build/corpus/$target" "$@" >"$log" 2>&1 || status=$?
   grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
   if ((status != 0)); then
     tail -n 60 "$log"
@@ -74,6 +71,9 @@ fuzz() {
     exit "$status"
   fi
 }
+# A single input may take 10 s and allocate 64 MB at once; a conversion holds
+# two 256 KiB buffers, so either limit is a finding.
+limits=(-timeout=10 -malloc_limit_mb=64 -rss_limit_mb=1024 -max_len=16384)
 fuzz convert_fuzzer "$seconds" "$build/seeds" "$saved"
 fuzz ldbtool_fuzzer $((seconds / 2)) fuzz/corpus/ldbtool_fuzzer "$build/seeds" "$saved"
 
@@ -84,17 +84,6 @@ fuzz ldbtool_fuzzer $((seconds / 2)) fuzz/corpus/ldbtool_fuzzer "$build/seeds" "
 rm -rf "$build/table_seeds"
 "$build/fuzz/make_table_seeds" "$build/table_seeds"
 "$build/fuzz/table_fuzzer_replay" "$build/table_seeds"
-mkdir -p "$build/table_corpus"
-log="$build/table_fuzz.log"
-echo "fuzzing the table reader for ${seconds} s (log: $log)"
-status=0
-"$build/fuzz/table_fuzzer" -max_total_time="$seconds" -timeout=20 -malloc_limit_mb=512 \
-  -rss_limit_mb=2048 -max_len=65536 -print_final_stats=1 -artifact_prefix="$build/artifacts/" \
-  "$build/table_corpus" "$build/table_seeds" >"$log" 2>&1 || status=$?
-grep -E '^(stat::|Done |#[0-9]+ +DONE)' "$log" || true
-if ((status != 0)); then
-  tail -n 60 "$log"
-  echo "fuzzing the table reader found a fault; its input is in $build/artifacts/" >&2
-  exit "$status"
-fi
+limits=(-timeout=20 -malloc_limit_mb=512 -rss_limit_mb=2048 -max_len=65536)
+fuzz table_fuzzer "$seconds" "$build/table_seeds"
 echo "fuzzing clean"
