@@ -281,7 +281,8 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
   std::size_t cell_count = trace.rows.size();
   for (const auto& [begin, end] : builder.row_spans()) {
     cell_count += static_cast<std::size_t>(
-        std::count(trace.table.begin() + begin, trace.table.begin() + end, '\t'));
+        std::count(trace.table.begin() + static_cast<std::ptrdiff_t>(begin),
+                   trace.table.begin() + static_cast<std::ptrdiff_t>(end), '\t'));
   }
   trace.cell_storage.reserve(cell_count);
   CellTracer cells(trace);

@@ -4,77 +4,86 @@
 #include <unordered_map>
 
 namespace kovrant::tool {
+namespace {
+
+// Rows are counted in size_t inside (32 bits in a 32-bit build) and handed
+// out as int64_t, where kNone marks a row without a partner.
+std::size_t Index(std::int64_t row) { return static_cast<std::size_t>(row); }
+std::int64_t Row(std::size_t index) { return static_cast<std::int64_t>(index); }
+
+}  // namespace
 
 RowPairing PairRows(const std::vector<std::string_view>& old_rows,
                     const std::vector<std::string_view>& new_rows) {
-  const auto old_count = static_cast<std::int64_t>(old_rows.size());
-  const auto new_count = static_cast<std::int64_t>(new_rows.size());
+  const std::size_t old_count = old_rows.size();
+  const std::size_t new_count = new_rows.size();
   RowPairing pairing;
-  pairing.kind.assign(new_rows.size(), RowPairing::Kind::kAdded);
-  pairing.old_row.assign(new_rows.size(), RowPairing::kNone);
-  pairing.new_row.assign(old_rows.size(), RowPairing::kNone);
+  pairing.kind.assign(new_count, RowPairing::Kind::kAdded);
+  pairing.old_row.assign(new_count, RowPairing::kNone);
+  pairing.new_row.assign(old_count, RowPairing::kNone);
+  const auto pair = [&](std::size_t n, std::size_t o, RowPairing::Kind kind) {
+    pairing.old_row[n] = Row(o);
+    pairing.new_row[o] = Row(n);
+    pairing.kind[n] = kind;
+  };
 
   // 1. Identical rows, copies in order.
   struct Copies {
-    std::vector<std::int64_t> old_rows;
+    std::vector<std::size_t> old_rows;
     std::size_t next = 0;
   };
   std::unordered_map<std::string_view, Copies> by_text;
-  by_text.reserve(old_rows.size());
-  for (std::int64_t o = 0; o < old_count; ++o) by_text[old_rows[o]].old_rows.push_back(o);
-  std::vector<std::int64_t> identical;  // new rows paired so, in order
-  pairing.steps += old_rows.size() + new_rows.size();
+  by_text.reserve(old_count);
+  for (std::size_t o = 0; o < old_count; ++o) by_text[old_rows[o]].old_rows.push_back(o);
+  std::vector<std::size_t> identical;  // new rows paired so, in order
+  pairing.steps += old_count + new_count;
   // New rows repeating an old row beyond its count: copies, never edits.
-  std::vector<bool> copy(new_rows.size(), false);
-  for (std::int64_t n = 0; n < new_count; ++n) {
+  std::vector<bool> copy(new_count, false);
+  for (std::size_t n = 0; n < new_count; ++n) {
     const auto it = by_text.find(new_rows[n]);
     if (it == by_text.end()) continue;
     if (it->second.next == it->second.old_rows.size()) {
       copy[n] = true;
       continue;
     }
-    const std::int64_t o = it->second.old_rows[it->second.next++];
-    pairing.old_row[n] = o;
-    pairing.new_row[o] = n;
-    pairing.kind[n] = RowPairing::Kind::kMoved;
+    pair(n, it->second.old_rows[it->second.next++], RowPairing::Kind::kMoved);
     identical.push_back(n);
   }
 
   // 2. The anchors: a longest run of identical pairs in the old order
   // (patience sorting; `tails[k]` ends the best run of length k + 1).
+  const auto old_of = [&](std::size_t i) { return pairing.old_row[identical[i]]; };
   std::vector<std::size_t> tails;
   std::vector<std::int64_t> before(identical.size(), -1);
   for (std::size_t i = 0; i < identical.size(); ++i) {
-    const std::int64_t o = pairing.old_row[identical[i]];
     const auto at =
-        std::lower_bound(tails.begin(), tails.end(), o, [&](std::size_t t, std::int64_t v) {
+        std::lower_bound(tails.begin(), tails.end(), old_of(i), [&](std::size_t t, std::int64_t v) {
           ++pairing.steps;
-          return pairing.old_row[identical[t]] < v;
+          return old_of(t) < v;
         });
-    if (at != tails.begin()) before[i] = static_cast<std::int64_t>(*(at - 1));
+    if (at != tails.begin()) before[i] = Row(*(at - 1));
     if (at == tails.end()) {
       tails.push_back(i);
     } else {
       *at = i;
     }
   }
-  std::vector<std::int64_t> anchors;  // new rows, in order
-  for (std::int64_t i = tails.empty() ? -1 : static_cast<std::int64_t>(tails.back()); i >= 0;
-       i = before[static_cast<std::size_t>(i)]) {
+  std::vector<std::size_t> anchors;  // new rows, in order
+  for (std::int64_t i = tails.empty() ? -1 : Row(tails.back()); i >= 0; i = before[Index(i)]) {
     ++pairing.steps;
-    anchors.push_back(identical[static_cast<std::size_t>(i)]);
+    anchors.push_back(identical[Index(i)]);
   }
   std::reverse(anchors.begin(), anchors.end());
-  for (std::int64_t n : anchors) pairing.kind[n] = RowPairing::Kind::kAnchor;
+  for (std::size_t n : anchors) pairing.kind[n] = RowPairing::Kind::kAnchor;
 
   // 3. Between anchors, the rows left on both sides pair in order as edits.
-  std::int64_t new_from = 0;
-  std::int64_t old_from = 0;
+  std::size_t new_from = 0;
+  std::size_t old_from = 0;
   for (std::size_t k = 0; k <= anchors.size(); ++k) {
-    const std::int64_t new_to = k < anchors.size() ? anchors[k] : new_count;
-    const std::int64_t old_to = k < anchors.size() ? pairing.old_row[anchors[k]] : old_count;
-    std::int64_t o = old_from;
-    for (std::int64_t n = new_from; n < new_to; ++n) {
+    const std::size_t new_to = k < anchors.size() ? anchors[k] : new_count;
+    const std::size_t old_to = k < anchors.size() ? Index(pairing.old_row[anchors[k]]) : old_count;
+    std::size_t o = old_from;
+    for (std::size_t n = new_from; n < new_to; ++n) {
       ++pairing.steps;
       if (pairing.old_row[n] != RowPairing::kNone || copy[n]) continue;
       while (o < old_to && pairing.new_row[o] != RowPairing::kNone) {
@@ -82,9 +91,7 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
         ++o;
       }
       if (o == old_to) break;
-      pairing.old_row[n] = o;
-      pairing.new_row[o] = n;
-      pairing.kind[n] = RowPairing::Kind::kEdited;
+      pair(n, o, RowPairing::Kind::kEdited);
     }
     new_from = new_to + 1;
     old_from = old_to + 1;
