@@ -11,13 +11,13 @@
 # Included by every directory that needs them; the targets are made once and
 # are global.
 include_guard(GLOBAL)
-if(WIN32)
-  include(${CMAKE_CURRENT_LIST_DIR}/spreadsheet_libraries_windows.cmake OPTIONAL
-          RESULT_VARIABLE kovrant_windows_libraries)
-  if(NOT kovrant_windows_libraries)
-    message(STATUS "ldbtool: no spreadsheet libraries for Windows yet")
-    return()
-  endif()
+# Built from third_party/ where the system's packages do not fit the target:
+# on Windows, and for the 32-bit Linux build of the tests
+# (scripts/test-32bit.sh, which names its 32-bit libz.a).
+option(KOVRANT_VENDORED_SPREADSHEET_LIBRARIES
+       "Build ldbtool's spreadsheet libraries from third_party/" ${WIN32})
+if(KOVRANT_VENDORED_SPREADSHEET_LIBRARIES)
+  include(${CMAKE_CURRENT_LIST_DIR}/spreadsheet_libraries_windows.cmake)
 else()
   find_package(PkgConfig REQUIRED)
   foreach(dep xlsxwriter minizip zlib)

@@ -1,7 +1,7 @@
 # The spreadsheet libraries of the Windows executables, linked statically so
 # that ldbtool.exe runs with no DLL beside it (cmake/spreadsheet_libraries.cmake
-# includes this file on Windows; third_party/README.md names the upstream
-# versions):
+# includes this file on Windows, and for the 32-bit Linux build of the tests;
+# third_party/README.md names the upstream versions):
 #   kovrant_zlib        Debian's libz-mingw-w64-dev: the static libz.a of the
 #                       MinGW sysroot, never its import library libz.dll.a
 #   kovrant_minizip     zlib's contrib/minizip from third_party/minizip, the
@@ -26,8 +26,11 @@ target_include_directories(kovrant_zlib SYSTEM INTERFACE ${KOVRANT_ZLIB_INCLUDE_
 # Both ways of naming its headers work, as with Debian's package:
 # <minizip/unzip.h> and, through pkg-config's directory, <unzip.h>.
 set(minizip_dir ${kovrant_third_party}/minizip)
-add_library(kovrant_minizip STATIC ${minizip_dir}/ioapi.c ${minizip_dir}/iowin32.c
-                                   ${minizip_dir}/unzip.c ${minizip_dir}/zip.c)
+add_library(kovrant_minizip STATIC ${minizip_dir}/ioapi.c ${minizip_dir}/unzip.c
+                                   ${minizip_dir}/zip.c)
+if(WIN32)
+  target_sources(kovrant_minizip PRIVATE ${minizip_dir}/iowin32.c)
+endif()
 # No encryption: an encrypted entry is refused when it is opened.
 target_compile_definitions(kovrant_minizip PRIVATE NOCRYPT NOUNCRYPT)
 target_compile_options(kovrant_minizip PRIVATE -w)

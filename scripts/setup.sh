@@ -19,7 +19,7 @@ fi
 # and the 32-bit half of Wine for the 32-bit kovrant.exe (from the i386
 # architecture, added to dpkg when missing).
 if [[ "${KOVRANT_RELEASE:-${KOVRANT_WINDOWS:-1}}" == 1 ]]; then
-  packages+=(dpkg-dev file zip unzip libreoffice-calc-nogui python3-uno g++-multilib qemu-user)
+  packages+=(dpkg-dev file zip unzip libreoffice-calc-nogui python3-uno g++-multilib lib32z1-dev qemu-user)
   if [[ $(dpkg --print-architecture) == amd64 ]]; then packages+=(wine32:i386); fi
 fi
 

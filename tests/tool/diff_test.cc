@@ -86,6 +86,9 @@ TEST(DiffTest, DatabaseShowsTheSameAsItsTable) {
   }
 }
 
+// The index of a row counted from 1 (the lists' rows are 64-bit).
+std::size_t At(std::int64_t row) { return static_cast<std::size_t>(row - 1); }
+
 // diff DB OUT lists exactly the edits apply made, and as apply listed them:
 // DB's rows with the listed edits applied are the edited table. Rows neither
 // added nor moved stay in order with the old rows neither removed nor moved
@@ -131,14 +134,14 @@ TEST(DiffTest, ListsExactlyTheEditsApplyMade) {
     std::vector<ShownRow> rebuilt(new_rows.size());
     std::vector<bool> new_placed(new_rows.size()), old_used(old_rows.size());
     for (const auto& added : edits.added) {
-      EXPECT_EQ(added.name, new_rows[added.row - 1].empty() ? "" : new_rows[added.row - 1][0]);
-      rebuilt[added.row - 1] = new_rows[added.row - 1];
-      new_placed[added.row - 1] = true;
+      EXPECT_EQ(added.name, new_rows[At(added.row)].empty() ? "" : new_rows[At(added.row)][0]);
+      rebuilt[At(added.row)] = new_rows[At(added.row)];
+      new_placed[At(added.row)] = true;
     }
-    for (const auto& removed : edits.removed) old_used[removed.row - 1] = true;
+    for (const auto& removed : edits.removed) old_used[At(removed.row)] = true;
     for (const auto& moved : edits.moved) {
-      rebuilt[moved.to - 1] = old_rows[moved.from - 1];
-      new_placed[moved.to - 1] = old_used[moved.from - 1] = true;
+      rebuilt[At(moved.to)] = old_rows[At(moved.from)];
+      new_placed[At(moved.to)] = old_used[At(moved.from)] = true;
     }
     for (std::size_t n = 0, o = 0; n < new_rows.size(); ++n) {
       if (new_placed[n]) continue;

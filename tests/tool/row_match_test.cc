@@ -50,7 +50,8 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
     ASSERT_EQ(p.kind.size(), new_rows.size());
     // Each old row is used at most once, and both directions agree.
     for (std::size_t o = 0; o < old_rows.size(); ++o) {
-      EXPECT_TRUE(p.new_row[o] == RowPairing::kNone || p.old_row[p.new_row[o]] == std::int64_t(o));
+      EXPECT_TRUE(p.new_row[o] == RowPairing::kNone ||
+                  p.old_row[std::size_t(p.new_row[o])] == std::int64_t(o));
     }
     // Anchors before each row: the stretch it stands in.
     std::vector<int> new_stretch(new_rows.size() + 1), old_stretch(old_rows.size() + 1);
@@ -59,7 +60,8 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
     }
     for (std::size_t o = 0; o < old_rows.size(); ++o) {
       const auto n = p.new_row[o];
-      old_stretch[o + 1] = old_stretch[o] + (n != RowPairing::kNone && p.kind[n] == Kind::kAnchor);
+      old_stretch[o + 1] =
+          old_stretch[o] + (n != RowPairing::kNone && p.kind[std::size_t(n)] == Kind::kAnchor);
     }
     std::map<std::string, std::size_t> copies;  // of each text met so far in NEW
     std::vector<std::int64_t> identical;        // their old rows, in the new order
@@ -68,7 +70,7 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
     for (std::size_t n = 0; n < new_rows.size(); ++n) {
       const std::int64_t o = p.old_row[n];
       EXPECT_EQ(p.kind[n] == Kind::kAdded, o == RowPairing::kNone);
-      EXPECT_TRUE(o == RowPairing::kNone || p.new_row[o] == std::int64_t(n));
+      EXPECT_TRUE(o == RowPairing::kNone || p.new_row[std::size_t(o)] == std::int64_t(n));
       // The k-th copy of a text in NEW is its k-th copy in OLD, while OLD has one.
       const std::size_t k = copies[new_rows[n]]++;
       std::int64_t kth = -1;
@@ -87,7 +89,8 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
         EXPECT_GT(o, last) << round;
         last = o;
       }
-      EXPECT_TRUE(p.kind[n] != Kind::kEdited || new_stretch[n] == old_stretch[o]) << round;
+      EXPECT_TRUE(p.kind[n] != Kind::kEdited || new_stretch[n] == old_stretch[std::size_t(o)])
+          << round;
     }
     EXPECT_EQ(std::count(p.kind.begin(), p.kind.end(), Kind::kAnchor), LongestRun(identical));
     // No stretch keeps both an added row (other than a copy) and a removed one.
