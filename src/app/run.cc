@@ -16,7 +16,7 @@ const char* const kBannerLines[7] = {
     "/------------------------------------\\",
     "QUARVELMONDE LEVERS DATABASE UNPACKER",
     "AUTHOR: Brennik",
-    "VERSION: " KOVRANT_VERSION_STRING,
+    ("VERSION: " KOVRANT_VERSION_STRING),
     "\\------------------------------------/",
     "",
     " USAGE: kovrant.exe levers.ldb",
