@@ -569,14 +569,49 @@ std::vector<std::string> OldTexts(const Trace& trace) {
   return texts;
 }
 
-int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
-  if (platform.SameFile(options.table, options.output)) {
-    throw Refusal(options.output, kNoOffset,
-                  "the output names the table itself, which the new database would replace");
+// Lists the edits and notes, then writes `rebuilt` to OUT (or not, for a
+// dry run), with the summary.
+int Report(Platform& platform, const ApplyOptions& options, std::ostream& out,
+           const std::string& rebuilt, const TableEdits& edits,
+           const std::vector<std::string>& notes, int block_copies) {
+  std::string summary = EditCounts(edits);
+  if (block_copies > 0) {
+    summary += "; " + Count(static_cast<std::size_t>(block_copies), "later prototype") +
+               " given a copy of the place block " + (block_copies == 1 ? "it" : "they") +
+               " showed";
   }
+  PrintEdits(edits, out);
+  for (const std::string& note : notes) out << note << "\n";
+  if (options.dry_run) {
+    out << summary << "; nothing written (dry run)\n";
+    return 0;
+  }
+  // The database itself, or any other file at OUT, is kept as OUT.bak[.N].
+  const bool replaces_database = platform.SameFile(options.database, options.output);
+  const WriteOutcome outcome =
+      WriteFileKeepingBackup(platform, options.output, rebuilt, !options.no_backup);
+  out << "applied to " << options.output << ": " << summary
+      << OutcomeSummary(outcome, options.output,
+                        replaces_database ? "old database" : "file it replaced")
+      << "\n";
+  return 0;
+}
+
+int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream& out) {
+  RefuseTableAsOutput(platform, options.table, options.output);
   if (!options.dry_run) CheckReplaceable(platform, options.output);
   const std::string database = ReadWholeFile(platform, options.database);
   const std::string table_bytes = ReadWholeFile(platform, options.table);
+  // A workbook's texts are Unicode, stored as Windows-1252 by its reader; a
+  // text table's bytes are what the chosen character set says.
+  const bool workbook = IsWorkbookFile(table_bytes);
+  // The table exactly as kovrant writes it asks for nothing: the database
+  // is the result, found without tracing a record (the common case of a
+  // table applied again, or exported and applied unchanged).
+  if (!workbook && options.encoding == TableEncoding::kWindows1252 &&
+      ShowsExactly(database, table_bytes, options.decimal_separator)) {
+    return Report(platform, options, out, database, TableEdits{}, {}, 0);
+  }
   const Trace trace = TraceDatabase(database, options.decimal_separator, options.database);
   if (trace.first_overlap >= 0) {
     throw Refusal(options.database, trace.first_overlap,
@@ -588,9 +623,6 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  // A workbook's texts are Unicode, stored as Windows-1252 by its reader; a
-  // text table's bytes are what the chosen character set says.
-  const bool workbook = IsWorkbookFile(table_bytes);
   TableText table = workbook ? ReadAnyTable(table_bytes, options.table, database.size())
                              : ReadTableText(table_bytes, options.table,
                                              options.encoding == TableEncoding::kUtf8);
@@ -617,29 +649,8 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   applier.Run();
   const std::string rebuilt = applier.Build();
   ProveTable(rebuilt, applier.ExpectedRows(), options.decimal_separator, options.table, table);
-
-  const TableEdits edits = applier.Edits();
-  std::string summary = EditCounts(edits);
-  if (applier.block_copies() > 0) {
-    summary += "; " + Count(static_cast<std::size_t>(applier.block_copies()), "later prototype") +
-               " given a copy of the place block " + (applier.block_copies() == 1 ? "it" : "they") +
-               " showed";
-  }
-  PrintEdits(edits, out);
-  for (const std::string& note : applier.notes()) out << note << "\n";
-  if (options.dry_run) {
-    out << summary << "; nothing written (dry run)\n";
-    return 0;
-  }
-  // The database itself, or any other file at OUT, is kept as OUT.bak[.N].
-  const bool replaces_database = platform.SameFile(options.database, options.output);
-  const WriteOutcome outcome =
-      WriteFileKeepingBackup(platform, options.output, rebuilt, !options.no_backup);
-  out << "applied to " << options.output << ": " << summary
-      << OutcomeSummary(outcome, options.output,
-                        replaces_database ? "old database" : "file it replaced")
-      << "\n";
-  return 0;
+  return Report(platform, options, out, rebuilt, applier.Edits(), applier.notes(),
+                applier.block_copies());
 }
 
 }  // namespace

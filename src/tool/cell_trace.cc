@@ -222,7 +222,36 @@ class CellTracer {
   std::vector<int> makers_;
 };
 
+// Ends the conversion at the first record that overlaps, keeping nothing.
+class OverlapWatch final : public TraceObserver {
+ public:
+  void Opened(const RecordFrame& frame, const RecordPath&, ValueReader&) override {
+    if (frame.end() > frame.parent_end) throw OverlapMet{};
+  }
+  void Decoded(const RecordFrame&, const RecordPath&, const DecodedValue&, std::int64_t,
+               ValueReader&) override {}
+  void Closed(const RecordFrame&, const RecordPath&, ValueReader&) override {}
+};
+
 }  // namespace
+
+bool ShowsExactly(const std::string& database, std::string_view table, char separator) {
+  std::string converted;
+  converted.reserve(table.size());
+  OverlapWatch watch;
+  TraceResult result;
+  try {
+    TraceBytes(database, separator, watch, &result, &converted);
+  } catch (const OverlapMet&) {
+    return false;
+  }
+  if (result.failed || result.stopped || converted != table) return false;
+  // Numbers never hold CR or LF, so a written text holds one exactly when
+  // the table has more of them than the CR LF ending each of its lines.
+  const auto breaks = std::count(converted.begin(), converted.end(), '\r') +
+                      std::count(converted.begin(), converted.end(), '\n');
+  return breaks == 2 * (result.rows + 1);
+}
 
 std::uint32_t ValueAt(const std::string& database, std::int64_t offset) {
   std::uint8_t bytes[4] = {0, 0, 0, 0};

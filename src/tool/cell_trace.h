@@ -145,6 +145,12 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
 // failure message when kovrant would fail.
 std::string ConvertDatabase(const std::string& database, char separator, const std::string& file);
 
+// Whether `table` is byte for byte what kovrant writes for `database`, whose
+// records nest and whose written texts hold no line break: a table that
+// asks apply for nothing. One quick conversion, nothing traced; false
+// whenever TraceDatabase would refuse the database (it then tells why).
+bool ShowsExactly(const std::string& database, std::string_view table, char separator);
+
 // The little-endian 32-bit value at `offset` of `database` (zeros past its
 // end).
 std::uint32_t ValueAt(const std::string& database, std::int64_t offset);

@@ -57,10 +57,7 @@ class Packer {
 };
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
-  if (platform.SameFile(options.table, options.output)) {
-    throw Refusal(options.output, kNoOffset,
-                  "the output names the table itself, which the new database would replace");
-  }
+  RefuseTableAsOutput(platform, options.table, options.output);
   CheckReplaceable(platform, options.output);
   const std::string table_bytes = ReadWholeFile(platform, options.table);
   const bool workbook = IsWorkbookFile(table_bytes);

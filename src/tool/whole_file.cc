@@ -72,6 +72,13 @@ std::string ReadWholeFile(Platform& platform, const std::string& path) {
   return bytes;
 }
 
+void RefuseTableAsOutput(Platform& platform, const std::string& table, const std::string& output) {
+  if (platform.SameFile(table, output)) {
+    throw Refusal(output, kNoOffset,
+                  "the output names the table itself, which the new database would replace");
+  }
+}
+
 std::string CheckReplaceable(Platform& platform, const std::string& path) {
   std::string target;
   if (int code = platform.FinalTarget(path, &target); code != 0) {

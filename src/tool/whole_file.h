@@ -46,6 +46,10 @@ struct WriteOutcome {
 // the end of a link). Returns the file its links end in.
 std::string CheckReplaceable(Platform& platform, const std::string& path);
 
+// Refuses an `output` that is the file `table` itself (by any name): the
+// new database would replace the table it is made from.
+void RefuseTableAsOutput(Platform& platform, const std::string& table, const std::string& output);
+
 // Writes `bytes` as the file `path` (or the file its links end in), keeping
 // the file it replaces as the next free NAME.bak[.N] when `keep_backup`.
 // Throws Refusal naming `path` on failure; every file is then as before.

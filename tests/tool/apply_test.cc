@@ -11,6 +11,7 @@
 #include "support/files.h"
 #include "tool/cell_trace.h"
 #include "tool/commands.h"
+#include "tool/refusal.h"
 #include "tool_support.h"
 
 namespace kovrant::tool {
@@ -107,6 +108,36 @@ TEST(ApplyTest, UneditedTableGivesTheDatabaseByteForByte) {
     EXPECT_TRUE(platform.files.at("out.ldb").data == db);
     EXPECT_EQ(platform.flushed.count("out.ldb"), 1u);
   }
+}
+
+// A table exactly as kovrant writes it is answered by one quick conversion,
+// which must accept just the databases the trace takes: damaged, overlapping
+// and line-breaking ones go on to the trace and its refusals.
+TEST(ApplyTest, QuickAnswerToAnExactTableAgreesWithTheTrace) {
+  std::mt19937 rng(29);
+  std::vector<std::string> databases = {
+      ldb::OverlappingGroups(3, 1), ldb::Database({ldb::Prototype({ldb::Name("a\rb")})}),
+      ldb::Database({ldb::Prototype({ldb::Description("x\ny")})})};
+  for (int i = 0; i < 3000; ++i) {
+    std::string db = test::RandomDatabase(rng);
+    for (int k = i % 3; k > 0 && !db.empty(); --k) db[rng() % db.size()] ^= char(1 << (rng() % 8));
+    databases.push_back(std::move(db));
+  }
+  int quick = 0;
+  for (const std::string& db : databases) {
+    const std::string table = KovrantTable(db);
+    if (table.empty()) continue;
+    bool traced = false;
+    try {
+      const Trace trace = TraceDatabase(db, '.', "db");
+      traced = trace.first_overlap < 0 && trace.first_line_break_text < 0;
+    } catch (const Refusal&) {
+    }
+    ASSERT_EQ(ShowsExactly(db, table, '.'), traced) << ::testing::PrintToString(db);
+    quick += traced;
+    EXPECT_FALSE(ShowsExactly(db, table.substr(0, table.size() - 1), '.'));
+  }
+  EXPECT_GT(quick, 1000);
 }
 
 // Random edits of editable cells, typed as kovrant writes numbers: the new
