@@ -37,6 +37,11 @@ inline std::int64_t ReadPackedLength(InputFile& input) {
 // Appends the packed length of `length` (0 to kMaxPackedLength) to `out`:
 // the one-byte form when `one_byte_allowed` and it fits (up to 127), else
 // the four-byte form. The writer's side of ReadPackedLength.
+// How many bytes AppendPackedLength appends for `length`.
+inline int PackedLengthSize(std::int64_t length, bool one_byte_allowed) {
+  return one_byte_allowed && length <= 127 ? 1 : 4;
+}
+
 inline void AppendPackedLength(std::string& out, std::int64_t length, bool one_byte_allowed) {
   if (one_byte_allowed && length <= 127) {
     out += static_cast<char>(length * 2);

@@ -46,9 +46,6 @@ std::string Count(std::size_t n, const char* noun) {
   return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
 }
 
-// An empty cell for a cell a row lacks.
-const std::string kNoText;
-
 class Applier {
  public:
   Applier(const ApplyOptions& options, const std::string& database, const Trace& trace,
@@ -141,9 +138,9 @@ class Applier {
     }
   }
   std::size_t OldRow(std::size_t n) const { return static_cast<std::size_t>(pairing_.old_row[n]); }
-  const std::string& Typed(std::size_t n, std::size_t c) const {
+  CellText Typed(std::size_t n, std::size_t c) const {
     const auto& cells = table_.rows[n].cells;
-    return c < cells.size() ? cells[c].text : kNoText;
+    return c < cells.size() ? cells[c].text : CellText();
   }
   CellPlace Place(std::size_t n, std::size_t c) const {
     const TableLine& line = table_.rows[n];
@@ -151,7 +148,7 @@ class Applier {
         c < line.cells.size()
             ? line.cells[c].offset
             : line.cells.back().offset + static_cast<std::int64_t>(line.cells.back().text.size());
-    return CellPlace{options_.table, offset, CellLabel(n + 1, c)};
+    return CellPlace{options_.table, offset, n + 1, c};
   }
   std::string OldValue(int field) const { return edit_.Value(field); }
   std::uint8_t TypeOf(int field) const { return trace_.records[field].frame.tag; }
@@ -210,7 +207,7 @@ class Applier {
     std::vector<std::size_t> left_out;  // cells whose fields go
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
       const TracedCell& cell = traced.cells[c];
-      const std::string& typed = Typed(n, c);
+      const CellText typed = Typed(n, c);
       if (c >= size && LeftOut(n, traced, c, left_out)) continue;
       if (typed == cell.text) continue;
       if (cell.field < 0) {
@@ -225,13 +222,13 @@ class Applier {
         }
         const CellPlace place = Place(n, c);
         throw Refusal(
-            place.file, place.offset,
-            place.label + (cell.ambiguous
-                               ? ": this cell is not made by one field alone (a repeated field, "
-                                 "a name after another field, or part of a text holding TAB), "
-                                 "so it cannot be changed"
-                               : ": no field of this prototype makes this cell, so it cannot be "
-                                 "changed"));
+            std::string(place.file), place.offset,
+            place.label() + (cell.ambiguous
+                                 ? ": this cell is not made by one field alone (a repeated field, "
+                                   "a name after another field, or part of a text holding TAB), "
+                                   "so it cannot be changed"
+                                 : ": no field of this prototype makes this cell, so it cannot be "
+                                   "changed"));
       }
       switch (TypeOf(cell.field)) {
         case 2:
@@ -279,8 +276,8 @@ class Applier {
     if (cell.field < 0 && traced.cells[c].text.empty()) return true;
     if (cell.field < 0) {
       const CellPlace place = Place(n, c);
-      throw Refusal(place.file, place.offset,
-                    place.label +
+      throw Refusal(std::string(place.file), place.offset,
+                    place.label() +
                         ": the row ends before this cell, which is not made by one field alone, so "
                         "it cannot be removed (type the cell as it was)");
     }
@@ -295,8 +292,8 @@ class Applier {
     const std::size_t from = trace_.rows[o].cells.size();
     if (from == 2) {
       const CellPlace at = Place(n, 2);
-      throw Refusal(at.file, at.offset,
-                    at.label +
+      throw Refusal(std::string(at.file), at.offset,
+                    at.label() +
                         ": this cell cannot be added alone (one place field makes Place1 and "
                         "Place2, and another field makes Place1 here)");
     }
@@ -403,8 +400,8 @@ class Applier {
   std::string CheckedText(std::size_t n, std::size_t c) const {
     if (Typed(n, c).find('\r') != std::string::npos) {
       const CellPlace place = Place(n, c);
-      throw Refusal(place.file, place.offset,
-                    place.label + ": a text may not hold CR (it would split the row)");
+      throw Refusal(std::string(place.file), place.offset,
+                    place.label() + ": a text may not hold CR (it would split the row)");
     }
     return Typed(n, c);
   }
@@ -464,14 +461,14 @@ class Applier {
   void Places(const PlaceEdit& edit) {
     const auto [field, n, o, first] = edit;
     const TracedRow& traced = trace_.rows[o];
-    const std::string& typed1 = Typed(n, first);
-    const std::string& typed2 = Typed(n, first + 1);
+    const CellText typed1 = Typed(n, first);
+    const CellText typed2 = Typed(n, first + 1);
     const TypedPlace place1 = TypedPlaceCell(typed1, separator_, Place(n, first));
     const TypedPlace place2 = TypedPlaceCell(typed2, separator_, Place(n, first + 1));
     if (!place1.present && place2.present) {
       const CellPlace at = Place(n, first + 1);
-      throw Refusal(at.file, at.offset,
-                    at.label + ": a second place needs a first one (Place1 is empty)");
+      throw Refusal(std::string(at.file), at.offset,
+                    at.label() + ": a second place needs a first one (Place1 is empty)");
     }
     const TracedRecord& count = trace_.records[field];
     const std::int32_t old_count = static_cast<std::int32_t>(ValueAt(database_, count.frame.body));
@@ -501,8 +498,8 @@ class Applier {
                                               : "";
     for (std::size_t i = 0; i < static_cast<std::size_t>(2 * new_count); ++i) {
       const std::size_t c = first + i / 2;
-      const std::string& text = Typed(n, c);
-      const std::string typed_text =
+      const CellText text = Typed(n, c);
+      const std::string_view typed_text =
           i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
       Note(PrecisionNote(Place(n, c), typed_text, RenderFloat32(block[i], separator_),
                          "the nearest 32-bit float", separator_));
@@ -561,11 +558,10 @@ class Applier {
 
 // Every cell kovrant writes for the old database, for telling a re-encoded
 // text from a new one.
-std::vector<std::string> OldTexts(const Trace& trace) {
-  std::vector<std::string> texts;
-  for (const TracedRow& row : trace.rows) {
-    for (const TracedCell& cell : row.cells) texts.push_back(std::string(cell.text));
-  }
+std::vector<std::string_view> OldTexts(const Trace& trace) {
+  std::vector<std::string_view> texts;
+  texts.reserve(trace.cell_storage.size());
+  for (const TracedCell& cell : trace.cell_storage) texts.push_back(cell.text);
   return texts;
 }
 
@@ -601,7 +597,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   RefuseTableAsOutput(platform, options.table, options.output);
   if (!options.dry_run) CheckReplaceable(platform, options.output);
   const std::string database = ReadWholeFile(platform, options.database);
-  const std::string table_bytes = ReadWholeFile(platform, options.table);
+  std::string table_bytes = ReadWholeFile(platform, options.table);
   // A workbook's texts are Unicode, stored as Windows-1252 by its reader; a
   // text table's bytes are what the chosen character set says.
   const bool workbook = IsWorkbookFile(table_bytes);
@@ -623,8 +619,8 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
                   "the text here holds CR or LF, which splits its row in the table, so rows and "
                   "prototypes no longer pair up");
   }
-  TableText table = workbook ? ReadAnyTable(table_bytes, options.table, database.size())
-                             : ReadTableText(table_bytes, options.table,
+  TableText table = workbook ? ReadAnyTable(std::move(table_bytes), options.table, database.size())
+                             : ReadTableText(std::move(table_bytes), options.table,
                                              options.encoding == TableEncoding::kUtf8);
   // Empty lines a spreadsheet or an editor leaves at the end are no rows:
   // those beyond the empty rows kovrant itself ends the table with.
@@ -648,7 +644,8 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
-  ProveTable(rebuilt, applier.ExpectedRows(), options.decimal_separator, options.table, table);
+  ProveTable(rebuilt, TableBytes(applier.ExpectedRows()), options.decimal_separator, options.table,
+             table);
   return Report(platform, options, out, rebuilt, applier.Edits(), applier.notes(),
                 applier.block_copies());
 }

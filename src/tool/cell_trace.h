@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "ldb/record_walk.h"
+#include "tool/table_text.h"
 
 namespace kovrant::tool {
 
@@ -76,17 +77,8 @@ struct TracedRecord {
   bool written = false;  // under a first-level record with tag 1
 };
 
-// A cell's text: a view of Trace::table that converts to std::string where
-// one is needed.
-class CellText : public std::string_view {
- public:
-  using std::string_view::basic_string_view;
-  CellText(std::string_view view) : std::string_view(view) {}  // NOLINT: implicit
-  operator std::string() const { return std::string(data(), size()); }
-};
-
 struct TracedCell {
-  CellText text;
+  CellText text;           // a view of Trace::table
   std::int64_t begin = 0;  // in the table
   std::int64_t end = 0;
   int field = -1;          // the record that made it, when it is the only one

@@ -2,6 +2,7 @@
 
 #include "table/field_schema.h"
 #include "tool/cell_trace.h"
+#include "tool/edit_report.h"
 #include "tool/refusal.h"
 #include "tool/table_text.h"
 
@@ -9,10 +10,10 @@ namespace kovrant::tool {
 namespace {
 
 [[noreturn]] void Refuse(const CellPlace& place, const std::string& message) {
-  throw Refusal(place.file, place.offset, place.label + ": " + message);
+  throw Refusal(std::string(place.file), place.offset, place.label() + ": " + message);
 }
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+std::string Quoted(std::string_view text) { return QuotedCell(text); }
 
 }  // namespace
 
@@ -39,7 +40,7 @@ std::string CellLabel(std::size_t row, std::size_t cell) {
          (cell < header.size() ? header[cell] : "column " + std::to_string(cell + 1));
 }
 
-CellNumber TypedNumber(const std::string& text, char separator, const CellPlace& place) {
+CellNumber TypedNumber(std::string_view text, char separator, const CellPlace& place) {
   const auto number = ParseCellNumber(text, separator);
   if (!number) {
     const std::string dot(1, separator);
@@ -50,7 +51,7 @@ CellNumber TypedNumber(const std::string& text, char separator, const CellPlace&
   return *number;
 }
 
-std::uint32_t TypedScale(const std::string& text, char separator, const CellPlace& place) {
+std::uint32_t TypedScale(std::string_view text, char separator, const CellPlace& place) {
   if (text.empty()) return kFloatOneBits;
   const CellNumber number = TypedNumber(text, separator, place);
   if (number.kind == CellNumber::Kind::kNaN) {
@@ -59,7 +60,7 @@ std::uint32_t TypedScale(const std::string& text, char separator, const CellPlac
   return TypedFloat(number, place);
 }
 
-std::int32_t TypedTicks(const std::string& text, char separator, const CellPlace& place) {
+std::int32_t TypedTicks(std::string_view text, char separator, const CellPlace& place) {
   const CellNumber number = TypedNumber(text, separator, place);
   const auto ticks = SecondsToTicks(number);
   if (!ticks) {
@@ -69,7 +70,7 @@ std::int32_t TypedTicks(const std::string& text, char separator, const CellPlace
   return *ticks;
 }
 
-TypedPlace TypedPlaceCell(const std::string& text, char separator, const CellPlace& place) {
+TypedPlace TypedPlaceCell(std::string_view text, char separator, const CellPlace& place) {
   TypedPlace typed;
   if (text.empty()) return typed;
   const std::size_t comma = text.find(',');
@@ -89,21 +90,20 @@ std::uint32_t TypedFloat(const CellNumber& number, const CellPlace& place) {
   return *bits;
 }
 
-bool SameNumber(const std::string& a, const std::string& b, char separator) {
+bool SameNumber(std::string_view a, std::string_view b, char separator) {
   const auto x = ParseCellNumber(a, separator);
   const auto y = ParseCellNumber(b, separator);
   return x && y && *x == *y;
 }
 
-std::string PrecisionNote(const CellPlace& place, const std::string& typed,
-                          const std::string& shown, const std::string& stored_as, char separator,
-                          const char* unit) {
+std::string PrecisionNote(const CellPlace& place, std::string_view typed, std::string_view shown,
+                          const std::string& stored_as, char separator, const char* unit) {
   if (typed == shown || SameNumber(typed, shown, separator)) return "";
-  return place.label + ": " + typed + unit + " stored as " + stored_as + ", reads " +
-         (shown.empty() ? "as an empty cell" : shown);
+  return place.label() + ": " + std::string(typed) + unit + " stored as " + stored_as + ", reads " +
+         (shown.empty() ? std::string("as an empty cell") : std::string(shown));
 }
 
-bool SameCell(const std::string& a, const std::string& b, char separator) {
+bool SameCell(std::string_view a, std::string_view b, char separator) {
   if (a == b) return true;
   const std::size_t comma = a.find(',');
   const std::size_t other = b.find(',');
@@ -113,21 +113,53 @@ bool SameCell(const std::string& a, const std::string& b, char separator) {
          SameNumber(a.substr(comma + 1), b.substr(other + 1), separator);
 }
 
+void AppendTableRow(const std::vector<std::string>& cells, std::string& bytes) {
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) bytes += '\t';
+    bytes += cells[i];
+  }
+  bytes += "\r\n";
+}
+
 std::string TableBytes(const std::vector<std::vector<std::string>>& rows) {
   std::string bytes = kHeaderRow;
   bytes += "\r\n";
-  for (const auto& row : rows) {
-    for (std::size_t i = 0; i < row.size(); ++i) {
-      if (i > 0) bytes += '\t';
-      bytes += row[i];
-    }
-    bytes += "\r\n";
-  }
+  for (const auto& row : rows) AppendTableRow(row, bytes);
   return bytes;
 }
 
-void ProveTable(const std::string& database, const std::vector<std::vector<std::string>>& expected,
-                char locale_separator, const std::string& table_file, const TableText& typed) {
+namespace {
+
+// The lines of a table kovrant wrote, one at a time (without their CR LF).
+class Lines {
+ public:
+  explicit Lines(std::string_view bytes) : bytes_(bytes) {}
+  bool Next(std::string_view* line) {
+    if (begin_ >= bytes_.size()) return false;
+    std::size_t end = bytes_.find("\r\n", begin_);
+    if (end == std::string_view::npos) end = bytes_.size();
+    *line = bytes_.substr(begin_, end - begin_);
+    begin_ = end + 2;
+    return true;
+  }
+
+ private:
+  std::string_view bytes_;
+  std::size_t begin_ = 0;
+};
+
+std::vector<std::string_view> CellsOf(std::string_view line) {
+  std::vector<std::string_view> cells;
+  ForEachCell(line, [&](std::size_t from, std::size_t to) {
+    cells.push_back(line.substr(from, to - from));
+  });
+  return cells;
+}
+
+}  // namespace
+
+void ProveTable(const std::string& database, std::string_view expected, char locale_separator,
+                const std::string& table_file, const TableText& typed) {
   std::string table;
   try {
     table = ConvertDatabase(database, locale_separator, "the rebuilt database");
@@ -137,19 +169,28 @@ void ProveTable(const std::string& database, const std::vector<std::vector<std::
                       "; nothing was written");
   }
   const char separator = TableSeparator(locale_separator);
-  const auto got = SplitTable(table);
-  for (std::size_t r = 1; r <= expected.size() || r < got.size(); ++r) {
+  // Line by line, the header first; a line that differs in its bytes is
+  // compared cell by cell.
+  Lines wanted(expected), made(table);
+  std::string_view want_line, got_line;
+  for (std::size_t r = 0;; ++r) {
+    const bool want_more = wanted.Next(&want_line);
+    const bool got_more = made.Next(&got_line);
+    if (!want_more && !got_more) return;
     const std::size_t row = r - 1;
-    const std::int64_t line_offset = row < typed.rows.size() ? typed.rows[row].offset : kNoOffset;
-    if (r >= got.size() || r > expected.size()) {
+    const std::int64_t line_offset =
+        r > 0 && row < typed.rows.size() ? typed.rows[row].offset : kNoOffset;
+    if (!want_more || !got_more) {
       throw Refusal(table_file, line_offset,
                     "row " + std::to_string(r) +
                         ": the rebuilt database would not show this row; nothing was written");
     }
-    const std::vector<std::string>& want = expected[row];
-    for (std::size_t c = 0; c < want.size() || c < got[r].size(); ++c) {
-      const std::string a = c < want.size() ? want[c] : "(no cell)";
-      const std::string b = c < got[r].size() ? got[r][c] : "(no cell)";
+    if (want_line == got_line || r == 0) continue;
+    const auto want = CellsOf(want_line);
+    const auto got = CellsOf(got_line);
+    for (std::size_t c = 0; c < want.size() || c < got.size(); ++c) {
+      const std::string_view a = c < want.size() ? want[c] : "(no cell)";
+      const std::string_view b = c < got.size() ? got[c] : "(no cell)";
       if (SameCell(a, b, separator)) continue;
       const std::int64_t offset = row < typed.rows.size() && c < typed.rows[row].cells.size()
                                       ? typed.rows[row].cells[c].offset

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tool/cell_number.h"
@@ -14,62 +15,67 @@
 
 namespace kovrant::tool {
 
-struct CellPlace {
-  std::string file;
-  std::int64_t offset = 0;
-  std::string label;  // "row 3, Scale"
-};
-
 // "row R, COLUMN" for row `row` (from 1) and cell `cell` (from 0).
 std::string CellLabel(std::size_t row, std::size_t cell);
 
+// A cell's place, its label made only when a message needs it. `file`
+// views the caller's name of the table.
+struct CellPlace {
+  std::string_view file;
+  std::int64_t offset = 0;
+  std::size_t row = 0;  // from 1
+  std::size_t cell = 0;
+  std::string label() const { return CellLabel(row, cell); }  // "row 3, Scale"
+};
+
 // The number a cell holds; refuses anything else, naming the cell.
-CellNumber TypedNumber(const std::string& text, char separator, const CellPlace& place);
+CellNumber TypedNumber(std::string_view text, char separator, const CellPlace& place);
 // Scale: empty is exactly 1.0; refuses NaN (kovrant fails on it) and
 // values beyond the 32-bit float range.
-std::uint32_t TypedScale(const std::string& text, char separator, const CellPlace& place);
+std::uint32_t TypedScale(std::string_view text, char separator, const CellPlace& place);
 // Switch Time in seconds, as whole ticks (x 15, halves away from zero);
 // refuses values outside the 32-bit range.
-std::int32_t TypedTicks(const std::string& text, char separator, const CellPlace& place);
+std::int32_t TypedTicks(std::string_view text, char separator, const CellPlace& place);
 // A place cell: empty, or "x,y".
 struct TypedPlace {
   bool present = false;
   CellNumber x, y;
 };
-TypedPlace TypedPlaceCell(const std::string& text, char separator, const CellPlace& place);
+TypedPlace TypedPlaceCell(std::string_view text, char separator, const CellPlace& place);
 // The nearest float; refuses a value beyond the float range.
 std::uint32_t TypedFloat(const CellNumber& number, const CellPlace& place);
 
 // Whether two cell texts are numbers that read the same ("3" and "3.0").
-bool SameNumber(const std::string& a, const std::string& b, char separator);
+bool SameNumber(std::string_view a, std::string_view b, char separator);
 
 // The line a summary shows when a typed number is stored at the field's
 // precision and kovrant will show another text for it, or "" when it
 // shows the same number: "row 3, Switch Time: 2.37 s stored as 36 ticks,
 // reads 2.4".
-std::string PrecisionNote(const CellPlace& place, const std::string& typed,
-                          const std::string& shown, const std::string& stored_as, char separator,
-                          const char* unit = "");
+std::string PrecisionNote(const CellPlace& place, std::string_view typed, std::string_view shown,
+                          const std::string& stored_as, char separator, const char* unit = "");
 
 // Whether two cells say the same: the same bytes, or the same numbers
 // (one, or an "x,y" pair) spelled otherwise ("3", "3.0", "3.00", "1.5E+020"
 // and "150000000000000000000"). An empty cell is no number: an empty Scale
 // and "1.0" differ.
-bool SameCell(const std::string& a, const std::string& b, char separator);
+bool SameCell(std::string_view a, std::string_view b, char separator);
 // The rows of a table kovrant wrote (lines ending in CR LF), split into
 // their cells at TAB.
 std::vector<std::vector<std::string>> SplitTable(const std::string& bytes);
 
 // The table bytes kovrant writes for these rows (header, TAB, CR LF).
 std::string TableBytes(const std::vector<std::vector<std::string>>& rows);
+// One row of them, appended to `bytes`.
+void AppendTableRow(const std::vector<std::string>& cells, std::string& bytes);
 
-// Converts `database` with kovrant's table writer and compares every cell
-// with `expected` (the rows after the header) exactly, the spelling of
-// numbers alone excepted (SameCell). Throws Refusal (naming `table_file` and
-// the first cell that differs, or the database's failure) when they differ:
-// the rebuilt database would not show the table. `typed` is the table as
-// read, for the cells' offsets.
-void ProveTable(const std::string& database, const std::vector<std::vector<std::string>>& expected,
-                char locale_separator, const std::string& table_file, const TableText& typed);
+// Converts `database` with kovrant's table writer and compares it with
+// `expected`, the table it must show (as TableBytes writes it), cell by
+// cell and exactly, the spelling of numbers alone excepted (SameCell).
+// Throws Refusal (naming `table_file` and the first cell that differs, or
+// the database's failure) when they differ: the rebuilt database would not
+// show the table. `typed` is the table as read, for the cells' offsets.
+void ProveTable(const std::string& database, std::string_view expected, char locale_separator,
+                const std::string& table_file, const TableText& typed);
 
 }  // namespace kovrant::tool

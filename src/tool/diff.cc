@@ -15,14 +15,14 @@ namespace kovrant::tool {
 namespace {
 
 std::vector<ShownRow> RowsOfTable(std::string_view bytes, const std::string& file) {
-  TableText table = ReadTableText(bytes, file);
+  TableText table = ReadTableText(std::string(bytes), file);
   std::vector<ShownRow> rows;
   rows.reserve(table.rows.size());
   for (TableLine& line : table.rows) {
     DropPadding(line, HeaderCells().size());
     ShownRow& row = rows.emplace_back();
     row.reserve(line.cells.size());
-    for (TableCell& cell : line.cells) row.push_back(std::move(cell.text));
+    for (const TableCell& cell : line.cells) row.emplace_back(cell.text);
   }
   return rows;
 }

@@ -10,6 +10,8 @@
 // before it is written.
 #include <ostream>
 
+#include "ldb/packed_length.h"
+
 #include "tool/cell_values.h"
 #include "tool/commands.h"
 #include "tool/database_edit.h"
@@ -31,38 +33,53 @@ class Packer {
       : options_(options), separator_(TableSeparator(options.decimal_separator)), table_(table) {}
 
   std::string Run() {
-    std::string prototypes;
+    // The prototypes are written after room for the two records' headers,
+    // which are filled in once the length is known: the database is built
+    // in its one string.
+    std::string database(kHeaderRoom, '\0');
+    expected_ = TableBytes({});
+    // Beyond what they will hold: pages never written are never taken.
+    database.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
+    expected_.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
     for (std::size_t r = 0; r < table_.rows.size(); ++r) {
       TableLine line = table_.rows[r];
       DropPadding(line, kCells);
-      RowFields built =
+      const RowFields built =
           BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
-      prototypes += EncodePrototype(built.fields);
-      expected_.push_back(std::move(built.shown));
+      AppendPrototype(built.fields, database);
+      AppendTableRow(built.shown, expected_);
     }
-    return EncodeRecord(1, EncodeRecord(0, prototypes, true), true);
+    const auto body = static_cast<std::int64_t>(database.size() - kHeaderRoom);
+    std::string headers(1, '\1');
+    AppendPackedLength(headers, 1 + PackedLengthSize(body, true) + body, true);
+    headers += '\0';
+    AppendPackedLength(headers, body, true);
+    database.replace(0, kHeaderRoom, headers);
+    return database;
   }
 
   const std::vector<std::string>& notes() const { return notes_; }
-  const std::vector<std::vector<std::string>>& expected() const { return expected_; }
+  // The table the database must show (cells as kovrant will show them).
+  const std::string& expected() const { return expected_; }
 
  private:
   static constexpr std::size_t kCells = 8;
+  static constexpr std::size_t kHeaderRoom = 10;  // two tags, two four-byte lengths
 
   const PackOptions& options_;
   const char separator_;
   const TableText& table_;
   std::vector<std::string> notes_;
-  std::vector<std::vector<std::string>> expected_;
+  std::string expected_;
 };
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
   RefuseTableAsOutput(platform, options.table, options.output);
   CheckReplaceable(platform, options.output);
-  const std::string table_bytes = ReadWholeFile(platform, options.table);
+  std::string table_bytes = ReadWholeFile(platform, options.table);
   const bool workbook = IsWorkbookFile(table_bytes);
-  TableText table = workbook ? ReadAnyTable(table_bytes, options.table)
-                             : ReadTableText(table_bytes, options.table,
+  TableText table = workbook ? ReadAnyTable(std::move(table_bytes), options.table)
+                             : ReadTableText(std::move(table_bytes), options.table,
                                              options.encoding == TableEncoding::kUtf8);
   DropTrailingEmptyLines(table, 0);
   if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);

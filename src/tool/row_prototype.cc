@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "ldb/packed_length.h"
+
 #include "tool/cell_values.h"
 #include "tool/database_edit.h"
 #include "tool/refusal.h"
@@ -21,8 +23,8 @@ class Builder {
     if (line_.cells.size() > kColumns) {
       const CellPlace at = Place(kColumns);
       throw Refusal(
-          at.file, at.offset,
-          at.label + ": no field makes a cell beyond the eighth column, so it cannot be added");
+          std::string(at.file), at.offset,
+          at.label() + ": no field makes a cell beyond the eighth column, so it cannot be added");
     }
     // The place count makes Place1 and Place2 together.
     if (line_.cells.size() == 2 && from <= 1) {
@@ -33,8 +35,8 @@ class Builder {
                                        [](const TableCell& cell) { return cell.text.empty(); });
       if (!padding) {
         const CellPlace at = Place(4);
-        throw Refusal(at.file, at.offset,
-                      at.label +
+        throw Refusal(std::string(at.file), at.offset,
+                      at.label() +
                           ": an empty cell cannot be made here (a switch time always shows a "
                           "number; type 0 for none)");
       }
@@ -62,9 +64,9 @@ class Builder {
 
  private:
   CellPlace Place(std::size_t c) const {
-    return CellPlace{source_.file, line_.cells[c].offset, CellLabel(source_.row, c)};
+    return CellPlace{source_.file, line_.cells[c].offset, source_.row, c};
   }
-  const std::string& Typed(std::size_t c) const { return line_.cells[c].text; }
+  CellText Typed(std::size_t c) const { return line_.cells[c].text; }
   void Note(const std::string& note) {
     if (!note.empty()) notes_.push_back(note);
   }
@@ -75,10 +77,10 @@ class Builder {
   void Text(std::size_t c) {
     if (Typed(c).find('\r') != std::string::npos) {
       const CellPlace at = Place(c);
-      throw Refusal(at.file, at.offset,
-                    at.label + ": a text may not hold CR (it would split the row)");
+      throw Refusal(std::string(at.file), at.offset,
+                    at.label() + ": a text may not hold CR (it would split the row)");
     }
-    Add(static_cast<std::uint8_t>(c == 0 ? 0 : c), Typed(c) + '\0');
+    Add(static_cast<std::uint8_t>(c == 0 ? 0 : c), std::string(Typed(c)) + '\0');
     result_.shown.push_back(Typed(c));
   }
 
@@ -88,8 +90,8 @@ class Builder {
     const TypedPlace place2 = TypedPlaceCell(Typed(2), separator, Place(2));
     if (!place1.present && place2.present) {
       const CellPlace at = Place(2);
-      throw Refusal(at.file, at.offset,
-                    at.label + ": a second place needs a first one (Place1 is empty)");
+      throw Refusal(std::string(at.file), at.offset,
+                    at.label() + ": a second place needs a first one (Place1 is empty)");
     }
     std::string cells[2];
     const std::int32_t count = place2.present ? 2 : place1.present ? 1 : 0;
@@ -102,8 +104,8 @@ class Builder {
           const std::size_t c = 1 + static_cast<std::size_t>(i / 2);
           const CellPlace at = Place(c);
           bits = TypedFloat(*typed[i], at);
-          const std::string& text = Typed(c);
-          const std::string part =
+          const CellText text = Typed(c);
+          const std::string_view part =
               i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
           const std::string rendered = RenderFloat32(bits, separator);
           Note(PrecisionNote(at, part, rendered, "the nearest 32-bit float", separator));
@@ -123,7 +125,8 @@ class Builder {
     const std::uint32_t scale = TypedScale(Typed(3), source_.separator, at);
     const std::string shown = scale == kFloatOne ? "" : RenderFloat32(scale, source_.separator);
     if (scale == kFloatOne && !Typed(3).empty()) {
-      Note(at.label + ": " + Typed(3) + " stored as 1.0, which reads as an empty cell");
+      Note(at.label() + ": " + std::string(Typed(3)) +
+           " stored as 1.0, which reads as an empty cell");
     } else {
       Note(PrecisionNote(at, Typed(3), shown, "the nearest 32-bit float", source_.separator));
     }
@@ -154,10 +157,15 @@ RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSourc
   return Builder(line, source, notes).Build(from);
 }
 
-std::string EncodePrototype(const std::vector<NewField>& fields) {
-  std::string body;
-  for (const NewField& field : fields) body += EncodeRecord(field.type, field.value, true);
-  return EncodeRecord(0, body, true);
+void AppendPrototype(const std::vector<NewField>& fields, std::string& out) {
+  std::int64_t body = 0;
+  for (const NewField& field : fields) {
+    const auto size = static_cast<std::int64_t>(field.value.size());
+    body += 1 + PackedLengthSize(size, true) + size;
+  }
+  out += '\0';
+  AppendPackedLength(out, body, true);
+  for (const NewField& field : fields) AppendRecord(field.type, field.value, true, out);
 }
 
 }  // namespace kovrant::tool

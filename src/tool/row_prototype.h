@@ -39,8 +39,8 @@ struct RowFields {
 
 // Where a typed row comes from, for messages.
 struct RowSource {
-  std::string file;
-  std::size_t row = 0;  // from 1
+  std::string_view file;  // views the caller's name
+  std::size_t row = 0;    // from 1
   char separator = '.';
 };
 
@@ -51,8 +51,8 @@ struct RowSource {
 RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSource& source,
                          std::vector<std::string>& notes);
 
-// A level-3 record holding `fields`, lengths in the one-byte form where they
-// fit.
-std::string EncodePrototype(const std::vector<NewField>& fields);
+// Appends a level-3 record holding `fields` to `out`, lengths in the
+// one-byte form where they fit.
+void AppendPrototype(const std::vector<NewField>& fields, std::string& out);
 
 }  // namespace kovrant::tool

@@ -128,7 +128,7 @@ class Grid {
     }
     TableText table;
     try {
-      table = ReadTableText(bytes, file_);
+      table = ReadTableText(std::move(bytes), file_);
     } catch (const Refusal& refusal) {
       Refuse(refusal.what());
     }
@@ -544,9 +544,8 @@ std::uint64_t SheetBudget(std::uint64_t file_size, std::uint64_t database_size) 
 
 bool IsWorkbookFile(std::string_view bytes) { return LooksLikeZip(bytes); }
 
-TableText ReadAnyTable(std::string_view bytes, const std::string& file,
-                       std::uint64_t database_size) {
-  if (!LooksLikeZip(bytes)) return ReadTableText(bytes, file);
+TableText ReadAnyTable(std::string bytes, const std::string& file, std::uint64_t database_size) {
+  if (!LooksLikeZip(bytes)) return ReadTableText(std::move(bytes), file);
   const std::uint64_t budget = SheetBudget(bytes.size(), database_size);
   ZipParts zip(bytes, file, budget);
   if (zip.Has("xl/workbook.xml") || zip.Has("[Content_Types].xml")) {

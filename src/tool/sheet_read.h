@@ -35,7 +35,6 @@ std::uint64_t SheetBudget(std::uint64_t file_size, std::uint64_t database_size);
 bool IsWorkbookFile(std::string_view bytes);
 
 // The table in `bytes` (a file named `file`), text or workbook.
-TableText ReadAnyTable(std::string_view bytes, const std::string& file,
-                       std::uint64_t database_size = 0);
+TableText ReadAnyTable(std::string bytes, const std::string& file, std::uint64_t database_size = 0);
 
 }  // namespace kovrant::tool

@@ -1,5 +1,7 @@
 #include "tool/table_encoding.h"
 
+#include <deque>
+#include <string_view>
 #include <unordered_set>
 
 #include "tool/cell_values.h"
@@ -13,37 +15,41 @@ constexpr char kSavedAsUtf8[] =
     "the table was saved as UTF-8: save it as Western Europe (Windows-1252), or pass "
     "--encoding utf-8";
 
-bool HasHighBytes(const std::string& text) {
+bool HasHighBytes(std::string_view text) {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
   }
   return false;
 }
 
-std::string HighBytesAsQuestionMarks(std::string text) {
-  for (char& c : text) {
+std::string HighBytesAsQuestionMarks(std::string_view text) {
+  std::string marked(text);
+  for (char& c : marked) {
     if (static_cast<unsigned char>(c) >= 0x80) c = '?';
   }
-  return text;
+  return marked;
 }
 
 // What a spreadsheet's re-encoding made of the old texts that it changes
 // (texts of ASCII alone come through unharmed); the old texts themselves
-// are never taken for damage.
+// are never taken for damage. Only a cell with a byte beyond ASCII or a
+// "?" can be damage, so only old texts with one are kept.
 class Damage {
  public:
-  explicit Damage(const std::vector<std::string>& old_texts) {
-    old_.insert(old_texts.begin(), old_texts.end());
-    for (const std::string& text : old_texts) {
-      if (!HasHighBytes(text)) continue;
-      question_marks_.insert(HighBytesAsQuestionMarks(text));
-      utf8_.insert(Windows1252ToUtf8(text));
+  explicit Damage(const std::vector<std::string_view>& old_texts) {
+    for (const std::string_view text : old_texts) {
+      const bool high = HasHighBytes(text);
+      if (high || text.find('?') != std::string_view::npos) old_.insert(text);
+      if (!high) continue;
+      question_marks_.insert(made_.emplace_back(HighBytesAsQuestionMarks(text)));
+      utf8_.insert(made_.emplace_back(Windows1252ToUtf8(text)));
     }
   }
 
   // Why `cell` looks re-encoded, or nullptr.
-  const char* Why(const std::string& cell) const {
-    if (cell.find("\xEF\xBF\xBD") != std::string::npos) {
+  const char* Why(std::string_view cell) const {
+    if (!HasHighBytes(cell) && cell.find('?') == std::string_view::npos) return nullptr;
+    if (cell.find("\xEF\xBF\xBD") != std::string_view::npos) {
       return "holds EF BF BD, the UTF-8 mark of a lost character";
     }
     if (old_.count(cell)) return nullptr;
@@ -55,7 +61,8 @@ class Damage {
   }
 
  private:
-  std::unordered_set<std::string> old_, question_marks_, utf8_;
+  std::deque<std::string> made_;  // the texts the sets below view
+  std::unordered_set<std::string_view> old_, question_marks_, utf8_;
 };
 
 }  // namespace
@@ -65,7 +72,7 @@ const char* EncodingName(TableEncoding encoding) {
 }
 
 void PrepareTableText(TableText& table, TableEncoding encoding,
-                      const std::vector<std::string>& old_texts, const std::string& file) {
+                      const std::vector<std::string_view>& old_texts, const std::string& file) {
   if (encoding == TableEncoding::kUtf8) {
     std::string stored;
     for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -77,7 +84,7 @@ void PrepareTableText(TableText& table, TableEncoding encoding,
                         CellLabel(r + 1, c) + ": " + failure +
                             " (the table is read as UTF-8, as --encoding utf-8 asks)");
         }
-        cell.text = stored;
+        cell.text = table.Store(stored);
       }
     }
     return;

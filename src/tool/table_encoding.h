@@ -16,6 +16,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tool/table_text.h"
@@ -32,6 +33,6 @@ const char* EncodingName(TableEncoding encoding);
 // edited (none for a new one). Throws Refusal naming the first cell that
 // cannot be taken, by row and column, and what to do.
 void PrepareTableText(TableText& table, TableEncoding encoding,
-                      const std::vector<std::string>& old_texts, const std::string& file);
+                      const std::vector<std::string_view>& old_texts, const std::string& file);
 
 }  // namespace kovrant::tool

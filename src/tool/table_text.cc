@@ -13,8 +13,8 @@ TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end) 
   TableLine line;
   line.offset = static_cast<std::int64_t>(begin);
   ForEachCell(bytes.substr(begin, end - begin), [&](std::size_t from, std::size_t to) {
-    line.cells.push_back(TableCell{std::string(bytes.substr(begin + from, to - from)),
-                                   static_cast<std::int64_t>(begin + from)});
+    line.cells.push_back(
+        TableCell{bytes.substr(begin + from, to - from), static_cast<std::int64_t>(begin + from)});
   });
   return line;
 }
@@ -48,7 +48,10 @@ void DropPadding(TableLine& line, std::size_t keep) {
   while (line.cells.size() > keep && line.cells.back().text.empty()) line.cells.pop_back();
 }
 
-TableText ReadTableText(std::string_view bytes, const std::string& file, bool utf8_mark_allowed) {
+TableText ReadTableText(std::string owned_bytes, const std::string& file, bool utf8_mark_allowed) {
+  TableText table;
+  table.bytes_ = std::make_unique<const std::string>(std::move(owned_bytes));
+  const std::string_view bytes = *table.bytes_;
   const bool utf8_mark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
   if ((utf8_mark && !utf8_mark_allowed) || bytes.substr(0, 2) == "\xFF\xFE" ||
       bytes.substr(0, 2) == "\xFE\xFF") {
@@ -67,7 +70,6 @@ TableText ReadTableText(std::string_view bytes, const std::string& file, bool ut
                   "the table's lines end in CR alone: save it with Windows (CR LF) or Unix (LF) "
                   "line ends");
   }
-  TableText table;
   table.size = static_cast<std::int64_t>(bytes.size());
   std::vector<TableLine> lines;
   std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
@@ -88,7 +90,7 @@ TableText ReadTableText(std::string_view bytes, const std::string& file, bool ut
   }
   bool quoted = header.cells.size() == HeaderCells().size();
   for (std::size_t i = 0; quoted && i < header.cells.size(); ++i) {
-    quoted = header.cells[i].text == '"' + HeaderCells()[i] + '"';
+    quoted = header.cells[i].text == std::string_view('"' + HeaderCells()[i] + '"');
   }
   if (quoted) {
     throw Refusal(file, 0,

@@ -10,14 +10,25 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kovrant::tool {
 
+// A cell's text: a view of the bytes its table holds, which converts to
+// std::string where one is needed.
+class CellText : public std::string_view {
+ public:
+  using std::string_view::basic_string_view;
+  CellText(std::string_view view) : std::string_view(view) {}  // NOLINT: implicit
+  operator std::string() const { return std::string(data(), size()); }
+};
+
 struct TableCell {
-  std::string text;
+  CellText text;            // a view of TableText::bytes or of a stored text
   std::int64_t offset = 0;  // of its first byte in the file
 };
 
@@ -26,9 +37,28 @@ struct TableLine {
   std::int64_t offset = 0;
 };
 
+// The cells view the file's bytes, which the table holds (a million cells
+// cost no more than their views). A table is moved, never copied: moving
+// keeps every view valid.
 struct TableText {
+  TableText() = default;
+  TableText(TableText&&) = default;
+  TableText& operator=(TableText&&) = default;
+  TableText(const TableText&) = delete;
+  TableText& operator=(const TableText&) = delete;
+
   std::vector<TableLine> rows;  // the lines after the header
   std::int64_t size = 0;        // of the whole file
+
+  // Keeps `text` with the table (a cell rewritten, as when decoded) and
+  // returns the view for its cell.
+  CellText Store(std::string text) { return CellText(stored_.emplace_back(std::move(text))); }
+
+ private:
+  friend TableText ReadTableText(std::string bytes, const std::string& file,
+                                 bool utf8_mark_allowed);
+  std::unique_ptr<const std::string> bytes_;
+  std::deque<std::string> stored_;  // a deque never moves what it holds
 };
 
 // Splits the file's bytes and checks the header (empty cells after its
@@ -36,8 +66,7 @@ struct TableText {
 // `file`) a byte-order mark (but the UTF-8 one where `utf8_mark_allowed`:
 // a table read as UTF-8), lines ended by CR alone, a header in quotes and
 // any other header.
-TableText ReadTableText(std::string_view bytes, const std::string& file,
-                        bool utf8_mark_allowed = false);
+TableText ReadTableText(std::string bytes, const std::string& file, bool utf8_mark_allowed = false);
 
 // Drops the empty cells at the end of `line` beyond its first `keep`: the
 // padding a spreadsheet adds to short rows.

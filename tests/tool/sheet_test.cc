@@ -170,7 +170,8 @@ std::string Rows(const std::string& bytes) {
   for (TableLine line : ReadAnyTable(bytes, "t.xlsx").rows) {
     DropPadding(line, 0);
     for (std::size_t c = 0; c < line.cells.size(); ++c) {
-      rows += (c > 0 ? "|" : "") + line.cells[c].text;
+      rows += c > 0 ? "|" : "";
+      rows += line.cells[c].text;
       EXPECT_EQ(line.cells[c].offset, kNoOffset);
     }
     rows += "/";
