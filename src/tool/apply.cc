@@ -65,7 +65,7 @@ class Applier {
       }
     }
     Pair();
-    expected_.resize(table_.rows.size());
+    kept_.assign(table_.rows.size(), -1);
     for (std::size_t n = 0; n < table_.rows.size(); ++n) {
       if (pairing_.kind[n] != RowPairing::Kind::kAdded) {
         HintingAtImport(n, trace_.rows[OldRow(n)].cells.size(), [&] { Row(n, OldRow(n)); });
@@ -88,17 +88,25 @@ class Applier {
 
   const std::vector<std::string>& notes() const { return notes_; }
   // The table the rebuilt database must show, cells as kovrant will show
-  // them.
-  const std::vector<std::vector<std::string>>& ExpectedRows() const { return expected_; }
-  TableEdits Edits() const {
-    std::vector<std::vector<std::string>> old_rows;
-    old_rows.reserve(trace_.rows.size());
-    for (const TracedRow& row : trace_.rows) {
-      std::vector<std::string> cells;
-      for (const TracedCell& cell : row.cells) cells.push_back(cell.text);
-      old_rows.push_back(std::move(cells));
+  // them: a row that shows its old cells is a view of the old table.
+  ExpectedTable ExpectedRows() const {
+    ExpectedTable table;
+    for (std::size_t n = 0; n < kept_.size(); ++n) {
+      if (kept_[n] < 0) {
+        table.Add(own_.at(n));
+        continue;
+      }
+      const auto cells = trace_.rows[static_cast<std::size_t>(kept_[n])].cells;
+      table.Keep(std::string_view(trace_.table)
+                     .substr(static_cast<std::size_t>(cells.front().begin),
+                             static_cast<std::size_t>(cells.back().end - cells.front().begin)));
     }
-    return DescribeEdits(pairing_, old_rows, expected_);
+    return table;
+  }
+  TableEdits Edits() const {
+    return DescribeEdits(
+        pairing_, [&](std::size_t o) { return OldCells(o); },
+        [&](std::size_t n) { return ShownCells(n); });
   }
   int block_copies() const { return edit_.block_copies(); }
 
@@ -136,6 +144,29 @@ class Applier {
       throw Refusal(refusal.file(), refusal.offset(),
                     std::string(refusal.what()) + " (" + ExtraCellsHint(line) + ")");
     }
+  }
+  // The cells old row `o` showed, and those new row `n` will show.
+  std::vector<std::string_view> OldCells(std::size_t o) const {
+    std::vector<std::string_view> cells;
+    for (const TracedCell& cell : trace_.rows[o].cells) cells.push_back(cell.text);
+    return cells;
+  }
+  std::vector<std::string_view> ShownCells(std::size_t n) const {
+    if (kept_[n] >= 0) return OldCells(static_cast<std::size_t>(kept_[n]));
+    const auto& cells = own_.at(n);
+    return std::vector<std::string_view>(cells.begin(), cells.end());
+  }
+  // Row `n`'s cells of its own, to change: made from the old row it showed
+  // on the first change.
+  std::vector<std::string>& Shown(std::size_t n) {
+    const auto [it, made] = own_.try_emplace(n);
+    if (made && kept_[n] >= 0) {
+      for (const TracedCell& cell : trace_.rows[static_cast<std::size_t>(kept_[n])].cells) {
+        it->second.emplace_back(cell.text);
+      }
+    }
+    kept_[n] = -1;
+    return it->second;
   }
   std::size_t OldRow(std::size_t n) const { return static_cast<std::size_t>(pairing_.old_row[n]); }
   CellText Typed(std::size_t n, std::size_t c) const {
@@ -202,8 +233,7 @@ class Applier {
     for (std::size_t c = old_size; c < size; ++c)
       typed_beyond = typed_beyond || !cells[c].text.empty();
     if (!typed_beyond) drop_padding(old_size);
-    std::vector<std::string>& shown = expected_[n];
-    for (const TracedCell& cell : traced.cells) shown.push_back(cell.text);
+    kept_[n] = static_cast<std::int64_t>(o);
     std::vector<std::size_t> left_out;  // cells whose fields go
     for (std::size_t c = 0; c < traced.cells.size(); ++c) {
       const TracedCell& cell = traced.cells[c];
@@ -217,7 +247,7 @@ class Applier {
         if (c == 0 && !cell.ambiguous) {
           // No Name field: one goes first, so that it makes the first cell.
           edit_.Prepend(traced.prototype, {NewField{0, CheckedText(n, c) + '\0'}});
-          shown[c] = typed;
+          Shown(n)[c] = typed;
           continue;
         }
         const CellPlace place = Place(n, c);
@@ -247,7 +277,7 @@ class Applier {
       }
     }
     for (auto c = left_out.rbegin(); c != left_out.rend(); ++c) {
-      shown.erase(shown.begin() + static_cast<std::ptrdiff_t>(*c));
+      Shown(n).erase(Shown(n).begin() + static_cast<std::ptrdiff_t>(*c));
     }
     if (size > old_size) Extend(n, o, size);
   }
@@ -302,7 +332,7 @@ class Applier {
     RowFields built =
         BuildRowFields(line, from, RowSource{options_.table, n + 1, separator_}, notes_);
     edit_.Append(trace_.rows[o].prototype, std::move(built.fields));
-    auto& shown = expected_[n];
+    auto& shown = Shown(n);
     shown.insert(shown.end(), built.shown.begin(), built.shown.end());
   }
 
@@ -311,28 +341,33 @@ class Applier {
   DatabaseEdit::Placed Added(std::size_t n) {
     if (const auto it = copies_.find(n); it != copies_.end()) {
       const std::size_t o = it->second;
-      const auto& original = expected_[static_cast<std::size_t>(pairing_.new_row[o])];
+      const auto m = static_cast<std::size_t>(pairing_.new_row[o]);
+      const std::vector<std::string_view> original = ShownCells(m);
       TableLine line = table_.rows[n];
       if (line.cells.size() >= HeaderCells().size()) DropPadding(line, original.size());
       bool same = line.cells.size() == original.size();
       for (std::size_t c = 0; c < original.size() && same; ++c) {
-        const std::string& typed = line.cells[c].text;
+        const CellText typed = line.cells[c].text;
         same = typed == original[c] || SameNumber(typed, original[c], separator_) ||
                SamePlace(typed, original[c]);
       }
       if (same) {
-        expected_[n] = original;
+        if (kept_[m] >= 0) {
+          kept_[n] = kept_[m];
+        } else {
+          own_[n] = own_.at(m);
+        }
         return {trace_.rows[o].prototype, {}};
       }
     }
     TableLine line = table_.rows[n];
     DropPadding(line, 8);
     RowFields built = BuildRowFields(line, 0, RowSource{options_.table, n + 1, separator_}, notes_);
-    expected_[n] = std::move(built.shown);
+    own_[n] = std::move(built.shown);
     return {-1, std::move(built.fields)};
   }
 
-  bool SamePlace(const std::string& a, const std::string& b) const {
+  bool SamePlace(std::string_view a, std::string_view b) const {
     const std::size_t x = a.find(','), y = b.find(',');
     return x != std::string::npos && y != std::string::npos &&
            SameNumber(a.substr(0, x), b.substr(0, y), separator_) &&
@@ -395,7 +430,7 @@ class Applier {
     }
   }
 
-  void Change(std::size_t n, std::size_t c, const std::string& shown) { expected_[n][c] = shown; }
+  void Change(std::size_t n, std::size_t c, const std::string& shown) { Shown(n)[c] = shown; }
 
   std::string CheckedText(std::size_t n, std::size_t c) const {
     if (Typed(n, c).find('\r') != std::string::npos) {
@@ -544,7 +579,10 @@ class Applier {
   std::unordered_map<std::string, std::size_t> first_with_key_;
   std::map<std::size_t, std::size_t> copies_;           // added row -> the old row it repeats
   std::map<std::size_t, DatabaseEdit::Placed> placed_;  // added rows
-  std::vector<std::vector<std::string>> expected_;      // by new row
+  // What each new row shows: the cells of the old row kept_[n] unchanged,
+  // or (kept_[n] -1) cells of its own.
+  std::vector<std::int64_t> kept_;
+  std::unordered_map<std::size_t, std::vector<std::string>> own_;
   std::map<int, PlaceEdit> place_edits_;                // by place count
   std::map<int, PlaceBlockBits> typed_blocks_;          // by place count
   std::vector<std::string> notes_;
@@ -644,8 +682,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   Applier applier(options, database, trace, table);
   applier.Run();
   const std::string rebuilt = applier.Build();
-  ProveTable(rebuilt, TableBytes(applier.ExpectedRows()), options.decimal_separator, options.table,
-             table);
+  ProveTable(rebuilt, applier.ExpectedRows(), options.decimal_separator, options.table, table);
   return Report(platform, options, out, rebuilt, applier.Edits(), applier.notes(),
                 applier.block_copies());
 }

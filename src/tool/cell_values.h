@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,13 +70,28 @@ std::string TableBytes(const std::vector<std::vector<std::string>>& rows);
 // One row of them, appended to `bytes`.
 void AppendTableRow(const std::vector<std::string>& cells, std::string& bytes);
 
-// Converts `database` with kovrant's table writer and compares it with
-// `expected`, the table it must show (as TableBytes writes it), cell by
-// cell and exactly, the spelling of numbers alone excepted (SameCell).
-// Throws Refusal (naming `table_file` and the first cell that differs, or
-// the database's failure) when they differ: the rebuilt database would not
-// show the table. `typed` is the table as read, for the cells' offsets.
-void ProveTable(const std::string& database, std::string_view expected, char locale_separator,
+// The rows a rebuilt database must show, each its line without the line
+// end (cells joined by TAB): a view of bytes the caller keeps alive (a row
+// as kovrant wrote it, or as typed) or of a line made here, so that a table
+// of unchanged rows costs a view per row.
+class ExpectedTable {
+ public:
+  void Keep(std::string_view line) { lines_.push_back(line); }
+  void Add(const std::vector<std::string>& cells);
+  const std::vector<std::string_view>& lines() const { return lines_; }
+
+ private:
+  std::vector<std::string_view> lines_;
+  std::deque<std::string> made_;  // never moves what it holds
+};
+
+// Converts `database` with kovrant's table writer and compares its rows
+// with `expected` cell by cell and exactly, the spelling of numbers alone
+// excepted (SameCell). Throws Refusal (naming `table_file` and the first
+// cell that differs, or the database's failure) when they differ: the
+// rebuilt database would not show the table. `typed` is the table as read,
+// for the cells' offsets.
+void ProveTable(const std::string& database, const ExpectedTable& expected, char locale_separator,
                 const std::string& table_file, const TableText& typed);
 
 }  // namespace kovrant::tool

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -48,9 +49,14 @@ struct TableEdits {
   std::size_t changed_rows() const;
 };
 
-// The edits that turn `old_rows` into `new_rows` (each row its cells), as
-// `pairing` pairs them: paired rows are compared cell by cell (a cell one
-// row has and the other lacks reads as "(no cell)").
+// A table's row as DescribeEdits reads it: the cells of row `i` (from 0).
+using RowCells = std::function<std::vector<std::string_view>(std::size_t i)>;
+
+// The edits that turn the old rows into the new ones, as `pairing` pairs
+// them: paired rows are compared cell by cell (a cell one row has and the
+// other lacks reads as "(no cell)"). Rows that stayed are not read.
+TableEdits DescribeEdits(const RowPairing& pairing, const RowCells& old_rows,
+                         const RowCells& new_rows);
 TableEdits DescribeEdits(const RowPairing& pairing,
                          const std::vector<std::vector<std::string>>& old_rows,
                          const std::vector<std::vector<std::string>>& new_rows);

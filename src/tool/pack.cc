@@ -37,17 +37,24 @@ class Packer {
     // which are filled in once the length is known: the database is built
     // in its one string.
     std::string database(kHeaderRoom, '\0');
-    expected_ = TableBytes({});
-    // Beyond what they will hold: pages never written are never taken.
+    // Beyond what it will hold: pages never written are never taken.
     database.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
-    expected_.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
+    std::string shown;
     for (std::size_t r = 0; r < table_.rows.size(); ++r) {
       TableLine line = table_.rows[r];
       DropPadding(line, kCells);
       const RowFields built =
           BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
       AppendPrototype(built.fields, database);
-      AppendTableRow(built.shown, expected_);
+      // A row that will show as typed is a view of the table read.
+      shown.clear();
+      AppendTableRow(built.shown, shown);
+      shown.resize(shown.size() - 2);
+      if (const std::string_view typed = table_.LineBytes(line); typed == shown) {
+        expected_.Keep(typed);
+      } else {
+        expected_.Add(built.shown);
+      }
     }
     const auto body = static_cast<std::int64_t>(database.size() - kHeaderRoom);
     std::string headers(1, '\1');
@@ -60,7 +67,7 @@ class Packer {
 
   const std::vector<std::string>& notes() const { return notes_; }
   // The table the database must show (cells as kovrant will show them).
-  const std::string& expected() const { return expected_; }
+  const ExpectedTable& expected() const { return expected_; }
 
  private:
   static constexpr std::size_t kCells = 8;
@@ -70,7 +77,7 @@ class Packer {
   const char separator_;
   const TableText& table_;
   std::vector<std::string> notes_;
-  std::string expected_;
+  ExpectedTable expected_;
 };
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {

@@ -21,6 +21,15 @@ TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end) 
 
 }  // namespace
 
+std::string_view TableText::LineBytes(const TableLine& line) const {
+  if (!bytes_ || line.cells.empty() || line.cells.front().offset < 0) return {};
+  const TableCell& last = line.cells.back();
+  const auto end = static_cast<std::size_t>(last.offset) + last.text.size();
+  const auto begin = static_cast<std::size_t>(line.cells.front().offset);
+  if (end > bytes_->size() || begin > end) return {};
+  return std::string_view(*bytes_).substr(begin, end - begin);
+}
+
 const std::vector<std::string>& HeaderCells() {
   static const std::vector<std::string> cells(kColumnNames.begin(), kColumnNames.end());
   return cells;

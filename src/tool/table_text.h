@@ -50,6 +50,10 @@ struct TableText {
   std::vector<TableLine> rows;  // the lines after the header
   std::int64_t size = 0;        // of the whole file
 
+  // The bytes of `line` from its first cell to its last as the file holds
+  // them ("" for a table read from a workbook).
+  std::string_view LineBytes(const TableLine& line) const;
+
   // Keeps `text` with the table (a cell rewritten, as when decoded) and
   // returns the view for its cell.
   CellText Store(std::string text) { return CellText(stored_.emplace_back(std::move(text))); }
