@@ -52,7 +52,6 @@ class Applier {
           const TableText& table)
       : options_(options),
         separator_(TableSeparator(options.decimal_separator)),
-        database_(database),
         trace_(trace),
         table_(table),
         edit_(database, trace) {}
@@ -505,8 +504,7 @@ class Applier {
       throw Refusal(std::string(at.file), at.offset,
                     at.label() + ": a second place needs a first one (Place1 is empty)");
     }
-    const TracedRecord& count = trace_.records[field];
-    const std::int32_t old_count = static_cast<std::int32_t>(ValueAt(database_, count.frame.body));
+    const std::int32_t old_count = trace_.PlaceCount(field);
     const std::int32_t new_count = place2.present ? 2 : place1.present ? 1 : 0;
     const PlaceBlockBits old_block = edit_.OldBlock(field);
     PlaceBlockBits block = old_block;
@@ -545,8 +543,7 @@ class Applier {
 
   // Whether the count shows a place (1 or 2) in the old database.
   bool ShowsBlock(int index) const {
-    const std::int32_t count =
-        static_cast<std::int32_t>(ValueAt(database_, trace_.records[index].frame.body));
+    const std::int32_t count = trace_.PlaceCount(index);
     return count == 1 || count == 2;
   }
 
@@ -571,7 +568,6 @@ class Applier {
 
   const ApplyOptions& options_;
   const char separator_;
-  const std::string& database_;
   const Trace& trace_;
   const TableText& table_;
   DatabaseEdit edit_;
@@ -583,8 +579,8 @@ class Applier {
   // or (kept_[n] -1) cells of its own.
   std::vector<std::int64_t> kept_;
   std::unordered_map<std::size_t, std::vector<std::string>> own_;
-  std::map<int, PlaceEdit> place_edits_;                // by place count
-  std::map<int, PlaceBlockBits> typed_blocks_;          // by place count
+  std::map<int, PlaceEdit> place_edits_;        // by place count
+  std::map<int, PlaceBlockBits> typed_blocks_;  // by place count
   std::vector<std::string> notes_;
   // By the place field whose block they saw (-1: none): how many counts
   // show it, and how many have their places changed.

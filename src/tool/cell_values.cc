@@ -1,7 +1,9 @@
 #include "tool/cell_values.h"
 
+#include "io/failure.h"
 #include "table/field_schema.h"
 #include "tool/cell_trace.h"
+#include "tool/conversion_trace.h"
 #include "tool/edit_report.h"
 #include "tool/refusal.h"
 #include "tool/table_text.h"
@@ -130,24 +132,6 @@ std::string TableBytes(const std::vector<std::vector<std::string>>& rows) {
 
 namespace {
 
-// The lines of a table kovrant wrote, one at a time (without their CR LF).
-class Lines {
- public:
-  explicit Lines(std::string_view bytes) : bytes_(bytes) {}
-  bool Next(std::string_view* line) {
-    if (begin_ >= bytes_.size()) return false;
-    std::size_t end = bytes_.find("\r\n", begin_);
-    if (end == std::string_view::npos) end = bytes_.size();
-    *line = bytes_.substr(begin_, end - begin_);
-    begin_ = end + 2;
-    return true;
-  }
-
- private:
-  std::string_view bytes_;
-  std::size_t begin_ = 0;
-};
-
 std::vector<std::string_view> CellsOf(std::string_view line) {
   std::vector<std::string_view> cells;
   ForEachCell(line, [&](std::size_t from, std::size_t to) {
@@ -167,48 +151,66 @@ void ExpectedTable::Add(const std::vector<std::string>& cells) {
 
 void ProveTable(const std::string& database, const ExpectedTable& expected, char locale_separator,
                 const std::string& table_file, const TableText& typed) {
-  std::string table;
-  try {
-    table = ConvertDatabase(database, locale_separator, "the rebuilt database");
-  } catch (const Refusal& refusal) {
-    throw Refusal(table_file, kNoOffset,
-                  std::string("the rebuilt database would not convert: ") + refusal.what() +
-                      "; nothing was written");
-  }
   const char separator = TableSeparator(locale_separator);
-  // Line by line after the header; a line that differs in its bytes is
-  // compared cell by cell.
-  Lines made(table);
-  std::string_view want_line, got_line;
-  made.Next(&got_line);  // the header
   const std::vector<std::string_view>& wanted = expected.lines();
-  for (std::size_t r = 1;; ++r) {
+  // The rebuilt table is compared line by line as the writer writes it
+  // (nothing of it is kept); the first difference is refused once the
+  // conversion has ended, since a failing conversion is said first.
+  std::string first_difference;
+  std::int64_t difference_offset = kNoOffset;
+  std::size_t r = 0;  // the line, 0 the header
+  const auto line_offset = [&](std::size_t row) {
+    return row < typed.rows.size() ? typed.rows[row].offset : kNoOffset;
+  };
+  const auto compare = [&](std::string_view got_line) {
     const std::size_t row = r - 1;
-    const bool want_more = row < wanted.size();
-    const bool got_more = made.Next(&got_line);
-    if (!want_more && !got_more) return;
-    const std::int64_t line_offset = row < typed.rows.size() ? typed.rows[row].offset : kNoOffset;
-    if (!want_more || !got_more) {
-      throw Refusal(table_file, line_offset,
-                    "row " + std::to_string(r) +
-                        ": the rebuilt database would not show this row; nothing was written");
+    if (r++ == 0 || !first_difference.empty()) return;
+    if (row >= wanted.size()) {
+      first_difference = "row " + std::to_string(row + 1) +
+                         ": the rebuilt database would not show this row; nothing was written";
+      difference_offset = line_offset(row);
+      return;
     }
-    want_line = wanted[row];
-    if (want_line == got_line) continue;
-    const auto want = CellsOf(want_line);
+    if (wanted[row] == got_line) return;
+    const auto want = CellsOf(wanted[row]);
     const auto got = CellsOf(got_line);
     for (std::size_t c = 0; c < want.size() || c < got.size(); ++c) {
       const std::string_view a = c < want.size() ? want[c] : "(no cell)";
       const std::string_view b = c < got.size() ? got[c] : "(no cell)";
       if (SameCell(a, b, separator)) continue;
-      const std::int64_t offset = row < typed.rows.size() && c < typed.rows[row].cells.size()
-                                      ? typed.rows[row].cells[c].offset
-                                      : line_offset;
-      throw Refusal(table_file, offset,
-                    CellLabel(r, c) + ": the rebuilt database would show " + Quoted(b) +
-                        " here, not " + Quoted(a) + "; nothing was written");
+      first_difference = CellLabel(row + 1, c) + ": the rebuilt database would show " + Quoted(b) +
+                         " here, not " + Quoted(a) + "; nothing was written";
+      difference_offset = row < typed.rows.size() && c < typed.rows[row].cells.size()
+                              ? typed.rows[row].cells[c].offset
+                              : line_offset(row);
+      return;
     }
+  };
+  // Pieces come as the writer's blocks: a line may span two.
+  std::string pending;
+  const TableSink sink = [&](std::string_view piece) {
+    pending += piece;
+    std::size_t begin = 0;
+    for (std::size_t end; (end = pending.find("\r\n", begin)) != std::string::npos;
+         begin = end + 2) {
+      compare(std::string_view(pending).substr(begin, end - begin));
+    }
+    pending.erase(0, begin);
+  };
+  try {
+    ConvertBytes(database, locale_separator, sink);
+  } catch (const Failure& failure) {
+    throw Refusal(table_file, kNoOffset,
+                  "the rebuilt database would not convert: kovrant cannot convert it (" +
+                      failure.Message() + "); nothing was written");
   }
+  if (!pending.empty()) compare(pending);
+  if (first_difference.empty() && r - 1 < wanted.size()) {
+    first_difference = "row " + std::to_string(r) +
+                       ": the rebuilt database would not show this row; nothing was written";
+    difference_offset = line_offset(r - 1);
+  }
+  if (!first_difference.empty()) throw Refusal(table_file, difference_offset, first_difference);
 }
 
 }  // namespace kovrant::tool

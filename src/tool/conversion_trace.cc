@@ -24,6 +24,9 @@ class ConversionPlatform final : public Platform {
   ConversionPlatform(Platform& base, std::string* table) : base_(&base), table_(table) {}
   // Reads `bytes`.
   ConversionPlatform(std::string_view bytes, std::string* table) : bytes_(bytes), table_(table) {}
+  // Reads `bytes`, the table handed to `sink` as it is written.
+  ConversionPlatform(std::string_view bytes, const TableSink& sink)
+      : bytes_(bytes), table_(nullptr), sink_(&sink) {}
 
   int OpenInput(const std::string& path, FileHandle* file) override {
     if (base_ != nullptr) return base_->OpenInput(path, file);
@@ -65,6 +68,7 @@ class ConversionPlatform final : public Platform {
   }
   int Write(FileHandle, const void* data, std::size_t size) override {
     if (table_ != nullptr) table_->append(static_cast<const char*>(data), size);
+    if (sink_ != nullptr) (*sink_)(std::string_view(static_cast<const char*>(data), size));
     return 0;
   }
   int Close(FileHandle file) override {
@@ -91,6 +95,7 @@ class ConversionPlatform final : public Platform {
   std::string_view bytes_;
   std::size_t position_ = 0;
   std::string* table_;
+  const TableSink* sink_ = nullptr;
 };
 
 std::atomic<std::int64_t> conversion_work{0};
@@ -319,9 +324,16 @@ void ConvertBytes(std::string_view database, char separator, std::string* table)
   ConvertWithKovrant(memory, std::string(), std::string(), separator);
 }
 
-void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
-                TraceResult* result, std::string* table) {
-  ConversionPlatform memory(database, table);
+void ConvertBytes(std::string_view database, char separator, const TableSink& sink) {
+  ConversionPlatform memory(database, sink);
+  ConvertWithKovrant(memory, std::string(), std::string(), separator);
+}
+
+namespace {
+
+// The traced conversion over a database in `memory`.
+void TraceInMemory(Platform& memory, std::string_view database, char separator,
+                   TraceObserver& observer, TraceResult* result) {
   std::unique_ptr<InputFile> input;
   if (int code = InputFile::Open(memory, std::string(), &input); code != 0) throw IoError(code, {});
   const auto size = static_cast<std::int64_t>(database.size());
@@ -330,6 +342,20 @@ void TraceBytes(std::string_view database, char separator, TraceObserver& observ
   if (result->failed || result->stopped) return;
   input->Close(CheckSite::kCloseInput);
   file.Commit(CheckSite::kCloseTable);
+}
+
+}  // namespace
+
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, std::string* table) {
+  ConversionPlatform memory(database, table);
+  TraceInMemory(memory, database, separator, observer, result);
+}
+
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, const TableSink& sink) {
+  ConversionPlatform memory(database, sink);
+  TraceInMemory(memory, database, separator, observer, result);
 }
 
 int TraceConversion(Platform& platform, const std::string& database, TraceObserver& observer,

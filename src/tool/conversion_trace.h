@@ -19,6 +19,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -145,5 +146,11 @@ std::int64_t ConversionWork();
 void ConvertBytes(std::string_view database, char separator, std::string* table);
 void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
                 TraceResult* result, std::string* table);
+// The same, the table handed to `sink` piece by piece as it is written (on
+// the calling thread) instead of kept.
+using TableSink = std::function<void(std::string_view piece)>;
+void ConvertBytes(std::string_view database, char separator, const TableSink& sink);
+void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
+                TraceResult* result, const TableSink& sink);
 
 }  // namespace kovrant::tool

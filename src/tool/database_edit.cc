@@ -66,14 +66,7 @@ void DatabaseEdit::WantBlock(int count, const PlaceBlockBits& block, bool kept) 
 }
 
 PlaceBlockBits DatabaseEdit::OldBlock(int count) const {
-  PlaceBlockBits block = {0, 0, 0, 0};
-  const int source = trace_.records[count].block_source;
-  if (source < 0) return block;
-  for (int i = 0; i < 4; ++i) {
-    block[static_cast<std::size_t>(i)] =
-        ValueAt(database_, trace_.records[source].frame.body + 4 * i);
-  }
-  return block;
+  return trace_.PlaceBlock(trace_.records[count].block_source);
 }
 
 void DatabaseEdit::SeeBlock(const std::string& value) {
@@ -99,19 +92,18 @@ bool DatabaseEdit::EmitField(int field, std::string& out) {
   const RecordFrame& frame = trace_.records[field].frame;
   const auto replaced = values_.find(field);
   bool changed = replaced != values_.end();
-  // An old value is read as the walk read it: on past its end where it is
-  // shorter than the numbers it holds.
-  const auto old_value = [&](int at) { return ValueAt(database_, frame.body + at); };
+  // An old value is as the table writer read it (on past its end where it
+  // is shorter than the numbers it holds).
   if (frame.tag == 1) {
     if (changed) {
       SeeBlock(replaced->second);
     } else {
-      for (int i = 0; i < 4; ++i) block_[static_cast<std::size_t>(i)] = old_value(4 * i);
+      block_ = trace_.PlaceBlock(field);
     }
   }
   if (const int want = want_of_[static_cast<std::size_t>(field)]; frame.tag == 2 && want >= 0) {
-    const auto count =
-        static_cast<std::int32_t>(changed ? ValueAt(replaced->second, 0) : old_value(0));
+    const auto count = changed ? static_cast<std::int32_t>(ValueAt(replaced->second, 0))
+                               : trace_.PlaceCount(field);
     const Want& wanted = wants_[static_cast<std::size_t>(want)];
     bool same = true;
     for (int i = 0; i < 2 * count && (count == 1 || count == 2); ++i) {
@@ -162,14 +154,10 @@ bool DatabaseEdit::Untouched(int prototype) const {
 bool DatabaseEdit::SeesWantedBlocks(int prototype) {
   for (const int field : trace_.records[prototype].children) {
     const RecordFrame& frame = trace_.records[field].frame;
-    if (frame.tag == 1) {
-      for (int i = 0; i < 4; ++i) {
-        block_[static_cast<std::size_t>(i)] = ValueAt(database_, frame.body + 4 * i);
-      }
-    }
+    if (frame.tag == 1) block_ = trace_.PlaceBlock(field);
     const int want = want_of_[static_cast<std::size_t>(field)];
     if (frame.tag != 2 || want < 0) continue;
-    const auto count = static_cast<std::int32_t>(ValueAt(database_, frame.body));
+    const std::int32_t count = trace_.PlaceCount(field);
     const PlaceBlockBits& wanted = wants_[static_cast<std::size_t>(want)].block;
     for (int i = 0; i < 2 * count && (count == 1 || count == 2); ++i) {
       if (block_[static_cast<std::size_t>(i)] != wanted[static_cast<std::size_t>(i)]) return false;
