@@ -111,6 +111,24 @@ void InputFile::SeekHandle(std::int64_t position, CheckSite site) {
   handle_position_ = position;
 }
 
+std::int64_t InputFile::ReadAt(std::int64_t position, void* destination, std::int64_t count,
+                               CheckSite site) {
+  if (!open_) throw IoError(kIoFileNotOpen, site);
+  SeekHandle(position, site);
+  auto* out = static_cast<std::uint8_t*>(destination);
+  std::int64_t done = 0;
+  while (done < count) {
+    std::size_t got = 0;
+    const int code =
+        platform_.Read(handle_, out + done, static_cast<std::size_t>(count - done), &got);
+    handle_position_ += static_cast<std::int64_t>(got);
+    if (code != 0) throw IoError(code, site);
+    if (got == 0) break;
+    done += static_cast<std::int64_t>(got);
+  }
+  return done;
+}
+
 void InputFile::Fill(CheckSite site) {
   if (!open_) throw IoError(kIoFileNotOpen, site);
   if (reads_ahead_ && FillAhead(site)) return;

@@ -26,6 +26,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "io/check_site.h"
 #include "io/platform.h"
@@ -89,6 +90,18 @@ class InputFile {
   }
 
   std::int64_t Position() const { return buffer_start_ + offset_; }
+  // The `count` bytes from `position` on when the buffer holds them all (the
+  // bytes just read, for one), without moving; an empty view otherwise.
+  std::string_view Buffered(std::int64_t position, std::int64_t count) const {
+    const std::int64_t at = position - buffer_start_;
+    if (at < 0 || count < 0 || at + count > static_cast<std::int64_t>(buffer_length_)) return {};
+    return std::string_view(reinterpret_cast<const char*>(data_) + at,
+                            static_cast<std::size_t>(count));
+  }
+  // Reads the `count` bytes from `position` on into `destination` (fewer
+  // where the file ends: returns how many) past the buffer and the blocks
+  // read ahead, which stay as they are, as does the position.
+  std::int64_t ReadAt(std::int64_t position, void* destination, std::int64_t count, CheckSite site);
   void Seek(std::int64_t position, CheckSite site) {
     if (!open_ || position < 0) [[unlikely]] {
       RefuseSeek(site);

@@ -164,12 +164,23 @@ class TracingHandler final : public ValueReader {
     const std::int64_t available = file_size_ - position;
     if (count > available) count = available;
     if (count <= 0) return {};
-    const std::int64_t back = input_.Position();
+    // Mostly bytes just read, taken from the buffer; else read beside the
+    // walk's reading, which stays as it is (a seek back would drop the
+    // blocks read ahead).
+    if (const std::string_view held = input_.Buffered(position, count); !held.empty()) {
+      return std::string(held);
+    }
     std::string bytes(static_cast<std::size_t>(count), '\0');
-    input_.Seek(position, CheckSite::kReadName);
-    input_.Read(bytes.data(), count, CheckSite::kReadName);
-    input_.Seek(back, CheckSite::kReadName);
+    if (input_.ReadAt(position, bytes.data(), count, CheckSite::kReadName) < count) {
+      throw IoError(kIoReadBeyondEnd, CheckSite::kReadName);
+    }
     return bytes;
+  }
+  std::string_view View(std::int64_t position, std::int64_t count, std::string* scratch) override {
+    const std::string_view held = input_.Buffered(position, std::min(count, file_size_ - position));
+    if (!held.empty()) return held;
+    *scratch = Read(position, count);
+    return *scratch;
   }
   std::int64_t FileSize() const override { return file_size_; }
   std::int64_t TableLength() const override { return table_.Length(); }

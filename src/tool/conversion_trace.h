@@ -62,6 +62,12 @@ class ValueReader {
   virtual ~ValueReader() = default;
   // Up to `count` bytes from `position` on, fewer where the file ends.
   virtual std::string Read(std::int64_t position, std::int64_t count) = 0;
+  // The same bytes as a view: of the bytes just read where they are still
+  // at hand, else of `scratch`, which they are read into.
+  virtual std::string_view View(std::int64_t position, std::int64_t count, std::string* scratch) {
+    *scratch = Read(position, count);
+    return *scratch;
+  }
   virtual std::int64_t FileSize() const = 0;
   // The bytes of the table written so far (header and line ends included).
   virtual std::int64_t TableLength() const = 0;

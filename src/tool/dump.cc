@@ -1,6 +1,7 @@
 #include "tool/dump.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cinttypes>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <ostream>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "io/failure.h"
 #include "table/field_schema.h"
@@ -21,34 +23,172 @@ namespace {
 
 constexpr std::size_t kTextShown = 120;
 
+// Appends `bytes` as dump shows a text to `text` (a std::string or the
+// dump's BlockOut).
+template <typename Text>
+void Escape(std::string_view bytes, std::size_t max_shown, Text& text) {
+  // The bytes shown as they are: printable ASCII but the quote and the
+  // backslash.
+  static constexpr auto kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (int c = 0x20; c < 0x7F; ++c) plain[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return plain;
+  }();
+  text += '"';
+  const std::size_t shown = std::min(bytes.size(), max_shown);
+  for (std::size_t i = 0; i < shown; ++i) {
+    // Printable bytes pass in runs.
+    std::size_t run = i;
+    while (run < shown && kPlain[static_cast<unsigned char>(bytes[run])]) ++run;
+    text.append(bytes.data() + i, run - i);
+    if (run == shown) break;
+    i = run;
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    switch (c) {
+      case '\t':
+        text += "\\t";
+        break;
+      case '\r':
+        text += "\\r";
+        break;
+      case '\n':
+        text += "\\n";
+        break;
+      case '\0':
+        text += "\\0";
+        break;
+      case '"':
+        text += "\\\"";
+        break;
+      case '\\':
+        text += "\\\\";
+        break;
+      default: {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        const char hex[4] = {'\\', 'x', kHex[c >> 4], kHex[c & 15]};
+        text.append(hex, 4);
+      }
+    }
+  }
+  text += shown < bytes.size() ? "\"..." : "\"";
+}
+
 // The dump's text, gathered in blocks: a line per record through the
 // stream's inserters (each a call into the C library's locked output) cost
-// many times the conversion.
+// many times the conversion. Pieces are copied into one fixed buffer, numbers
+// formatted in place.
 class BlockOut {
  public:
-  explicit BlockOut(std::ostream& out) : out_(out) {}
+  explicit BlockOut(std::ostream& out) : out_(out), block_(kBlock) {}
   ~BlockOut() { Flush(); }
   BlockOut& operator<<(std::string_view text) {
-    block_ += text;
-    if (block_.size() >= kBlock) Flush();
+    if (text.size() > kBlock - used_) {
+      Flush();
+      if (text.size() > kBlock) {
+        out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+        return *this;
+      }
+    }
+    std::memcpy(block_.data() + used_, text.data(), text.size());
+    used_ += text.size();
     return *this;
   }
-  BlockOut& operator<<(char c) { return *this << std::string_view(&c, 1); }
+  BlockOut& operator<<(char c) {
+    if (used_ == kBlock) Flush();
+    block_[used_++] = c;
+    return *this;
+  }
+  // As a std::string appends, for Escape.
+  void append(const char* data, std::size_t size) { *this << std::string_view(data, size); }
+  BlockOut& operator+=(std::string_view text) { return *this << text; }
+  BlockOut& operator+=(char c) { return *this << c; }
   template <typename Integer>
   requires std::is_integral_v<Integer> BlockOut& operator<<(Integer value) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    return *this << std::string_view(digits, static_cast<std::size_t>(end - digits));
+    if (kBlock - used_ < kNumber) Flush();
+    used_ = static_cast<std::size_t>(
+        std::to_chars(block_.data() + used_, block_.data() + used_ + kNumber, value).ptr -
+        block_.data());
+    return *this;
+  }
+  // A float as FloatText shows it, formatted in place.
+  BlockOut& Float(std::uint32_t bits) {
+    if ((bits & 0x7F800000) == 0x7F800000 && (bits & 0x007FFFFF) != 0) {
+      return *this << FloatText(bits);
+    }
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    if (kBlock - used_ < kNumber + 8) Flush();
+    used_ = static_cast<std::size_t>(
+        std::to_chars(block_.data() + used_, block_.data() + used_ + kNumber + 8, value).ptr -
+        block_.data());
+    return *this;
+  }
+  // `value` right-aligned in `width` columns.
+  template <typename Integer>
+  void Aligned(Integer value, std::size_t width) {
+    char digits[kNumber];
+    const auto end = std::to_chars(digits, digits + kNumber, value).ptr;
+    const auto size = static_cast<std::size_t>(end - digits);
+    if (size < width)
+      *this << std::string_view(kSpaces, std::min(width - size, sizeof kSpaces - 1));
+    *this << std::string_view(digits, size);
   }
   void Flush() {
-    out_ << block_;
-    block_.clear();
+    out_.write(block_.data(), static_cast<std::streamsize>(used_));
+    used_ = 0;
   }
 
  private:
-  static constexpr std::size_t kBlock = 64 * 1024;
+  static constexpr std::size_t kBlock = 256 * 1024;
+  static constexpr std::size_t kNumber = 24;
+  static constexpr char kSpaces[] = "                        ";
   std::ostream& out_;
-  std::string block_;
+  std::vector<char> block_;
+  std::size_t used_ = 0;
+};
+
+// What a record's line says after its offset, up to its length's digits:
+// "  L2 tag 0  len4:", "      L4 field 3 (Scale)  len1:", made once per
+// level, tag and length form.
+class LineHeads {
+ public:
+  LineHeads() {
+    for (int level = 1; level <= 4; ++level) {
+      for (int tag = 0; tag < 256; ++tag) {
+        for (int form = 0; form < 2; ++form) {
+          std::string head(1 + 2 * static_cast<std::size_t>(level - 1), ' ');
+          // Piece by piece: GCC 12 warns (-Wrestrict, wrongly) on "L" + a
+          // temporary string.
+          head += 'L';
+          head += std::to_string(level);
+          head += level < 4 ? " tag " : " field ";
+          head += std::to_string(tag);
+          if (level == 4 && tag < kFieldTypes) {
+            head += " (";
+            head += FieldName(static_cast<std::uint8_t>(tag));
+            head += ')';
+          }
+          head += form == 0 ? "  len1:" : "  len4:";
+          heads_[Index(level, tag, form == 0 ? 1 : 4)] = std::move(head);
+        }
+      }
+    }
+  }
+  // `length_bytes` 1 or 4; any other count is spelled out.
+  std::string_view Of(int level, std::uint8_t tag, int length_bytes) {
+    if (length_bytes == 1 || length_bytes == 4) return heads_[Index(level, tag, length_bytes)];
+    other_ = heads_[Index(level, tag, 1)];
+    other_.replace(other_.size() - 2, 1, std::to_string(length_bytes));
+    return other_;
+  }
+
+ private:
+  static std::size_t Index(int level, int tag, int length_bytes) {
+    return (static_cast<std::size_t>(level - 1) * 256 + static_cast<std::size_t>(tag)) * 2 +
+           (length_bytes == 1 ? 0 : 1);
+  }
+  std::array<std::string, 4 * 256 * 2> heads_;
+  std::string other_;
 };
 
 class DumpObserver final : public TraceObserver {
@@ -58,20 +198,8 @@ class DumpObserver final : public TraceObserver {
 
   void Opened(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
     // The offset right-aligned in 12 columns, two spaces a level, "Ln ".
-    char head[64];
-    char* end = std::to_chars(head, head + 24, frame.offset).ptr;
-    const auto digits = static_cast<std::size_t>(end - head);
-    const std::size_t pad = digits < 12 ? 12 - digits : 0;
-    out_ << std::string_view("            ", pad) << std::string_view(head, digits)
-         << std::string_view("         ", 1 + 2 * static_cast<std::size_t>(frame.level - 1)) << 'L'
-         << frame.level << ' ';
-    if (frame.level < 4) {
-      out_ << "tag " << int{frame.tag};
-    } else {
-      out_ << "field " << int{frame.tag};
-      if (frame.tag < kFieldTypes) out_ << " (" << FieldName(frame.tag) << ")";
-    }
-    out_ << "  len" << int{frame.length_bytes} << ':' << frame.length;
+    out_.Aligned(frame.offset, 12);
+    out_ << heads_.Of(frame.level, frame.tag, frame.length_bytes) << frame.length;
     // A field's line ends once the table writer has decoded its value.
     if (frame.level < 4) EndLine(frame, values);
   }
@@ -101,7 +229,8 @@ class DumpObserver final : public TraceObserver {
     const std::int64_t reads = FieldReads(type);
     if (IsTextField(type)) {
       const auto shown = std::min<std::int64_t>(frame.length, kTextShown);
-      out_ << "  = " << EscapeText(values.Read(frame.body, shown), kTextShown);
+      out_ << "  = ";
+      Escape(values.View(frame.body, shown, &read_), kTextShown, out_);
       if (frame.length > shown) out_ << " (" << frame.length << " bytes)";
       return;
     }
@@ -126,14 +255,16 @@ class DumpObserver final : public TraceObserver {
     out_ << "  = ";
     switch (type) {
       case kPlaceBlockField:
-        out_ << FloatText(words[0]) << ',' << FloatText(words[1]) << ' ' << FloatText(words[2])
-             << ',' << FloatText(words[3]);
+        out_.Float(words[0]) << ',';
+        out_.Float(words[1]) << ' ';
+        out_.Float(words[2]) << ',';
+        out_.Float(words[3]);
         break;
       case kPlaceCountField:
         out_ << "count " << static_cast<std::int32_t>(words[0]);
         break;
       case kScaleField:
-        out_ << FloatText(words[0]);
+        out_.Float(words[0]);
         break;
       default: {
         const auto ticks = static_cast<std::int32_t>(words[0]);
@@ -149,57 +280,19 @@ class DumpObserver final : public TraceObserver {
   }
 
   BlockOut out_;
+  LineHeads heads_;
+  std::string read_;  // a text value's bytes, where not viewed in place
 };
 
 }  // namespace
 
+void AppendEscaped(std::string_view bytes, std::size_t max_shown, std::string& text) {
+  Escape(bytes, max_shown, text);
+}
+
 std::string EscapeText(const std::string& bytes, std::size_t max_shown) {
-  std::string text = "\"";
-  const std::size_t shown = std::min(bytes.size(), max_shown);
-  text.reserve(shown + 8);
-  for (std::size_t i = 0; i < shown; ++i) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-      // Printable bytes pass in runs.
-      std::size_t run = i + 1;
-      while (run < shown && bytes[run] >= 0x20 && bytes[run] < 0x7F && bytes[run] != '"' &&
-             bytes[run] != '\\') {
-        ++run;
-      }
-      text.append(bytes, i, run - i);
-      i = run - 1;
-      continue;
-    }
-    switch (c) {
-      case '\t':
-        text += "\\t";
-        break;
-      case '\r':
-        text += "\\r";
-        break;
-      case '\n':
-        text += "\\n";
-        break;
-      case '\0':
-        text += "\\0";
-        break;
-      case '"':
-        text += "\\\"";
-        break;
-      case '\\':
-        text += "\\\\";
-        break;
-      default:
-        if (c >= 0x20 && c < 0x7F) {
-          text += static_cast<char>(c);
-        } else {
-          char hex[5];
-          std::snprintf(hex, sizeof hex, "\\x%02X", c);
-          text += hex;
-        }
-    }
-  }
-  text += shown < bytes.size() ? "\"..." : "\"";
+  std::string text;
+  AppendEscaped(bytes, max_shown, text);
   return text;
 }
 
