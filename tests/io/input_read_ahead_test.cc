@@ -65,7 +65,10 @@ struct DeferringPlatform : test::FakePlatform {
 };
 
 // One operation's outcome: what it gave and where the file then stands.
-std::string Outcome(InputFile& file, int op, std::int64_t argument) {
+// Reading at a position (6) and the bytes at hand (7) leave the position and
+// the reads ahead as they are; the bytes at hand are those of the file, if
+// any (the two files may hold different stretches).
+std::string Outcome(InputFile& file, const std::string& bytes, int op, std::int64_t argument) {
   std::string result;
   try {
     if (op == 0) file.Seek(argument, kSite);
@@ -77,6 +80,20 @@ std::string Outcome(InputFile& file, int op, std::int64_t argument) {
       result = std::to_string(op == 2 ? file.ReadByte(kSite) : file.ReadUint32(kSite));
     if (op == 4) file.Skip(argument, kSite);
     if (op == 5) result = file.AtEnd(kSite) ? "end" : "more";
+    const std::int64_t count = 1 + argument % 300;
+    if (op == 6) {
+      result.resize(static_cast<std::size_t>(count));
+      result.resize(static_cast<std::size_t>(file.ReadAt(argument, result.data(), count, kSite)));
+    }
+    if (op == 7) {
+      const std::string_view held = file.Buffered(argument, count);
+      const bool in_file = argument + count <= static_cast<std::int64_t>(bytes.size());
+      result = held.empty() || (in_file && held == std::string_view(bytes).substr(
+                                                       static_cast<std::size_t>(argument),
+                                                       static_cast<std::size_t>(count)))
+                   ? "held"
+                   : "wrong bytes at hand";
+    }
   } catch (const IoError& error) {
     result += " failed " + std::to_string(error.code());
   }
@@ -93,13 +110,14 @@ void CompareOnRandomOperations(Platform& ahead, const std::string& path, const s
   ASSERT_EQ(InputFile::Open(ahead, path, &a), 0);
   ASSERT_EQ(InputFile::Open(plain, "db", &b), 0);
   for (int step = 0; step < steps; ++step) {
-    const int op = static_cast<int>(random() % 6);
+    const int op = static_cast<int>(random() % 8);
     const auto edge = static_cast<std::int64_t>(random() % 8) * kBlock;
     const std::int64_t argument =
-        op == 0 ? std::max<std::int64_t>(
-                      random() % 2 ? edge + random() % 64 - 32 : random() % data.size(), 0)
-                : random() % (random() % 3 ? 64 : 2 * kBlock);
-    ASSERT_EQ(Outcome(*a, op, argument), Outcome(*b, op, argument))
+        op == 0 || op >= 6
+            ? std::max<std::int64_t>(
+                  random() % 2 ? edge + random() % 64 - 32 : random() % data.size(), 0)
+            : random() % (random() % 3 ? 64 : 2 * kBlock);
+    ASSERT_EQ(Outcome(*a, data, op, argument), Outcome(*b, data, op, argument))
         << "step " << step << " op " << op << " " << argument;
   }
 }
