@@ -186,32 +186,53 @@ class Applier {
   // Rows pair by their keys: as diff pairs lines, up to padding and the
   // spelling of numbers.
   void Pair() {
-    std::vector<std::string> old_keys, new_keys;
-    old_keys.reserve(trace_.rows.size());
-    new_keys.reserve(table_.rows.size());
-    std::vector<std::string_view> cells;
-    for (const TracedRow& row : trace_.rows) {
-      cells.clear();
-      for (const TracedCell& cell : row.cells) cells.push_back(cell.text);
-      old_keys.push_back(RowKey(cells, separator_));
-    }
-    for (const TableLine& line : table_.rows) {
-      cells.clear();
-      for (const TableCell& cell : line.cells) cells.push_back(cell.text);
-      new_keys.push_back(RowKey(cells, separator_));
-    }
-    const std::vector<std::string_view> old_views(old_keys.begin(), old_keys.end());
-    const std::vector<std::string_view> new_views(new_keys.begin(), new_keys.end());
-    pairing_ = PairRows(old_views, new_views);
+    // The keys of each side in one string, viewed once it is complete.
+    const auto keys = [&](std::size_t count, auto cells_of, std::string& storage) {
+      std::vector<std::size_t> ends;
+      ends.reserve(count);
+      std::vector<std::string_view> cells;
+      for (std::size_t r = 0; r < count; ++r) {
+        cells_of(r, cells);
+        AppendRowKey(cells, separator_, storage);
+        ends.push_back(storage.size());
+      }
+      std::vector<std::string_view> views;
+      views.reserve(count);
+      for (std::size_t r = 0; r < count; ++r) {
+        const std::size_t begin = r == 0 ? 0 : ends[r - 1];
+        views.push_back(std::string_view(storage).substr(begin, ends[r] - begin));
+      }
+      return views;
+    };
+    std::string old_storage, new_storage;
+    const auto old_keys = keys(
+        trace_.rows.size(),
+        [&](std::size_t o, std::vector<std::string_view>& cells) {
+          cells.clear();
+          for (const TracedCell& cell : trace_.rows[o].cells) cells.push_back(cell.text);
+        },
+        old_storage);
+    const auto new_keys = keys(
+        table_.rows.size(),
+        [&](std::size_t n, std::vector<std::string_view>& cells) {
+          cells.clear();
+          for (const TableCell& cell : table_.rows[n].cells) cells.push_back(cell.text);
+        },
+        new_storage);
+    pairing_ = PairRows(old_keys, new_keys);
     // A row added as a copy of an old one may take that prototype's bytes.
-    for (std::size_t o = 0; o < old_keys.size(); ++o) first_with_key_.emplace(old_keys[o], o);
+    if (std::find(pairing_.kind.begin(), pairing_.kind.end(), RowPairing::Kind::kAdded) ==
+        pairing_.kind.end()) {
+      return;
+    }
+    std::unordered_map<std::string_view, std::size_t> first_with_key;
+    for (std::size_t o = 0; o < old_keys.size(); ++o) first_with_key.emplace(old_keys[o], o);
     for (std::size_t n = 0; n < new_keys.size(); ++n) {
       if (pairing_.kind[n] != RowPairing::Kind::kAdded) continue;
-      if (const auto it = first_with_key_.find(new_keys[n]); it != first_with_key_.end()) {
+      if (const auto it = first_with_key.find(new_keys[n]); it != first_with_key.end()) {
         copies_[n] = it->second;
       }
     }
-    first_with_key_.clear();
   }
 
   // A row paired with old row `o`: its cells compared one by one, each
@@ -572,7 +593,6 @@ class Applier {
   const TableText& table_;
   DatabaseEdit edit_;
   RowPairing pairing_;
-  std::unordered_map<std::string, std::size_t> first_with_key_;
   std::map<std::size_t, std::size_t> copies_;           // added row -> the old row it repeats
   std::map<std::size_t, DatabaseEdit::Placed> placed_;  // added rows
   // What each new row shows: the cells of the old row kept_[n] unchanged,

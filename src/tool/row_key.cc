@@ -1,5 +1,7 @@
 #include "tool/row_key.h"
 
+#include <charconv>
+
 #include "tool/cell_number.h"
 
 namespace kovrant::tool {
@@ -15,7 +17,8 @@ bool AppendNumber(std::string_view text, char separator, std::string& key) {
   key += number->negative ? '-' : '+';
   key += number->digits;
   key += 'e';
-  key += std::to_string(number->exponent);
+  char exponent[24];
+  key.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, number->exponent).ptr);
   return true;
 }
 
@@ -36,15 +39,13 @@ void AppendCell(std::string_view cell, std::size_t column, char separator, std::
 
 }  // namespace
 
-std::string RowKey(const std::vector<std::string_view>& cells, char separator) {
+void AppendRowKey(const std::vector<std::string_view>& cells, char separator, std::string& key) {
   std::size_t size = cells.size();
   while (size > 1 && cells[size - 1].empty()) --size;
-  std::string key;
   for (std::size_t c = 0; c < size; ++c) {
     if (c > 0) key += '\t';
     AppendCell(cells[c], c, separator, key);
   }
-  return key;
 }
 
 }  // namespace kovrant::tool

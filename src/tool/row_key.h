@@ -13,6 +13,7 @@
 
 namespace kovrant::tool {
 
-std::string RowKey(const std::vector<std::string_view>& cells, char separator);
+// Appends the key of the row of `cells` to `key`.
+void AppendRowKey(const std::vector<std::string_view>& cells, char separator, std::string& key);
 
 }  // namespace kovrant::tool

@@ -27,14 +27,23 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
     pairing.kind[n] = kind;
   };
 
-  // 1. Identical rows, copies in order.
+  // 1. Identical rows, copies in order: the old rows of one text in a chain,
+  // its first one not yet paired at hand.
+  constexpr std::size_t kEnd = static_cast<std::size_t>(-1);
   struct Copies {
-    std::vector<std::size_t> old_rows;
-    std::size_t next = 0;
+    std::size_t next;  // the first old row of this text not yet paired, or kEnd
+    std::size_t last;  // the chain's last old row
   };
+  std::vector<std::size_t> same_next(old_count, kEnd);
   std::unordered_map<std::string_view, Copies> by_text;
   by_text.reserve(old_count);
-  for (std::size_t o = 0; o < old_count; ++o) by_text[old_rows[o]].old_rows.push_back(o);
+  for (std::size_t o = 0; o < old_count; ++o) {
+    const auto [it, first] = by_text.try_emplace(old_rows[o], Copies{o, o});
+    if (!first) {
+      same_next[it->second.last] = o;
+      it->second.last = o;
+    }
+  }
   std::vector<std::size_t> identical;  // new rows paired so, in order
   pairing.steps += old_count + new_count;
   // New rows repeating an old row beyond its count: copies, never edits.
@@ -42,11 +51,13 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   for (std::size_t n = 0; n < new_count; ++n) {
     const auto it = by_text.find(new_rows[n]);
     if (it == by_text.end()) continue;
-    if (it->second.next == it->second.old_rows.size()) {
+    const std::size_t o = it->second.next;
+    if (o == kEnd) {
       copy[n] = true;
       continue;
     }
-    pair(n, it->second.old_rows[it->second.next++], RowPairing::Kind::kMoved);
+    it->second.next = same_next[o];
+    pair(n, o, RowPairing::Kind::kMoved);
     identical.push_back(n);
   }
 
