@@ -186,51 +186,84 @@ class Applier {
   // Rows pair by their keys: as diff pairs lines, up to padding and the
   // spelling of numbers.
   void Pair() {
-    // The keys of each side in one string, viewed once it is complete.
-    const auto keys = [&](std::size_t count, auto cells_of, std::string& storage) {
-      std::vector<std::size_t> ends;
-      ends.reserve(count);
-      std::vector<std::string_view> cells;
+    // Rows are hashed by their keys, none of which is kept: rows whose
+    // hashes agree are compared by their cells, and by their keys where the
+    // cells differ.
+    std::vector<std::string_view> cells;
+    std::string key, other_key;
+    const auto old_cells = [&](std::size_t o, std::vector<std::string_view>& into) {
+      into.clear();
+      for (const TracedCell& cell : trace_.rows[o].cells) into.push_back(cell.text);
+    };
+    const auto new_cells = [&](std::size_t n, std::vector<std::string_view>& into) {
+      into.clear();
+      for (const TableCell& cell : table_.rows[n].cells) into.push_back(cell.text);
+    };
+    const auto hashes = [&](std::size_t count, auto cells_of) {
+      std::vector<std::uint64_t> hashed;
+      hashed.reserve(count);
       for (std::size_t r = 0; r < count; ++r) {
         cells_of(r, cells);
-        AppendRowKey(cells, separator_, storage);
-        ends.push_back(storage.size());
+        key.clear();
+        AppendRowKey(cells, separator_, key);
+        hashed.push_back(std::hash<std::string_view>{}(key));
       }
-      std::vector<std::string_view> views;
-      views.reserve(count);
-      for (std::size_t r = 0; r < count; ++r) {
-        const std::size_t begin = r == 0 ? 0 : ends[r - 1];
-        views.push_back(std::string_view(storage).substr(begin, ends[r] - begin));
-      }
-      return views;
+      return hashed;
     };
-    std::string old_storage, new_storage;
-    const auto old_keys = keys(
-        trace_.rows.size(),
-        [&](std::size_t o, std::vector<std::string_view>& cells) {
-          cells.clear();
-          for (const TracedCell& cell : trace_.rows[o].cells) cells.push_back(cell.text);
-        },
-        old_storage);
-    const auto new_keys = keys(
-        table_.rows.size(),
-        [&](std::size_t n, std::vector<std::string_view>& cells) {
-          cells.clear();
-          for (const TableCell& cell : table_.rows[n].cells) cells.push_back(cell.text);
-        },
-        new_storage);
-    pairing_ = PairRows(old_keys, new_keys);
-    // A row added as a copy of an old one may take that prototype's bytes.
+    std::vector<std::string_view> other;
+    const auto same_key = [&](auto cells_a, std::size_t a, auto cells_b, std::size_t b) {
+      cells_a(a, cells);
+      cells_b(b, other);
+      const auto trimmed = [](const std::vector<std::string_view>& row) {
+        std::size_t size = row.size();
+        while (size > 1 && row[size - 1].empty()) --size;
+        return size;
+      };
+      if (trimmed(cells) == trimmed(other) &&
+          std::equal(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(trimmed(cells)),
+                     other.begin())) {
+        return true;
+      }
+      key.clear();
+      other_key.clear();
+      AppendRowKey(cells, separator_, key);
+      AppendRowKey(other, separator_, other_key);
+      return key == other_key;
+    };
+    RowTexts texts;
+    texts.old_hashes = hashes(trace_.rows.size(), old_cells);
+    texts.new_hashes = hashes(table_.rows.size(), new_cells);
+    texts.old_equal = [&](std::size_t a, std::size_t b) {
+      return same_key(old_cells, a, old_cells, b);
+    };
+    texts.equal = [&](std::size_t o, std::size_t n) {
+      return same_key(old_cells, o, new_cells, n);
+    };
+    pairing_ = PairRows(texts);
+    // A row added as a copy of an old one may take that prototype's bytes:
+    // the first old row of its key.
     if (std::find(pairing_.kind.begin(), pairing_.kind.end(), RowPairing::Kind::kAdded) ==
         pairing_.kind.end()) {
       return;
     }
-    std::unordered_map<std::string_view, std::size_t> first_with_key;
-    for (std::size_t o = 0; o < old_keys.size(); ++o) first_with_key.emplace(old_keys[o], o);
-    for (std::size_t n = 0; n < new_keys.size(); ++n) {
+    // By hash, the first old row of each key (one, unless hashes collide).
+    std::unordered_map<std::uint64_t, std::vector<std::size_t>> firsts;
+    for (std::size_t o = 0; o < trace_.rows.size(); ++o) {
+      std::vector<std::size_t>& rows = firsts[texts.old_hashes[o]];
+      if (std::none_of(rows.begin(), rows.end(),
+                       [&](std::size_t first) { return texts.old_equal(first, o); })) {
+        rows.push_back(o);
+      }
+    }
+    for (std::size_t n = 0; n < table_.rows.size(); ++n) {
       if (pairing_.kind[n] != RowPairing::Kind::kAdded) continue;
-      if (const auto it = first_with_key.find(new_keys[n]); it != first_with_key.end()) {
-        copies_[n] = it->second;
+      const auto it = firsts.find(texts.new_hashes[n]);
+      if (it == firsts.end()) continue;
+      for (const std::size_t first : it->second) {
+        if (texts.equal(first, n)) {
+          copies_[n] = first;
+          break;
+        }
       }
     }
   }

@@ -15,8 +15,23 @@ std::int64_t Row(std::size_t index) { return static_cast<std::int64_t>(index); }
 
 RowPairing PairRows(const std::vector<std::string_view>& old_rows,
                     const std::vector<std::string_view>& new_rows) {
-  const std::size_t old_count = old_rows.size();
-  const std::size_t new_count = new_rows.size();
+  RowTexts texts;
+  const auto hashes = [](const std::vector<std::string_view>& rows) {
+    std::vector<std::uint64_t> hashed;
+    hashed.reserve(rows.size());
+    for (const std::string_view row : rows) hashed.push_back(std::hash<std::string_view>{}(row));
+    return hashed;
+  };
+  texts.old_hashes = hashes(old_rows);
+  texts.new_hashes = hashes(new_rows);
+  texts.old_equal = [&](std::size_t a, std::size_t b) { return old_rows[a] == old_rows[b]; };
+  texts.equal = [&](std::size_t o, std::size_t n) { return old_rows[o] == new_rows[n]; };
+  return PairRows(texts);
+}
+
+RowPairing PairRows(const RowTexts& rows) {
+  const std::size_t old_count = rows.old_hashes.size();
+  const std::size_t new_count = rows.new_hashes.size();
   RowPairing pairing;
   pairing.kind.assign(new_count, RowPairing::Kind::kAdded);
   pairing.old_row.assign(new_count, RowPairing::kNone);
@@ -28,35 +43,55 @@ RowPairing PairRows(const std::vector<std::string_view>& old_rows,
   };
 
   // 1. Identical rows, copies in order: the old rows of one text in a chain,
-  // its first one not yet paired at hand.
+  // its first one not yet paired at hand; the texts of one hash in a chain
+  // of their own.
   constexpr std::size_t kEnd = static_cast<std::size_t>(-1);
-  struct Copies {
-    std::size_t next;  // the first old row of this text not yet paired, or kEnd
-    std::size_t last;  // the chain's last old row
+  struct Text {
+    std::size_t first;         // its first old row, which stands for it
+    std::size_t next;          // its first old row not yet paired, or kEnd
+    std::size_t last;          // its last old row
+    std::size_t other = kEnd;  // the next text of the same hash
   };
+  std::vector<Text> texts;
   std::vector<std::size_t> same_next(old_count, kEnd);
-  std::unordered_map<std::string_view, Copies> by_text;
-  by_text.reserve(old_count);
+  std::unordered_map<std::uint64_t, std::size_t> by_hash;
+  by_hash.reserve(old_count);
   for (std::size_t o = 0; o < old_count; ++o) {
-    const auto [it, first] = by_text.try_emplace(old_rows[o], Copies{o, o});
+    const auto [it, first] = by_hash.try_emplace(rows.old_hashes[o], texts.size());
     if (!first) {
-      same_next[it->second.last] = o;
-      it->second.last = o;
+      std::size_t t = it->second;
+      while (!rows.old_equal(texts[t].first, o) && texts[t].other != kEnd) {
+        ++pairing.steps;
+        t = texts[t].other;
+      }
+      if (rows.old_equal(texts[t].first, o)) {
+        same_next[texts[t].last] = o;
+        texts[t].last = o;
+        continue;
+      }
+      texts[t].other = texts.size();  // a text new to this hash
     }
+    texts.push_back({o, o, o});
   }
   std::vector<std::size_t> identical;  // new rows paired so, in order
   pairing.steps += old_count + new_count;
   // New rows repeating an old row beyond its count: copies, never edits.
   std::vector<bool> copy(new_count, false);
   for (std::size_t n = 0; n < new_count; ++n) {
-    const auto it = by_text.find(new_rows[n]);
-    if (it == by_text.end()) continue;
-    const std::size_t o = it->second.next;
+    const auto it = by_hash.find(rows.new_hashes[n]);
+    if (it == by_hash.end()) continue;
+    std::size_t t = it->second;
+    while (t != kEnd && !rows.equal(texts[t].first, n)) {
+      ++pairing.steps;
+      t = texts[t].other;
+    }
+    if (t == kEnd) continue;
+    const std::size_t o = texts[t].next;
     if (o == kEnd) {
       copy[n] = true;
       continue;
     }
-    it->second.next = same_next[o];
+    texts[t].next = same_next[o];
     pair(n, o, RowPairing::Kind::kMoved);
     identical.push_back(n);
   }

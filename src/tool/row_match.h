@@ -23,6 +23,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -41,6 +42,16 @@ struct RowPairing {
   // work that does not depend on the machine, which the tests bound.
   std::uint64_t steps = 0;
 };
+
+// The rows' texts as PairRows reads them, without holding them: a hash of
+// each one's text, and whether two texts are equal (asked only of rows whose
+// hashes are equal).
+struct RowTexts {
+  std::vector<std::uint64_t> old_hashes, new_hashes;
+  std::function<bool(std::size_t old_a, std::size_t old_b)> old_equal;
+  std::function<bool(std::size_t old_row, std::size_t new_row)> equal;
+};
+RowPairing PairRows(const RowTexts& rows);
 
 // `old_rows` and `new_rows` are the rows' whole texts (cells joined by TAB,
 // no line end), header not included.

@@ -48,6 +48,15 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
     }
     const RowPairing p = Pair(old_rows, new_rows);
     ASSERT_EQ(p.kind.size(), new_rows.size());
+    // Hashes that collide for most texts pair the same, the texts told
+    // apart by comparing them.
+    RowTexts colliding;
+    for (const auto& row : old_rows) colliding.old_hashes.push_back(row.size() % 2);
+    for (const auto& row : new_rows) colliding.new_hashes.push_back(row.size() % 2);
+    colliding.old_equal = [&](std::size_t a, std::size_t b) { return old_rows[a] == old_rows[b]; };
+    colliding.equal = [&](std::size_t o, std::size_t n) { return old_rows[o] == new_rows[n]; };
+    const RowPairing q = PairRows(colliding);
+    EXPECT_TRUE(q.kind == p.kind && q.old_row == p.old_row && q.new_row == p.new_row) << round;
     // Each old row is used at most once, and both directions agree.
     for (std::size_t o = 0; o < old_rows.size(); ++o) {
       EXPECT_TRUE(p.new_row[o] == RowPairing::kNone ||
