@@ -78,9 +78,10 @@ class TraceBuilder final : public TraceObserver {
   // the spans.
   void Finish() {
     while (!open_.empty()) Close();
-    for (std::size_t i = 0; i < trace_.records.size(); ++i) {
-      trace_.records[i].children = {trace_.child_storage.data() + children_[i].first,
-                                    children_[i].second};
+    auto children = children_.begin();
+    for (TracedRecord& record : trace_.records) {
+      record.children = {trace_.child_storage.data() + children->first, children->second};
+      ++children;
     }
   }
 
@@ -142,8 +143,8 @@ class CellTracer {
                                       trace_.cell_storage.size() - first_cell);
     // The prototype's fields that added something (an empty Name counts at
     // its place), and how often each type did.
+    for (int index : fields_) type_count_[trace_.records[index].frame.tag] = 0;
     fields_.clear();
-    type_count_.fill(0);
     for (int child : ChildrenOf(row.prototype)) {
       const TracedRecord& field = trace_.records[static_cast<std::size_t>(child)];
       if (field.added_end > field.added_begin || field.frame.tag == kNameField) {
@@ -309,7 +310,7 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
     const TracedRecord& text = trace.records[static_cast<std::size_t>(index)];
     const std::string_view added(trace.table.data() + text.added_begin,
                                  static_cast<std::size_t>(text.added_end - text.added_begin));
-    if (added.find_first_of("\r\n") != std::string_view::npos) {
+    if (std::any_of(added.begin(), added.end(), [](char c) { return c == '\r' || c == '\n'; })) {
       trace.first_line_break_text = text.frame.offset;
       break;
     }
