@@ -383,7 +383,7 @@ class Applier {
     TableLine line = table_.rows[n];
     line.cells.resize(size);
     RowFields built =
-        BuildRowFields(line, from, RowSource{options_.table, n + 1, separator_}, notes_);
+        BuildRowFields(std::move(line), from, RowSource{options_.table, n + 1, separator_}, notes_);
     edit_.Append(trace_.rows[o].prototype, std::move(built.fields));
     auto& shown = Shown(n);
     shown.insert(shown.end(), built.shown.begin(), built.shown.end());
@@ -415,7 +415,8 @@ class Applier {
     }
     TableLine line = table_.rows[n];
     DropPadding(line, 8);
-    RowFields built = BuildRowFields(line, 0, RowSource{options_.table, n + 1, separator_}, notes_);
+    RowFields built =
+        BuildRowFields(std::move(line), 0, RowSource{options_.table, n + 1, separator_}, notes_);
     own_[n] = std::move(built.shown);
     return {-1, std::move(built.fields)};
   }

@@ -39,6 +39,19 @@ void Escape(std::string_view bytes, std::size_t max_shown, Text& text) {
   for (std::size_t i = 0; i < shown; ++i) {
     // Printable bytes pass in runs.
     std::size_t run = i;
+    // Eight bytes at a time while all are plain (the tests of
+    // graphics.stanford.edu/~seander/bithacks: a byte below 0x20, above
+    // 0x7E, or equal to '"' or '\\'; exact as a whole, if not per byte).
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+    const auto has_zero = [&](std::uint64_t v) { return (v - kOnes) & ~v & kHigh; };
+    while (run + 8 <= shown) {
+      std::uint64_t v;
+      std::memcpy(&v, bytes.data() + run, 8);
+      const std::uint64_t below = (v - kOnes * 0x20) & ~v & kHigh;
+      const std::uint64_t above = ((v + kOnes) | v) & kHigh;
+      if ((below | above | has_zero(v ^ (kOnes * '"')) | has_zero(v ^ (kOnes * '\\'))) != 0) break;
+      run += 8;
+    }
     while (run < shown && kPlain[static_cast<unsigned char>(bytes[run])]) ++run;
     text.append(bytes.data() + i, run - i);
     if (run == shown) break;
@@ -123,6 +136,32 @@ class BlockOut {
         block_.data());
     return *this;
   }
+  // A record's line up to its length: `offset` right-aligned in 12 columns,
+  // then `head` and `length`, written in one stretch of the block.
+  void LineStart(std::int64_t offset, std::string_view head, std::int64_t length) {
+    if (kBlock - used_ < 2 * kNumber + head.size() + 12) {
+      Flush();
+      if (head.size() > kBlock / 2) {
+        Aligned(offset, 12);
+        *this << head << length;
+        return;
+      }
+    }
+    char digits[kNumber];
+    const auto size =
+        static_cast<std::size_t>(std::to_chars(digits, digits + kNumber, offset).ptr - digits);
+    char* at = block_.data() + used_;
+    if (size < 12) {
+      std::memset(at, ' ', 12 - size);
+      at += 12 - size;
+    }
+    std::memcpy(at, digits, size);
+    at += size;
+    std::memcpy(at, head.data(), head.size());
+    at += head.size();
+    at = std::to_chars(at, at + kNumber, length).ptr;
+    used_ = static_cast<std::size_t>(at - block_.data());
+  }
   // `value` right-aligned in `width` columns.
   template <typename Integer>
   void Aligned(Integer value, std::size_t width) {
@@ -198,8 +237,8 @@ class DumpObserver final : public TraceObserver {
 
   void Opened(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
     // The offset right-aligned in 12 columns, two spaces a level, "Ln ".
-    out_.Aligned(frame.offset, 12);
-    out_ << heads_.Of(frame.level, frame.tag, frame.length_bytes) << frame.length;
+    out_.LineStart(frame.offset, heads_.Of(frame.level, frame.tag, frame.length_bytes),
+                   frame.length);
     // A field's line ends once the table writer has decoded its value.
     if (frame.level < 4) EndLine(frame, values);
   }

@@ -43,14 +43,15 @@ class Packer {
     for (std::size_t r = 0; r < table_.rows.size(); ++r) {
       TableLine line = table_.rows[r];
       DropPadding(line, kCells);
+      const std::string_view typed = table_.LineBytes(line);
       const RowFields built =
-          BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
+          BuildRowFields(std::move(line), 0, RowSource{options_.table, r + 1, separator_}, notes_);
       AppendPrototype(built.fields, database);
       // A row that will show as typed is a view of the table read.
       shown.clear();
       AppendTableRow(built.shown, shown);
       shown.resize(shown.size() - 2);
-      if (const std::string_view typed = table_.LineBytes(line); typed == shown) {
+      if (typed == shown) {
         expected_.Keep(typed);
       } else {
         expected_.Add(built.shown);

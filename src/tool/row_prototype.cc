@@ -16,8 +16,8 @@ constexpr std::size_t kColumns = 8;
 
 class Builder {
  public:
-  Builder(const TableLine& line, const RowSource& source, std::vector<std::string>& notes)
-      : line_(line), source_(source), notes_(notes) {}
+  Builder(TableLine line, const RowSource& source, std::vector<std::string>& notes)
+      : line_(std::move(line)), source_(source), notes_(notes) {}
 
   RowFields Build(std::size_t from) {
     if (line_.cells.size() > kColumns) {
@@ -80,7 +80,11 @@ class Builder {
       throw Refusal(std::string(at.file), at.offset,
                     at.label() + ": a text may not hold CR (it would split the row)");
     }
-    Add(static_cast<std::uint8_t>(c == 0 ? 0 : c), std::string(Typed(c)) + '\0');
+    std::string value;
+    value.reserve(Typed(c).size() + 1);
+    value += Typed(c);
+    value += '\0';
+    Add(static_cast<std::uint8_t>(c == 0 ? 0 : c), std::move(value));
     result_.shown.push_back(Typed(c));
   }
 
@@ -152,9 +156,9 @@ class Builder {
 
 }  // namespace
 
-RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSource& source,
+RowFields BuildRowFields(TableLine line, std::size_t from, const RowSource& source,
                          std::vector<std::string>& notes) {
-  return Builder(line, source, notes).Build(from);
+  return Builder(std::move(line), source, notes).Build(from);
 }
 
 void AppendPrototype(const std::vector<NewField>& fields, std::string& out) {

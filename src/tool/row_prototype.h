@@ -48,7 +48,7 @@ struct RowSource {
 // row; apply extends a short row from its first missing column, never from
 // Place2). Lines of precision notes go to `notes`. `line`'s padding beyond
 // its eighth cell must be dropped already.
-RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSource& source,
+RowFields BuildRowFields(TableLine line, std::size_t from, const RowSource& source,
                          std::vector<std::string>& notes);
 
 // Appends a level-3 record holding `fields` to `out`, lengths in the
