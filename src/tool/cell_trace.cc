@@ -18,6 +18,48 @@ namespace {
 // Thrown by the builder at the first record that overlaps.
 struct OverlapMet {};
 
+// A written text's place in the file and the table bytes it made.
+struct WrittenText {
+  std::int64_t offset, begin, end;
+};
+
+// Notes the written texts that make table bytes, in file order.
+void NoteText(const RecordFrame& frame, const RecordPath& path, std::int64_t added_begin,
+              std::int64_t added_end, std::vector<WrittenText>& texts) {
+  if (path.written() && IsTextField(frame.tag) && added_end > added_begin) {
+    texts.push_back({frame.offset, added_begin, added_end});
+  }
+}
+
+// The first of `texts` whose bytes in `table` hold CR or LF, or -1.
+std::int64_t FirstLineBreak(std::string_view table, const std::vector<WrittenText>& texts) {
+  for (const WrittenText& text : texts) {
+    const auto added = table.substr(static_cast<std::size_t>(text.begin),
+                                    static_cast<std::size_t>(text.end - text.begin));
+    if (std::any_of(added.begin(), added.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+      return text.offset;
+    }
+  }
+  return -1;
+}
+
+// Refuses, naming `file`, a database kovrant fails on, or one whose records
+// overlap so often that the trace stopped.
+void RefuseUntraced(const TraceResult& result, const std::string& file) {
+  if (result.failed) {
+    throw Refusal(file, result.failure_record,
+                  "kovrant cannot convert this database (" + result.failure_message +
+                      " in the record here; 'ldbtool check' names the cause)");
+  }
+  if (result.stopped) {
+    // Records that nest never spend the budget; the first overlap ends the
+    // trace of apply before.
+    throw Refusal(file, result.stopped_at,
+                  "the records overlap so often that the trace stopped here ('ldbtool check' "
+                  "lists them)");
+  }
+}
+
 // Observes the traced conversion and keeps what each record made. The
 // children of a record are gathered on a stack while it is open and moved
 // into the flat array when it closes; spans are made once the arrays are
@@ -50,7 +92,7 @@ class TraceBuilder final : public TraceObserver {
       row_spans_.push_back({values.TableLength(), 0});
     }
   }
-  void Decoded(const RecordFrame& frame, const RecordPath&, const DecodedValue& value,
+  void Decoded(const RecordFrame& frame, const RecordPath& path, const DecodedValue& value,
                std::int64_t added_begin, ValueReader& values) override {
     const int index = open_.back().record;
     TracedRecord& record = trace_.records[static_cast<std::size_t>(index)];
@@ -64,9 +106,7 @@ class TraceBuilder final : public TraceObserver {
       last_block_ = index;
     }
     if (frame.tag == kPlaceCountField) record.block_source = last_block_;
-    if (written_ && IsTextField(frame.tag) && record.added_end > record.added_begin) {
-      texts_.push_back(index);
-    }
+    NoteText(frame, path, record.added_begin, record.added_end, texts_);
   }
   void Closed(const RecordFrame& frame, const RecordPath&, ValueReader& values) override {
     // The line end is written: the row's cells end before its CR LF.
@@ -87,7 +127,7 @@ class TraceBuilder final : public TraceObserver {
 
   // The texts that added table bytes, in file order, and each written
   // row's bytes without its line end.
-  const std::vector<int>& texts() const { return texts_; }
+  const std::vector<WrittenText>& texts() const { return texts_; }
   const std::vector<std::pair<std::int64_t, std::int64_t>>& row_spans() const { return row_spans_; }
 
  private:
@@ -115,7 +155,7 @@ class TraceBuilder final : public TraceObserver {
   // Per record: its children's first index in child_storage and count.
   std::vector<std::pair<std::uint32_t, std::uint32_t>> children_;
   std::vector<std::pair<std::int64_t, std::int64_t>> row_spans_;
-  std::vector<int> texts_;
+  std::vector<WrittenText> texts_;
   bool written_ = false;
   int last_block_ = -1;
 };
@@ -223,6 +263,18 @@ class CellTracer {
   std::vector<int> makers_;
 };
 
+// Notes the written texts, through records that overlap too.
+class TextWatch final : public TraceObserver {
+ public:
+  void Opened(const RecordFrame&, const RecordPath&, ValueReader&) override {}
+  void Decoded(const RecordFrame& frame, const RecordPath& path, const DecodedValue&,
+               std::int64_t added_begin, ValueReader& values) override {
+    NoteText(frame, path, added_begin, values.TableLength(), texts);
+  }
+  void Closed(const RecordFrame&, const RecordPath&, ValueReader&) override {}
+  std::vector<WrittenText> texts;
+};
+
 // Ends the conversion at the first record that overlaps, keeping nothing.
 class OverlapWatch final : public TraceObserver {
  public:
@@ -235,6 +287,17 @@ class OverlapWatch final : public TraceObserver {
 };
 
 }  // namespace
+
+ConvertedTable ConvertNotingLineBreaks(const std::string& database, char separator,
+                                       const std::string& file) {
+  ConvertedTable converted;
+  TextWatch watch;
+  TraceResult result;
+  TraceBytes(database, separator, watch, &result, &converted.table);
+  RefuseUntraced(result, file);
+  converted.first_line_break_text = FirstLineBreak(converted.table, watch.texts);
+  return converted;
+}
 
 bool ShowsExactly(const std::string& database, std::string_view table, char separator) {
   // Compared piece by piece as the writer writes it, nothing kept.
@@ -293,29 +356,11 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
   } catch (const OverlapMet&) {
     // Refused by the caller at trace.first_overlap.
   }
-  if (result.failed) {
-    throw Refusal(file, result.failure_record,
-                  "kovrant cannot convert this database (" + result.failure_message +
-                      " in the record here; 'ldbtool check' names the cause)");
-  }
-  if (result.stopped) {
-    // Records that nest never spend the budget; the first overlap ends the
-    // trace before.
-    throw Refusal(file, result.stopped_at,
-                  "the records overlap so often that the trace stopped here ('ldbtool check' "
-                  "lists them)");
-  }
+  RefuseUntraced(result, file);
   builder.Finish();
-  for (int index : builder.texts()) {
-    const TracedRecord& text = trace.records[static_cast<std::size_t>(index)];
-    const std::string_view added(trace.table.data() + text.added_begin,
-                                 static_cast<std::size_t>(text.added_end - text.added_begin));
-    if (std::any_of(added.begin(), added.end(), [](char c) { return c == '\r' || c == '\n'; })) {
-      trace.first_line_break_text = text.frame.offset;
-      break;
-    }
-  }
+  // A trace ended by an overlap has only part of its table.
   if (trace.first_overlap >= 0) return trace;
+  trace.first_line_break_text = FirstLineBreak(trace.table, builder.texts());
   // A row has one cell more than TABs: the storage is taken at once.
   std::size_t cell_count = trace.rows.size();
   for (const auto& [begin, end] : builder.row_spans()) {

@@ -137,6 +137,17 @@ Trace TraceDatabase(const std::string& database, char separator, const std::stri
 // failure message when kovrant would fail.
 std::string ConvertDatabase(const std::string& database, char separator, const std::string& file);
 
+// The table kovrant writes for `database` (whose records may overlap) and
+// the first written text whose bytes hold CR or LF (-1: none). Refuses as
+// TraceDatabase does when kovrant would fail or the records overlap so
+// often that the trace stops.
+struct ConvertedTable {
+  std::string table;
+  std::int64_t first_line_break_text = -1;
+};
+ConvertedTable ConvertNotingLineBreaks(const std::string& database, char separator,
+                                       const std::string& file);
+
 // Whether `table` is byte for byte what kovrant writes for `database`, whose
 // records nest and whose written texts hold no line break: a table that
 // asks apply for nothing. One quick conversion, nothing traced; false

@@ -181,13 +181,14 @@ int ExportOrRefuse(Platform& platform, const ExportOptions& options, std::ostrea
   }
   CheckReplaceable(platform, options.output);
   const std::string database = ReadWholeFile(platform, options.database);
-  const Trace trace = TraceDatabase(database, options.decimal_separator, options.database);
-  if (trace.first_line_break_text >= 0) {
-    throw Refusal(options.database, trace.first_line_break_text,
+  const ConvertedTable converted =
+      ConvertNotingLineBreaks(database, options.decimal_separator, options.database);
+  if (converted.first_line_break_text >= 0) {
+    throw Refusal(options.database, converted.first_line_break_text,
                   "the text here holds CR or LF, which splits its row in the table; a sheet "
                   "made of it would not apply to this database (change the text first)");
   }
-  const auto rows = SplitTable(trace.table);
+  const auto rows = SplitTable(converted.table);
   if (rows.size() > kMaxSheetRows) {
     throw Refusal(options.database, kNoOffset,
                   "the table has " + std::to_string(rows.size() - 1) + " rows; a worksheet holds " +

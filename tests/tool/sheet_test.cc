@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "sample_db.h"
 #include "support/fake_platform.h"
+#include "tool/cell_trace.h"
 #include "tool/commands.h"
 #include "tool/refusal.h"
 #include "tool/sheet_read.h"
@@ -112,6 +114,19 @@ TEST(SheetTest, ExportWritesTextCellsInTextColumns) {
   EXPECT_NE(styles.find("numFmtId=\"49\""), std::string::npos);
   EXPECT_NE(styles.find("<b/>"), std::string::npos);
   EXPECT_NE(zip.Read("xl/workbook.xml").find("name=\"LeverPrototypes\""), std::string::npos);
+}
+
+// Records that overlap convert (kovrant walks them again): export takes
+// kovrant's whole table, and finds the line break of a text after the
+// overlap.
+TEST(SheetTest, ExportOfOverlappingRecordsTakesTheWholeTable) {
+  const std::string db = ldb::OverlappingGroups(40, 1, true);
+  EXPECT_EQ(ConvertNotingLineBreaks(db, '.', "db").table, test::KovrantTable(db));
+  FakePlatform platform;
+  platform.files["db"].data = db + ldb::Database({ldb::Prototype({ldb::Name("a\nb")})});
+  std::string err;
+  EXPECT_EQ(RunTool(platform, true, &err), 1);
+  EXPECT_NE(err.find("the text here holds CR or LF"), std::string::npos) << err;
 }
 
 TEST(SheetTest, ExportRefusesWhatASheetCannotHold) {
