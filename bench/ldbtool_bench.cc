@@ -1,7 +1,8 @@
 // ldbtool's commands in memory, against kovrant's own conversion of the same
 // database: check, dump, apply (a table with one Switch Time changed in every
 // hundredth row, read back, the database rebuilt and proven by a second
-// conversion; and --dry-run of the database's own table), pack of that
+// conversion; the rows in reverse order, every one moved; and --dry-run of
+// the database's own table, which one conversion answers), pack of that
 // table. Inputs: well-formed databases of 1,000 to 100,000 prototypes, and
 // testkit's overlapping groups of 7, 14 and 28 KB, which make the plain walk
 // quadratic. Figures: time, bytes of the database per second, and the
@@ -56,12 +57,24 @@ std::string Edited(std::string table) {
   return table;
 }
 
+// The rows after the header in reverse order.
+std::string Reversed(const std::string& table) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; at < table.size(); at = end + 2) {
+    end = table.find("\r\n", at);
+    lines.push_back(table.substr(at, end - at));
+  }
+  std::string reversed = lines.empty() ? "" : lines.front() + "\r\n";
+  for (std::size_t i = lines.size(); i > 1; --i) reversed += lines[i - 1] + "\r\n";
+  return reversed;
+}
+
 struct Discard : std::streambuf {
   int overflow(int c) override { return c; }
   std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
-enum Command { kKovrant, kCheck, kDump, kApply, kApplyDryRun, kPack };
+enum Command { kKovrant, kCheck, kDump, kApply, kApplyReversed, kApplyDryRun, kPack };
 
 void BM_Command(benchmark::State& state, Command command) {
   const std::string database = Input(state.range(0));
@@ -71,6 +84,7 @@ void BM_Command(benchmark::State& state, Command command) {
   } catch (...) {
   }
   if (command == kApply) table = Edited(table);
+  if (command == kApplyReversed) table = Reversed(table);
   Discard discard;
   std::ostream out(&discard);
   const std::int64_t work_before = ConversionWork();
@@ -89,6 +103,7 @@ void BM_Command(benchmark::State& state, Command command) {
         Dump(platform, "levers.ldb", out, out);
         break;
       case kApply:
+      case kApplyReversed:
       case kApplyDryRun:
         Apply(platform, {"levers.ldb", "table.txt", "out.ldb", command == kApplyDryRun, '.'}, out,
               out);
@@ -111,6 +126,7 @@ BENCHMARK_CAPTURE(BM_Command, kovrant, kKovrant)->Apply(Inputs);
 BENCHMARK_CAPTURE(BM_Command, check, kCheck)->Apply(Inputs);
 BENCHMARK_CAPTURE(BM_Command, dump, kDump)->Apply(Inputs);
 BENCHMARK_CAPTURE(BM_Command, apply, kApply)->Apply(Inputs);
+BENCHMARK_CAPTURE(BM_Command, apply_reversed, kApplyReversed)->Apply(Inputs);
 BENCHMARK_CAPTURE(BM_Command, apply_dry_run, kApplyDryRun)->Apply(Inputs);
 BENCHMARK_CAPTURE(BM_Command, pack, kPack)->Apply(Inputs);
 
