@@ -537,7 +537,7 @@ class Applier {
     edit_.ReplaceValue(cell.field,
                        WithLeading(cell.field, Bytes32(static_cast<std::uint32_t>(ticks))));
     const std::string shown = RenderSwitchTime(ticks, separator_);
-    Note(PrecisionNote(place, typed, shown, std::to_string(ticks) + " ticks", separator_, " s"));
+    Note(TicksNote(place, typed, shown, ticks, separator_));
     Change(n, c, shown);
   }
 

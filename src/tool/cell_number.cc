@@ -94,7 +94,20 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number) {
   if (number.kind == CellNumber::Kind::kInfinity)
     return number.negative ? 0xFF800000u : 0x7F800000u;
   if (number.digits.empty()) return 0u;
-  const std::string text = number.digits + "e" + std::to_string(number.exponent);
+  // "DIGITSeEXPONENT", on the stack unless the digits are many.
+  char stack[64];
+  std::string heap;
+  std::string_view text;
+  if (number.digits.size() + 24 <= sizeof stack) {
+    std::memcpy(stack, number.digits.data(), number.digits.size());
+    char* end = stack + number.digits.size();
+    *end++ = 'e';
+    end = std::to_chars(end, stack + sizeof stack, number.exponent).ptr;
+    text = std::string_view(stack, static_cast<std::size_t>(end - stack));
+  } else {
+    heap = number.digits + "e" + std::to_string(number.exponent);
+    text = heap;
+  }
   float value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error == std::errc::result_out_of_range) {

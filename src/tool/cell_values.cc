@@ -99,10 +99,16 @@ bool SameNumber(std::string_view a, std::string_view b, char separator) {
 }
 
 std::string PrecisionNote(const CellPlace& place, std::string_view typed, std::string_view shown,
-                          const std::string& stored_as, char separator, const char* unit) {
+                          std::string_view stored_as, char separator, const char* unit) {
   if (typed == shown || SameNumber(typed, shown, separator)) return "";
-  return place.label() + ": " + std::string(typed) + unit + " stored as " + stored_as + ", reads " +
-         (shown.empty() ? std::string("as an empty cell") : std::string(shown));
+  return place.label() + ": " + std::string(typed) + unit + " stored as " + std::string(stored_as) +
+         ", reads " + (shown.empty() ? std::string("as an empty cell") : std::string(shown));
+}
+
+std::string TicksNote(const CellPlace& place, std::string_view typed, std::string_view shown,
+                      std::int32_t ticks, char separator) {
+  if (typed == shown || SameNumber(typed, shown, separator)) return "";
+  return PrecisionNote(place, typed, shown, std::to_string(ticks) + " ticks", separator, " s");
 }
 
 bool SameCell(std::string_view a, std::string_view b, char separator) {

@@ -54,7 +54,10 @@ bool SameNumber(std::string_view a, std::string_view b, char separator);
 // shows the same number: "row 3, Switch Time: 2.37 s stored as 36 ticks,
 // reads 2.4".
 std::string PrecisionNote(const CellPlace& place, std::string_view typed, std::string_view shown,
-                          const std::string& stored_as, char separator, const char* unit = "");
+                          std::string_view stored_as, char separator, const char* unit = "");
+// The same for a switch time stored as `ticks`.
+std::string TicksNote(const CellPlace& place, std::string_view typed, std::string_view shown,
+                      std::int32_t ticks, char separator);
 
 // Whether two cells say the same: the same bytes, or the same numbers
 // (one, or an "x,y" pair) spelled otherwise ("3", "3.0", "3.00", "1.5E+020"

@@ -42,6 +42,8 @@ class Builder {
       }
       line_.cells.resize(4);
     }
+    result_.fields.reserve(line_.cells.size() + 1);
+    result_.shown.reserve(line_.cells.size() + 1);
     for (std::size_t c = from; c < line_.cells.size(); ++c) {
       switch (c) {
         case 1:
@@ -113,7 +115,8 @@ class Builder {
               i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
           const std::string rendered = RenderFloat32(bits, separator);
           Note(PrecisionNote(at, part, rendered, "the nearest 32-bit float", separator));
-          cells[i / 2] += (i % 2 == 0 ? "" : ",") + rendered;
+          if (i % 2 != 0) cells[i / 2] += ',';
+          cells[i / 2] += rendered;
         }
         block += Bytes32(bits);
       }
@@ -142,8 +145,7 @@ class Builder {
     const CellPlace at = Place(4);
     const std::int32_t ticks = TypedTicks(Typed(4), source_.separator, at);
     const std::string shown = RenderSwitchTime(ticks, source_.separator);
-    Note(PrecisionNote(at, Typed(4), shown, std::to_string(ticks) + " ticks", source_.separator,
-                       " s"));
+    Note(TicksNote(at, Typed(4), shown, ticks, source_.separator));
     Add(4, Bytes32(static_cast<std::uint32_t>(ticks)));
     result_.shown.push_back(shown);
   }
