@@ -50,21 +50,31 @@ std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator)
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  std::string mantissa;  // all digits, the separator left out
+  // The significant digits go straight into the number: leading zeros are
+  // skipped, trailing ones counted (and moved into the exponent at the end).
   std::int64_t fraction_digits = 0;
+  std::int64_t trailing_zeros = 0;
+  bool any_digit = false;
   bool seen_separator = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
     if (IsDigit(c)) {
-      mantissa += c;
+      any_digit = true;
       if (seen_separator) ++fraction_digits;
+      if (c == '0') {
+        if (!number.digits.empty()) ++trailing_zeros;
+        continue;
+      }
+      number.digits.append(static_cast<std::size_t>(trailing_zeros), '0');
+      trailing_zeros = 0;
+      number.digits += c;
     } else if ((c == '.' || c == separator) && !seen_separator) {
       seen_separator = true;
     } else {
       break;
     }
   }
-  if (mantissa.empty()) return std::nullopt;
+  if (!any_digit) return std::nullopt;
   std::int64_t exponent = 0;
   if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
     ++i;
@@ -78,13 +88,8 @@ std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator)
     if (exponent_negative) exponent = -exponent;
   }
   if (i != text.size()) return std::nullopt;
-  // Normalise: strip leading zeros, move trailing zeros into the exponent.
-  const std::size_t first = mantissa.find_first_not_of('0');
-  if (first == std::string::npos) return number;  // zero, of either sign
-  const std::size_t last = mantissa.find_last_not_of('0');
-  number.digits = mantissa.substr(first, last - first + 1);
-  number.exponent =
-      exponent - fraction_digits + static_cast<std::int64_t>(mantissa.size() - 1 - last);
+  if (number.digits.empty()) return number;  // zero, of either sign
+  number.exponent = exponent - fraction_digits + trailing_zeros;
   number.negative = negative;
   return number;
 }

@@ -12,6 +12,11 @@ namespace {
 TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end) {
   TableLine line;
   line.offset = static_cast<std::int64_t>(begin);
+  // One cell more than TABs, taken at once.
+  line.cells.reserve(
+      static_cast<std::size_t>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
+                                          bytes.begin() + static_cast<std::ptrdiff_t>(end), '\t')) +
+      1);
   ForEachCell(bytes.substr(begin, end - begin), [&](std::size_t from, std::size_t to) {
     line.cells.push_back(
         TableCell{bytes.substr(begin + from, to - from), static_cast<std::int64_t>(begin + from)});
