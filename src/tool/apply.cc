@@ -206,7 +206,7 @@ class Applier {
         cells_of(r, cells);
         key.clear();
         AppendRowKey(cells, separator_, key);
-        hashed.push_back(std::hash<std::string_view>{}(key));
+        hashed.push_back(RowTextHash(key));
       }
       return hashed;
     };
