@@ -35,6 +35,7 @@
 #include "tool/sheet_read.h"
 #include "tool/table_encoding.h"
 #include "tool/table_text.h"
+#include "tool/text_hash.h"
 #include "tool/whole_file.h"
 
 namespace kovrant::tool {
@@ -206,7 +207,7 @@ class Applier {
         cells_of(r, cells);
         key.clear();
         AppendRowKey(cells, separator_, key);
-        hashed.push_back(RowTextHash(key));
+        hashed.push_back(TextHash(key));
       }
       return hashed;
     };

@@ -43,16 +43,9 @@ struct RowPairing {
   std::uint64_t steps = 0;
 };
 
-// A hash of a row's text that no file can be made to collide on: a
-// polynomial over the text's length and its 7-byte pieces, modulo 2^61 - 1,
-// at a point drawn afresh for each run. Two different texts of n bytes
-// collide with probability at most (n / 7 + 1) / 2^60, whatever they hold, so
-// a crafted table cannot make the pairing's chains long.
-std::uint64_t RowTextHash(std::string_view text);
-
 // The rows' texts as PairRows reads them, without holding them: a hash of
 // each one's text, and whether two texts are equal (asked only of rows whose
-// hashes are equal).
+// hashes are equal; text_hash.h gives such hashes).
 struct RowTexts {
   std::vector<std::uint64_t> old_hashes, new_hashes;
   std::function<bool(std::size_t old_a, std::size_t old_b)> old_equal;

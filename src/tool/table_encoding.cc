@@ -7,7 +7,7 @@
 #include "tool/cell_values.h"
 #include "tool/encoding.h"
 #include "tool/refusal.h"
-#include "tool/row_match.h"
+#include "tool/text_hash.h"
 
 namespace kovrant::tool {
 namespace {
@@ -62,14 +62,8 @@ class Damage {
   }
 
  private:
-  // Hashed as row pairing hashes texts: no file can make them collide.
-  struct TextHash {
-    std::size_t operator()(std::string_view text) const {
-      return static_cast<std::size_t>(RowTextHash(text));
-    }
-  };
   std::deque<std::string> made_;  // the texts the sets below view
-  std::unordered_set<std::string_view, TextHash> old_, question_marks_, utf8_;
+  std::unordered_set<std::string_view, TextHasher> old_, question_marks_, utf8_;
 };
 
 }  // namespace

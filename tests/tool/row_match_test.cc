@@ -110,23 +110,6 @@ TEST(PairRowsTest, PropertiesOverEditedRowLists) {
   }
 }
 
-// The pairing's hash tells texts apart: padding with NUL bytes, and 100,000
-// random texts of up to 40 bytes.
-TEST(PairRowsTest, RowTextHashesOfDifferentTextsDiffer) {
-  EXPECT_NE(RowTextHash(""), RowTextHash(std::string(1, '\0')));
-  EXPECT_NE(RowTextHash("a"), RowTextHash(std::string("a\0", 2)));
-  EXPECT_NE(RowTextHash("1234567"), RowTextHash("12345678"));
-  std::mt19937 rng(3);
-  std::set<std::string> texts;
-  std::set<std::uint64_t> hashes;
-  while (texts.size() < 100000) {
-    std::string text(rng() % 41, '\0');
-    for (char& c : text) c = static_cast<char>(rng() % 4 ? 'a' + rng() % 3 : rng());
-    if (texts.insert(text).second) hashes.insert(RowTextHash(text));
-  }
-  EXPECT_EQ(hashes.size(), texts.size());
-}
-
 Rows Numbered(std::size_t n, const char* prefix) {
   Rows rows(n);
   for (std::size_t i = 0; i < n; ++i) rows[i] = prefix + std::to_string(i);
