@@ -2084,7 +2084,7 @@ PUGI_IMPL_NS_BEGIN
 		// only do autodetection if no explicit encoding is requested
 		if (encoding != encoding_auto) return encoding;
 
-		// try to guess encoding (based on XML specification, Appendix F.1)
+		// try to guess encoding (based on the XML standard, Appendix F.1)
 		const uint8_t* data = static_cast<const uint8_t*>(contents);
 
 		return guess_buffer_encoding(data, size);
