@@ -191,7 +191,7 @@ class Applier {
     // hashes agree are compared by their cells, and by their keys where the
     // cells differ.
     std::vector<std::string_view> cells;
-    std::string key, other_key;
+    std::string key;
     const auto old_cells = [&](std::size_t o, std::vector<std::string_view>& into) {
       into.clear();
       for (const TracedCell& cell : trace_.rows[o].cells) into.push_back(cell.text);
@@ -215,21 +215,7 @@ class Applier {
     const auto same_key = [&](auto cells_a, std::size_t a, auto cells_b, std::size_t b) {
       cells_a(a, cells);
       cells_b(b, other);
-      const auto trimmed = [](const std::vector<std::string_view>& row) {
-        std::size_t size = row.size();
-        while (size > 1 && row[size - 1].empty()) --size;
-        return size;
-      };
-      if (trimmed(cells) == trimmed(other) &&
-          std::equal(cells.begin(), cells.begin() + static_cast<std::ptrdiff_t>(trimmed(cells)),
-                     other.begin())) {
-        return true;
-      }
-      key.clear();
-      other_key.clear();
-      AppendRowKey(cells, separator_, key);
-      AppendRowKey(other, separator_, other_key);
-      return key == other_key;
+      return SameRowKey(cells, other, separator_);
     };
     RowTexts texts;
     texts.old_hashes = hashes(trace_.rows.size(), old_cells);

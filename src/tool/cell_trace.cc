@@ -336,9 +336,6 @@ std::uint32_t ValueAt(const std::string& database, std::int64_t offset) {
 
 std::string ConvertDatabase(const std::string& database, char separator, const std::string& file) {
   std::string table;
-  // Tables are mostly about their database's size; pages reserved and never
-  // written are never taken.
-  table.reserve(2 * database.size() + 4096);
   try {
     ConvertBytes(database, separator, &table);
   } catch (const Failure& failure) {

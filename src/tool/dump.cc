@@ -325,13 +325,9 @@ class DumpObserver final : public TraceObserver {
 
 }  // namespace
 
-void AppendEscaped(std::string_view bytes, std::size_t max_shown, std::string& text) {
-  Escape(bytes, max_shown, text);
-}
-
 std::string EscapeText(const std::string& bytes, std::size_t max_shown) {
   std::string text;
-  AppendEscaped(bytes, max_shown, text);
+  Escape(bytes, max_shown, text);
   return text;
 }
 

@@ -18,7 +18,6 @@
 #include <cstdint>
 #include <iosfwd>
 #include <string>
-#include <string_view>
 
 #include "io/platform.h"
 
@@ -27,8 +26,6 @@ namespace kovrant::tool {
 // A value's bytes as dump shows a text: quoted, escaped, at most
 // `max_shown` bytes of it.
 std::string EscapeText(const std::string& bytes, std::size_t max_shown);
-// The same, appended to `text`.
-void AppendEscaped(std::string_view bytes, std::size_t max_shown, std::string& text);
 
 // A float's bits as dump shows them: shortest round trip, "NaN(0x...)" for
 // NaNs.

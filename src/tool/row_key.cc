@@ -1,5 +1,6 @@
 #include "tool/row_key.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "tool/cell_number.h"
@@ -37,15 +38,34 @@ void AppendCell(std::string_view cell, std::size_t column, char separator, std::
   key += cell;
 }
 
+// How many of the cells the key holds: empty ones at the end left out.
+std::size_t KeyedCells(const std::vector<std::string_view>& cells) {
+  std::size_t size = cells.size();
+  while (size > 1 && cells[size - 1].empty()) --size;
+  return size;
+}
+
 }  // namespace
 
 void AppendRowKey(const std::vector<std::string_view>& cells, char separator, std::string& key) {
-  std::size_t size = cells.size();
-  while (size > 1 && cells[size - 1].empty()) --size;
+  const std::size_t size = KeyedCells(cells);
   for (std::size_t c = 0; c < size; ++c) {
     if (c > 0) key += '\t';
     AppendCell(cells[c], c, separator, key);
   }
+}
+
+bool SameRowKey(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+                char separator) {
+  const std::size_t size = KeyedCells(a);
+  if (size == KeyedCells(b) &&
+      std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(size), b.begin())) {
+    return true;
+  }
+  std::string key_a, key_b;
+  AppendRowKey(a, separator, key_a);
+  AppendRowKey(b, separator, key_b);
+  return key_a == key_b;
 }
 
 }  // namespace kovrant::tool

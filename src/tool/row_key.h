@@ -16,4 +16,9 @@ namespace kovrant::tool {
 // Appends the key of the row of `cells` to `key`.
 void AppendRowKey(const std::vector<std::string_view>& cells, char separator, std::string& key);
 
+// Whether two rows have one key: at once where their cells are the same up
+// to padding, else by their keys.
+bool SameRowKey(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+                char separator);
+
 }  // namespace kovrant::tool
