@@ -35,7 +35,28 @@ if ((${#missing[@]})); then
   if [[ " ${missing[*]} " == *:i386\ * ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
     "${sudo_cmd[@]}" dpkg --add-architecture i386
   fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
+  # A mirror in the middle of a sync serves an index that fails its check
+  # ("File has unexpected size"); apt then keeps the indexes it could fetch.
+  # Try again a few times, then go on with those: the install below fails
+  # if a package is really missing.
+  for attempt in 1 2 3; do
+    "${sudo_cmd[@]}" apt-get update -qq && break
+    echo "setup: apt-get update failed (attempt $attempt of 3)" >&2
+    ((attempt < 3)) && sleep 20
+  done
+  # The i386 half is installed on its own: while the i386 indexes lag the
+  # amd64 ones, its packages cannot be matched to the installed amd64
+  # libraries. Without it, scripts/test-windows32.sh says it cannot run the
+  # 32-bit kovrant.exe and skips; everything else must install.
+  required=() foreign=()
+  for package in "${missing[@]}"; do
+    if [[ $package == *:i386 ]]; then foreign+=("$package"); else required+=("$package"); fi
+  done
+  install() {
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+  }
+  if ((${#required[@]})); then install "${required[@]}"; fi
+  if ((${#foreign[@]})) && ! install "${foreign[@]}"; then
+    echo "setup: could not install ${foreign[*]}; the 32-bit Wine checks will be skipped" >&2
+  fi
 fi
