@@ -39,22 +39,20 @@ class Packer {
     std::string database(kHeaderRoom, '\0');
     // Beyond what it will hold: pages never written are never taken.
     database.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
-    std::string shown;
+    // Every row is expected to show as typed, which the rows of a table
+    // kovrant wrote do; what a row will show instead is worked out only
+    // for the rows the proof finds showing otherwise (ShownOtherwise), and
+    // only those can have notes, which are all about a number that shows
+    // otherwise than typed.
+    std::string records;
     for (std::size_t r = 0; r < table_.rows.size(); ++r) {
-      TableLine line = table_.rows[r];
-      DropPadding(line, kCells);
-      const std::string_view typed = table_.LineBytes(line);
-      const RowFields built =
-          BuildRowFields(std::move(line), 0, RowSource{options_.table, r + 1, separator_}, notes_);
-      AppendPrototype(built.fields, database);
-      // A row that will show as typed is a view of the table read.
-      shown.clear();
-      AppendTableRow(built.shown, shown);
-      shown.resize(shown.size() - 2);
-      if (typed == shown) {
-        expected_.Keep(typed);
+      const TableLine& line = table_.rows[r];
+      if (line.cells.size() > kCells) {
+        TableLine dropped = line;
+        DropPadding(dropped, kCells);
+        Append(dropped, r, records, database);
       } else {
-        expected_.Add(built.shown);
+        Append(line, r, records, database);
       }
     }
     const auto body = static_cast<std::int64_t>(database.size() - kHeaderRoom);
@@ -66,11 +64,40 @@ class Packer {
     return database;
   }
 
+  // The line row `r` (from 0) shows: as typed, or as its fields show it,
+  // with the notes on its numbers.
+  std::string_view ShownOtherwise(std::size_t r) {
+    TableLine line = table_.rows[r];
+    DropPadding(line, kCells);
+    const RowFields built =
+        BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
+    shown_.clear();
+    AppendTableRow(built.shown, shown_);
+    shown_.resize(shown_.size() - 2);
+    return shown_;
+  }
+
   const std::vector<std::string>& notes() const { return notes_; }
   // The table the database must show (cells as kovrant will show them).
   const ExpectedTable& expected() const { return expected_; }
 
  private:
+  void Append(const TableLine& line, std::size_t r, std::string& records, std::string& database) {
+    records.clear();
+    AppendRowRecords(line, RowSource{options_.table, r + 1, separator_}, records);
+    AppendPrototype(records, database);
+    if (const auto typed = table_.LineBytes(line)) {
+      expected_.Keep(*typed);
+      return;
+    }
+    std::string typed;
+    for (const TableCell& cell : line.cells) {
+      if (&cell != &line.cells.front()) typed += '\t';
+      typed += cell.text;
+    }
+    expected_.Add(std::move(typed));
+  }
+
   static constexpr std::size_t kCells = 8;
   static constexpr std::size_t kHeaderRoom = 10;  // two tags, two four-byte lengths
 
@@ -79,6 +106,7 @@ class Packer {
   const TableText& table_;
   std::vector<std::string> notes_;
   ExpectedTable expected_;
+  std::string shown_;
 };
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
@@ -93,7 +121,8 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
   if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options, table);
   const std::string database = packer.Run();
-  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table);
+  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table,
+             [&](std::size_t row) { return packer.ShownOtherwise(row); });
   // An existing file at OUT (perhaps the game's own database) is kept.
   const WriteOutcome outcome =
       WriteFileKeepingBackup(platform, options.output, database, !options.no_backup);

@@ -1,8 +1,10 @@
 #include "tool/row_prototype.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ldb/packed_length.h"
+#include "table/field_schema.h"
 
 #include "tool/cell_values.h"
 #include "tool/database_edit.h"
@@ -11,26 +13,41 @@
 namespace kovrant::tool {
 namespace {
 
-constexpr std::uint32_t kFloatOne = 0x3F800000;
 constexpr std::size_t kColumns = 8;
 
+// Makes the fields of a row. Predicting, it also works out the cells kovrant
+// will show for them and the notes on numbers stored at lower precision;
+// else it only appends the records, for pack's rows that are expected to
+// show as typed (the proof finds those that do not).
 class Builder {
  public:
-  Builder(TableLine line, const RowSource& source, std::vector<std::string>& notes)
-      : line_(std::move(line)), source_(source), notes_(notes) {}
+  Builder(const TableLine& line, const RowSource& source, std::vector<std::string>* notes)
+      : line_(line), source_(source), notes_(notes) {}
 
   RowFields Build(std::size_t from) {
-    if (line_.cells.size() > kColumns) {
+    result_.fields.reserve(line_.cells.size() + 1);
+    result_.shown.reserve(line_.cells.size() + 1);
+    Run(from);
+    return std::move(result_);
+  }
+  void AppendRecords(std::string& records) {
+    records_ = &records;
+    Run(0);
+  }
+
+ private:
+  void Run(std::size_t from) {
+    count_ = line_.cells.size();
+    if (count_ > kColumns) {
       const CellPlace at = Place(kColumns);
       throw Refusal(
           std::string(at.file), at.offset,
           at.label() + ": no field makes a cell beyond the eighth column, so it cannot be added");
     }
-    // The place count makes Place1 and Place2 together.
-    if (line_.cells.size() == 2 && from <= 1) {
-      line_.cells.push_back({"", line_.cells[1].offset + std::ssize(line_.cells[1].text)});
-    }
-    if (from <= 4 && line_.cells.size() > 4 && line_.cells[4].text.empty()) {
+    // The place count makes Place1 and Place2 together: a row that ends
+    // after Place1 reads Place2 as empty.
+    if (count_ == 2 && from <= 1) count_ = 3;
+    if (from <= 4 && count_ > 4 && Typed(4).empty()) {
       const bool padding = std::all_of(line_.cells.begin() + 4, line_.cells.end(),
                                        [](const TableCell& cell) { return cell.text.empty(); });
       if (!padding) {
@@ -40,11 +57,9 @@ class Builder {
                           ": an empty cell cannot be made here (a switch time always shows a "
                           "number; type 0 for none)");
       }
-      line_.cells.resize(4);
+      count_ = 4;
     }
-    result_.fields.reserve(line_.cells.size() + 1);
-    result_.shown.reserve(line_.cells.size() + 1);
-    for (std::size_t c = from; c < line_.cells.size(); ++c) {
+    for (std::size_t c = from; c < count_; ++c) {
       switch (c) {
         case 1:
           Places();
@@ -61,19 +76,37 @@ class Builder {
           break;
       }
     }
-    return std::move(result_);
   }
 
- private:
+  bool predicting() const { return records_ == nullptr; }
+  // A cell of the row; the Place2 a row of two cells lacks is empty, just
+  // after Place1.
   CellPlace Place(std::size_t c) const {
-    return CellPlace{source_.file, line_.cells[c].offset, source_.row, c};
+    if (c < line_.cells.size())
+      return CellPlace{source_.file, line_.cells[c].offset, source_.row, c};
+    const TableCell& last = line_.cells.back();
+    return CellPlace{source_.file, last.offset + std::ssize(last.text), source_.row, c};
   }
-  CellText Typed(std::size_t c) const { return line_.cells[c].text; }
+  CellText Typed(std::size_t c) const {
+    return c < line_.cells.size() ? line_.cells[c].text : CellText();
+  }
   void Note(const std::string& note) {
-    if (!note.empty()) notes_.push_back(note);
+    if (!note.empty()) notes_->push_back(note);
   }
-  void Add(std::uint8_t type, std::string value) {
-    result_.fields.push_back({type, std::move(value)});
+  // A field of `type` whose value is `value`, and `terminated` by a NUL.
+  void Add(std::uint8_t type, std::string_view value, bool terminated = false) {
+    if (predicting()) {
+      std::string& stored = result_.fields.emplace_back(NewField{type, {}}).value;
+      stored.reserve(value.size() + 1);
+      stored += value;
+      if (terminated) stored += '\0';
+      return;
+    }
+    *records_ += static_cast<char>(type);
+    AppendPackedLength(*records_, static_cast<std::int64_t>(value.size() + (terminated ? 1 : 0)),
+                       true);
+    *records_ += value;
+    if (terminated) *records_ += '\0';
   }
 
   void Text(std::size_t c) {
@@ -82,12 +115,8 @@ class Builder {
       throw Refusal(std::string(at.file), at.offset,
                     at.label() + ": a text may not hold CR (it would split the row)");
     }
-    std::string value;
-    value.reserve(Typed(c).size() + 1);
-    value += Typed(c);
-    value += '\0';
-    Add(static_cast<std::uint8_t>(c == 0 ? 0 : c), std::move(value));
-    result_.shown.push_back(Typed(c));
+    Add(static_cast<std::uint8_t>(c), Typed(c), true);
+    if (predicting()) result_.shown.push_back(Typed(c));
   }
 
   void Places() {
@@ -103,26 +132,25 @@ class Builder {
     const std::int32_t count = place2.present ? 2 : place1.present ? 1 : 0;
     if (count > 0) {
       const CellNumber* typed[4] = {&place1.x, &place1.y, &place2.x, &place2.y};
-      std::string block;
-      for (int i = 0; i < 4; ++i) {
-        std::uint32_t bits = 0;
-        if (i < 2 * count) {
-          const std::size_t c = 1 + static_cast<std::size_t>(i / 2);
-          const CellPlace at = Place(c);
-          bits = TypedFloat(*typed[i], at);
-          const CellText text = Typed(c);
-          const std::string_view part =
-              i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
-          const std::string rendered = RenderFloat32(bits, separator);
-          Note(PrecisionNote(at, part, rendered, "the nearest 32-bit float", separator));
-          if (i % 2 != 0) cells[i / 2] += ',';
-          cells[i / 2] += rendered;
-        }
-        block += Bytes32(bits);
+      char block[16] = {};
+      for (int i = 0; i < 2 * count; ++i) {
+        const std::size_t c = 1 + static_cast<std::size_t>(i / 2);
+        const CellPlace at = Place(c);
+        const std::uint32_t bits = TypedFloat(*typed[i], at);
+        std::memcpy(block + 4 * i, Bytes32(bits).data(), 4);
+        if (!predicting()) continue;
+        const CellText text = Typed(c);
+        const std::string_view part =
+            i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
+        const std::string rendered = RenderFloat32(bits, separator);
+        Note(PrecisionNote(at, part, rendered, "the nearest 32-bit float", separator));
+        if (i % 2 != 0) cells[i / 2] += ',';
+        cells[i / 2] += rendered;
       }
-      Add(1, block);
+      Add(1, std::string_view(block, sizeof block));
     }
     Add(2, Bytes32(static_cast<std::uint32_t>(count)));
+    if (!predicting()) return;
     result_.shown.push_back(cells[0]);
     result_.shown.push_back(cells[1]);
   }
@@ -130,48 +158,57 @@ class Builder {
   void Scale() {
     const CellPlace at = Place(3);
     const std::uint32_t scale = TypedScale(Typed(3), source_.separator, at);
-    const std::string shown = scale == kFloatOne ? "" : RenderFloat32(scale, source_.separator);
-    if (scale == kFloatOne && !Typed(3).empty()) {
+    Add(3, Bytes32(scale));
+    if (!predicting()) return;
+    const std::string shown = scale == kFloatOneBits ? "" : RenderFloat32(scale, source_.separator);
+    if (scale == kFloatOneBits && !Typed(3).empty()) {
       Note(at.label() + ": " + std::string(Typed(3)) +
            " stored as 1.0, which reads as an empty cell");
     } else {
       Note(PrecisionNote(at, Typed(3), shown, "the nearest 32-bit float", source_.separator));
     }
-    Add(3, Bytes32(scale));
     result_.shown.push_back(shown);
   }
 
   void SwitchTime() {
     const CellPlace at = Place(4);
     const std::int32_t ticks = TypedTicks(Typed(4), source_.separator, at);
+    Add(4, Bytes32(static_cast<std::uint32_t>(ticks)));
+    if (!predicting()) return;
     const std::string shown = RenderSwitchTime(ticks, source_.separator);
     Note(TicksNote(at, Typed(4), shown, ticks, source_.separator));
-    Add(4, Bytes32(static_cast<std::uint32_t>(ticks)));
     result_.shown.push_back(shown);
   }
 
-  TableLine line_;
+  const TableLine& line_;
   const RowSource& source_;
-  std::vector<std::string>& notes_;
+  std::vector<std::string>* notes_;
+  std::size_t count_ = 0;           // the cells made, the Place2 a short row lacks counted
+  std::string* records_ = nullptr;  // not predicting: where the records go
   RowFields result_;
 };
 
 }  // namespace
 
-RowFields BuildRowFields(TableLine line, std::size_t from, const RowSource& source,
+RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSource& source,
                          std::vector<std::string>& notes) {
-  return Builder(std::move(line), source, notes).Build(from);
+  return Builder(line, source, &notes).Build(from);
+}
+
+void AppendRowRecords(const TableLine& line, const RowSource& source, std::string& records) {
+  Builder(line, source, nullptr).AppendRecords(records);
+}
+
+void AppendPrototype(std::string_view records, std::string& out) {
+  out += '\0';
+  AppendPackedLength(out, static_cast<std::int64_t>(records.size()), true);
+  out += records;
 }
 
 void AppendPrototype(const std::vector<NewField>& fields, std::string& out) {
-  std::int64_t body = 0;
-  for (const NewField& field : fields) {
-    const auto size = static_cast<std::int64_t>(field.value.size());
-    body += 1 + PackedLengthSize(size, true) + size;
-  }
-  out += '\0';
-  AppendPackedLength(out, body, true);
-  for (const NewField& field : fields) AppendRecord(field.type, field.value, true, out);
+  std::string records;
+  for (const NewField& field : fields) AppendRecord(field.type, field.value, true, records);
+  AppendPrototype(records, out);
 }
 
 }  // namespace kovrant::tool

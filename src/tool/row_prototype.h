@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tool/table_text.h"
@@ -48,11 +49,16 @@ struct RowSource {
 // row; apply extends a short row from its first missing column, never from
 // Place2). Lines of precision notes go to `notes`. `line`'s padding beyond
 // its eighth cell must be dropped already.
-RowFields BuildRowFields(TableLine line, std::size_t from, const RowSource& source,
+RowFields BuildRowFields(const TableLine& line, std::size_t from, const RowSource& source,
                          std::vector<std::string>& notes);
+// The same fields of the whole row, only appended to `records` as the
+// records of a prototype's body: what they will show is not worked out.
+// Refuses what BuildRowFields refuses.
+void AppendRowRecords(const TableLine& line, const RowSource& source, std::string& records);
 
-// Appends a level-3 record holding `fields` to `out`, lengths in the
-// one-byte form where they fit.
+// Appends a level-3 record holding `fields` (or the records of its body)
+// to `out`, lengths in the one-byte form where they fit.
 void AppendPrototype(const std::vector<NewField>& fields, std::string& out);
+void AppendPrototype(std::string_view records, std::string& out);
 
 }  // namespace kovrant::tool

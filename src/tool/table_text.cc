@@ -9,30 +9,40 @@
 namespace kovrant::tool {
 namespace {
 
-TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end) {
+// The line's cells, gathered in `cells` (kept from line to line) and then
+// copied into a vector of their exact size.
+TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end,
+                    std::vector<TableCell>& cells) {
+  cells.clear();
+  // Searched within the line alone: a file of lines without TABs stays
+  // linear.
+  const std::string_view text = bytes.substr(0, end);
+  for (std::size_t from = begin;;) {
+    const std::size_t tab = std::min(text.find('\t', from), end);
+    cells.push_back(TableCell{bytes.substr(from, tab - from), static_cast<std::int64_t>(from)});
+    if (tab == end) break;
+    from = tab + 1;
+  }
   TableLine line;
   line.offset = static_cast<std::int64_t>(begin);
-  // One cell more than TABs, taken at once.
-  line.cells.reserve(
-      static_cast<std::size_t>(std::count(bytes.begin() + static_cast<std::ptrdiff_t>(begin),
-                                          bytes.begin() + static_cast<std::ptrdiff_t>(end), '\t')) +
-      1);
-  ForEachCell(bytes.substr(begin, end - begin), [&](std::size_t from, std::size_t to) {
-    line.cells.push_back(
-        TableCell{bytes.substr(begin + from, to - from), static_cast<std::int64_t>(begin + from)});
-  });
+  line.cells.assign(cells.begin(), cells.end());
   return line;
 }
 
 }  // namespace
 
-std::string_view TableText::LineBytes(const TableLine& line) const {
-  if (!bytes_ || line.cells.empty() || line.cells.front().offset < 0) return {};
+std::optional<std::string_view> TableText::LineBytes(const TableLine& line) const {
+  if (!bytes_ || line.cells.empty()) return std::nullopt;
+  for (const TableCell& cell : line.cells) {
+    if (cell.offset < 0 || static_cast<std::size_t>(cell.offset) > bytes_->size() ||
+        cell.text.data() != bytes_->data() + cell.offset) {
+      return std::nullopt;
+    }
+  }
   const TableCell& last = line.cells.back();
-  const auto end = static_cast<std::size_t>(last.offset) + last.text.size();
   const auto begin = static_cast<std::size_t>(line.cells.front().offset);
-  if (end > bytes_->size() || begin > end) return {};
-  return std::string_view(*bytes_).substr(begin, end - begin);
+  return std::string_view(*bytes_).substr(
+      begin, static_cast<std::size_t>(last.offset) + last.text.size() - begin);
 }
 
 const std::vector<std::string>& HeaderCells() {
@@ -86,13 +96,20 @@ TableText ReadTableText(std::string owned_bytes, const std::string& file, bool u
   }
   table.size = static_cast<std::int64_t>(bytes.size());
   std::vector<TableLine> lines;
+  std::size_t line_ends = 0;
+  for (std::size_t at = bytes.find('\n'); at != std::string_view::npos;
+       at = bytes.find('\n', at + 1)) {
+    ++line_ends;
+  }
+  lines.reserve(line_ends + 1);
+  std::vector<TableCell> cells;
   std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
     std::size_t newline = bytes.find('\n', begin);
     const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;
     std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
     if (newline != std::string_view::npos && end > begin && bytes[end - 1] == '\r') --end;
-    lines.push_back(SplitLine(bytes, begin, end));
+    lines.push_back(SplitLine(bytes, begin, end, cells));
     begin = next;
   }
   if (lines.empty()) throw Refusal(file, 0, "the table is empty: it has no header line");

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,8 +52,9 @@ struct TableText {
   std::int64_t size = 0;        // of the whole file
 
   // The bytes of `line` from its first cell to its last as the file holds
-  // them ("" for a table read from a workbook).
-  std::string_view LineBytes(const TableLine& line) const;
+  // them, when its cells view them (not for a table read from a workbook,
+  // nor for cells decoded).
+  std::optional<std::string_view> LineBytes(const TableLine& line) const;
 
   // Keeps `text` with the table (a cell rewritten, as when decoded) and
   // returns the view for its cell.
