@@ -1,5 +1,6 @@
 #include "tool/whole_file.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "io/failure.h"
@@ -44,9 +45,10 @@ Platform::FileKind KindToReplace(Platform& platform, const std::string& path,
   return kind;
 }
 
-}  // namespace
-
-std::string ReadWholeFile(Platform& platform, const std::string& path) {
+// Opens `path` to read it, hands the file and its size to `read`, which
+// returns an I/O code, and closes it; refuses as ReadWholeFile says.
+template <typename Read>
+void ReadFile(Platform& platform, const std::string& path, Read read) {
   FileHandle file;
   if (int code = platform.OpenInput(path, &file); code != 0) {
     if (platform.IsDirectory(path)) {
@@ -56,19 +58,48 @@ std::string ReadWholeFile(Platform& platform, const std::string& path) {
     }
     Refuse(path, "cannot open", code);
   }
-  std::string bytes;
   std::int64_t size = 0;
   int code = platform.FileSize(file, &size);
-  if (code == 0) {
-    bytes.resize(static_cast<std::size_t>(size));
-    std::size_t got = 0;
-    code = platform.Read(file, bytes.data(), bytes.size(), &got);
-    // A file that shrank while it was read is read as far as it went.
-    bytes.resize(got);
-  }
+  if (code == 0) code = read(file, size);
   const int closed = platform.Close(file);
   if (code != 0) Refuse(path, "cannot read", code);
   if (closed != 0) Refuse(path, "cannot read", closed);
+}
+
+// Whether the file at `path` holds exactly `bytes`, read a piece at a time:
+// a file as large as the new one is not held twice.
+bool FileHolds(Platform& platform, const std::string& path, std::string_view bytes) {
+  bool same = false;
+  ReadFile(platform, path, [&](FileHandle file, std::int64_t size) {
+    if (size != static_cast<std::int64_t>(bytes.size())) return 0;
+    constexpr std::size_t kPiece = 1 << 20;
+    std::string piece(std::min(kPiece, bytes.size()), '\0');
+    for (std::size_t at = 0; at < bytes.size();) {
+      const std::size_t want = std::min(kPiece, bytes.size() - at);
+      std::size_t got = 0;
+      if (int code = platform.Read(file, piece.data(), want, &got); code != 0) return code;
+      // A file that shrank while it was read holds other bytes.
+      if (got != want || std::string_view(piece.data(), got) != bytes.substr(at, got)) return 0;
+      at += got;
+    }
+    same = true;
+    return 0;
+  });
+  return same;
+}
+
+}  // namespace
+
+std::string ReadWholeFile(Platform& platform, const std::string& path) {
+  std::string bytes;
+  ReadFile(platform, path, [&](FileHandle file, std::int64_t size) {
+    bytes.resize(static_cast<std::size_t>(size));
+    std::size_t got = 0;
+    const int code = platform.Read(file, bytes.data(), bytes.size(), &got);
+    // A file that shrank while it was read is read as far as it went.
+    bytes.resize(got);
+    return code;
+  });
   return bytes;
 }
 
@@ -95,7 +126,7 @@ WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
   const std::string& target = outcome.written;
   // Asked again: the file may have come or gone since.
   const bool exists = KindToReplace(platform, target, path) == Platform::FileKind::kRegular;
-  if (exists && ReadWholeFile(platform, target) == bytes) {
+  if (exists && FileHolds(platform, target, bytes)) {
     outcome.unchanged = true;
     return outcome;
   }
