@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 
@@ -37,12 +38,14 @@ char TableSeparator(char locale_separator) { return ShownSeparator(locale_separa
 
 std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator) {
   CellNumber number;
-  if (EqualsIgnoringCase(text, "NAN")) {
+  const bool word =
+      !text.empty() && !IsDigit(text.back()) && text.back() != '.' && text.back() != separator;
+  if (word && EqualsIgnoringCase(text, "NAN")) {
     number.kind = CellNumber::Kind::kNaN;
     return number;
   }
-  if (EqualsIgnoringCase(text, "INF") || EqualsIgnoringCase(text, "-INF") ||
-      EqualsIgnoringCase(text, "+INF")) {
+  if (word && (EqualsIgnoringCase(text, "INF") || EqualsIgnoringCase(text, "-INF") ||
+               EqualsIgnoringCase(text, "+INF"))) {
     number.kind = CellNumber::Kind::kInfinity;
     number.negative = text[0] == '-';
     return number;
@@ -50,10 +53,14 @@ std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator)
   std::size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  // The significant digits go straight into the number: leading zeros are
-  // skipped, trailing ones counted (and moved into the exponent at the end).
+  // The digits go straight into the number, leading zeros skipped; the
+  // trailing ones are cut off at the end (and moved into the exponent).
+  // On the stack unless the text is long.
+  char local[32];
+  if (text.size() > sizeof local) number.digits.resize(text.size());
+  char* const digits = text.size() > sizeof local ? number.digits.data() : local;
+  std::size_t written = 0, significant = 0;
   std::int64_t fraction_digits = 0;
-  std::int64_t trailing_zeros = 0;
   bool any_digit = false;
   bool seen_separator = false;
   for (; i < text.size(); ++i) {
@@ -61,18 +68,20 @@ std::optional<CellNumber> ParseCellNumber(std::string_view text, char separator)
     if (IsDigit(c)) {
       any_digit = true;
       if (seen_separator) ++fraction_digits;
-      if (c == '0') {
-        if (!number.digits.empty()) ++trailing_zeros;
-        continue;
-      }
-      number.digits.append(static_cast<std::size_t>(trailing_zeros), '0');
-      trailing_zeros = 0;
-      number.digits += c;
+      if (c == '0' && written == 0) continue;
+      digits[written++] = c;
+      if (c != '0') significant = written;
     } else if ((c == '.' || c == separator) && !seen_separator) {
       seen_separator = true;
     } else {
       break;
     }
+  }
+  const auto trailing_zeros = static_cast<std::int64_t>(written - significant);
+  if (digits == local) {
+    number.digits.assign(local, significant);
+  } else {
+    number.digits.resize(significant);
   }
   if (!any_digit) return std::nullopt;
   std::int64_t exponent = 0;
@@ -99,6 +108,21 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number) {
   if (number.kind == CellNumber::Kind::kInfinity)
     return number.negative ? 0xFF800000u : 0x7F800000u;
   if (number.digits.empty()) return 0u;
+  // Up to seven digits, with a power of ten a double holds exactly, in
+  // double arithmetic: a product is exact, a quotient lies nearer to the
+  // exact value (2^-53 of it) than to any point halfway between two floats
+  // that the exact value is not (at least 1 / (5^10 x 2^25) of it away), so
+  // rounding it to a float rounds the exact value. The rest as text.
+  if (number.digits.size() <= 7 && number.exponent >= -10 && number.exponent <= 8) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+    std::int64_t integer = 0;
+    for (const char c : number.digits) integer = integer * 10 + (c - '0');
+    const double value = number.exponent >= 0
+                             ? static_cast<double>(integer) * kPowers[number.exponent]
+                             : static_cast<double>(integer) / kPowers[-number.exponent];
+    const auto nearest = static_cast<float>(value);
+    return BitsFromFloat(number.negative ? -nearest : nearest);
+  }
   // "DIGITSeEXPONENT", on the stack unless the digits are many.
   char stack[64];
   std::string heap;
@@ -133,6 +157,33 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number) {
 std::optional<std::int32_t> SecondsToTicks(const CellNumber& number) {
   if (number.kind != CellNumber::Kind::kFinite) return std::nullopt;
   if (number.digits.empty()) return 0;
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  // Whole ticks (their magnitude), whether the dropped part is half a tick
+  // or more, and the count a signed 32-bit field holds of them: halves and
+  // more round away from zero, and within half a tick beyond the range the
+  // range's end is the nearest count there is (kovrant shows the largest
+  // as 143165576.5 s, which is 2147483647.5 ticks).
+  const auto signed_ticks = [&](std::int64_t whole, bool round_up) -> std::optional<std::int32_t> {
+    std::int64_t ticks = number.negative ? -whole : whole;
+    if (round_up && ticks != (number.negative ? kMin : kMax)) ticks += number.negative ? -1 : 1;
+    if (ticks < kMin || ticks > kMax) return std::nullopt;
+    return static_cast<std::int32_t>(ticks);
+  };
+  // Up to nine digits and a small power of ten, in integers.
+  if (number.digits.size() <= 9 && number.exponent >= -9 && number.exponent <= 2) {
+    std::int64_t product = 0;
+    for (const char c : number.digits) product = product * 10 + (c - '0');
+    product *= 15;
+    std::int64_t scale = 1;
+    for (std::int64_t e = 0; e < std::abs(number.exponent); ++e) scale *= 10;
+    if (number.exponent >= 0) {
+      const std::int64_t whole = product * scale;
+      if (whole >= 100000000000) return std::nullopt;  // more than eleven digits
+      return signed_ticks(whole, false);
+    }
+    return signed_ticks(product / scale, product % scale >= scale / 2);
+  }
   // digits x 15, by hand: the digits may be more than any integer holds.
   std::string product(number.digits.size() + 2, '0');
   int carry = 0;
@@ -166,15 +217,7 @@ std::optional<std::int32_t> SecondsToTicks(const CellNumber& number) {
   if (whole.size() > 11) return std::nullopt;
   std::int64_t ticks = 0;
   for (char c : whole) ticks = ticks * 10 + (c - '0');
-  if (number.negative) ticks = -ticks;
-  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  // Within half a tick beyond the range, the range's end is the nearest
-  // count there is (kovrant shows the largest as 143165576.5 s, which is
-  // 2147483647.5 ticks).
-  if (round_up && ticks != (number.negative ? kMin : kMax)) ticks += number.negative ? -1 : 1;
-  if (ticks < kMin || ticks > kMax) return std::nullopt;
-  return static_cast<std::int32_t>(ticks);
+  return signed_ticks(ticks, round_up);
 }
 
 std::string RenderFloat32(std::uint32_t bits, char separator) {
