@@ -10,7 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
+#include <type_traits>
 
 namespace kovrant {
 
@@ -102,6 +104,35 @@ constexpr void ForEachCell(std::string_view line, Cell&& cell) {
       begin = i + 1;
     }
   }
+}
+
+// The first byte of `text` from `from` on that would split what kovrant
+// writes: a TAB (it ends the cell) or a CR or LF (it ends the row); npos
+// when there is none. Eight bytes at a time while none is among them (the
+// zero-byte test of graphics.stanford.edu/~seander/bithacks, exact for the
+// eight as a whole).
+constexpr std::size_t FindCellBreak(std::string_view text, std::size_t from = 0) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL, kHigh = 0x8080808080808080ULL;
+  const auto has_zero = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHigh) != 0; };
+  std::size_t i = from;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t v = 0;
+    if (std::is_constant_evaluated()) {
+      for (std::size_t k = 0; k < 8; ++k) {
+        v |= static_cast<std::uint64_t>(static_cast<unsigned char>(text[i + k])) << (8 * k);
+      }
+    } else {
+      std::memcpy(&v, text.data() + i, sizeof v);  // any byte order will do
+    }
+    if (has_zero(v ^ (kOnes * '\t')) || has_zero(v ^ (kOnes * '\r')) ||
+        has_zero(v ^ (kOnes * '\n'))) {
+      break;
+    }
+  }
+  for (; i < text.size(); ++i) {
+    if (text[i] == '\t' || text[i] == '\r' || text[i] == '\n') return i;
+  }
+  return std::string_view::npos;
 }
 
 }  // namespace kovrant

@@ -181,12 +181,11 @@ class CheckObserver final : public TraceObserver {
     constexpr std::int64_t kPiece = 64 * 1024;
     std::int64_t tabs = 0, breaks = 0, first = -1;
     for (std::int64_t at = frame.body; at < frame.end(); at += kPiece) {
-      const std::string piece = values.Read(at, std::min(kPiece, frame.end() - at));
-      for (std::size_t i = 0; i < piece.size(); ++i) {
-        const char c = piece[i];
-        if (c != '\t' && c != '\r' && c != '\n') continue;
+      const std::string_view piece = values.View(at, std::min(kPiece, frame.end() - at), &read_);
+      for (std::size_t i = FindCellBreak(piece); i != std::string_view::npos;
+           i = FindCellBreak(piece, i + 1)) {
         if (first < 0) first = at + static_cast<std::int64_t>(i);
-        (c == '\t' ? tabs : breaks) += 1;
+        (piece[i] == '\t' ? tabs : breaks) += 1;
       }
       if (static_cast<std::int64_t>(piece.size()) < std::min(kPiece, frame.end() - at)) break;
     }
@@ -213,6 +212,7 @@ class CheckObserver final : public TraceObserver {
   std::vector<std::string> lines_;
   std::array<std::int64_t, kKinds> counts_{};
   std::vector<std::uint8_t> cells_;  // the cell-making field types of the prototype
+  std::string read_;                 // a text's bytes, where not viewed in place
 };
 
 }  // namespace
