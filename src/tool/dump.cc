@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cinttypes>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <ostream>
@@ -22,6 +23,59 @@ namespace kovrant::tool {
 namespace {
 
 constexpr std::size_t kTextShown = 120;
+
+// Writes the shortest text of a finite float that reads back as it (as
+// std::to_chars writes it) to `out`, which holds at least 32 bytes, and
+// returns its length.
+//
+// Most floats of a database were typed with a few decimals. For |v| below
+// 2^23, 2^19, 2^16 or 2^13 and 0 to 3 decimals, the floats apart are nearer
+// to each other than 10^-decimals, so at most one number of that many
+// decimals reads back as v: the nearest one, n / 10^decimals with n below
+// 2^24, which a double computes and rounds to float exactly (as in the
+// table's number parsing). Trying the decimals from 0 up finds the fewest,
+// which is also the fewest characters unless the exponent form is shorter
+// (as 1e+05 is than 100000): then, and for any other float, to_chars.
+std::size_t ShortestFloat(float value, char* out) {
+  static constexpr double kLimits[] = {8388608.0, 524288.0, 65536.0, 8192.0};
+  static constexpr double kPowers[] = {1.0, 10.0, 100.0, 1000.0};
+  const double magnitude = std::fabs(static_cast<double>(value));
+  for (int decimals = 0; decimals < 4 && magnitude > 0 && magnitude < kLimits[decimals];
+       ++decimals) {
+    const auto n = static_cast<std::int64_t>(magnitude * kPowers[decimals] + 0.5);
+    const double nearest =
+        decimals == 0 ? static_cast<double>(n) : static_cast<double>(n) / kPowers[decimals];
+    if (n == 0 || static_cast<float>(nearest) != std::fabs(value)) continue;
+    char digits[12];
+    const auto count =
+        static_cast<int>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    // The fixed form: the whole part (at least "0"), then the decimals.
+    const int whole = std::max(count - decimals, 1);
+    const int fixed = whole + (decimals > 0 ? 1 + decimals : 0);
+    int significant = count;
+    while (digits[significant - 1] == '0') --significant;
+    if (significant + (significant > 1 ? 1 : 0) + 4 < fixed) break;  // "d.ddde+XX" is shorter
+    char* at = out;
+    if (std::signbit(value)) *at++ = '-';
+    if (count <= decimals) {
+      *at++ = '0';
+      *at++ = '.';
+      for (int k = count; k < decimals; ++k) *at++ = '0';
+      std::memcpy(at, digits, static_cast<std::size_t>(count));
+      at += count;
+    } else {
+      std::memcpy(at, digits, static_cast<std::size_t>(count - decimals));
+      at += count - decimals;
+      if (decimals > 0) {
+        *at++ = '.';
+        std::memcpy(at, digits + count - decimals, static_cast<std::size_t>(decimals));
+        at += decimals;
+      }
+    }
+    return static_cast<std::size_t>(at - out);
+  }
+  return static_cast<std::size_t>(std::to_chars(out, out + 32, value).ptr - out);
+}
 
 // Appends `bytes` as dump shows a text to `text` (a std::string or the
 // dump's BlockOut).
@@ -130,10 +184,8 @@ class BlockOut {
     }
     float value;
     std::memcpy(&value, &bits, sizeof value);
-    if (kBlock - used_ < kNumber + 8) Flush();
-    used_ = static_cast<std::size_t>(
-        std::to_chars(block_.data() + used_, block_.data() + used_ + kNumber + 8, value).ptr -
-        block_.data());
+    if (kBlock - used_ < 32) Flush();
+    used_ += ShortestFloat(value, block_.data() + used_);
     return *this;
   }
   // A record's line up to its length: `offset` right-aligned in 12 columns,
@@ -147,16 +199,38 @@ class BlockOut {
         return;
       }
     }
-    char digits[kNumber];
-    const auto size =
-        static_cast<std::size_t>(std::to_chars(digits, digits + kNumber, offset).ptr - digits);
     char* at = block_.data() + used_;
-    if (size < 12) {
-      std::memset(at, ' ', 12 - size);
-      at += 12 - size;
+    if (offset >= 0 && offset < 1000000000000) {
+      // Written from the right into its twelve columns, two digits a step.
+      static constexpr char kPairs[] =
+          "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+          "8081828384858687888990919293949596979899";
+      std::memset(at, ' ', 12);
+      char* digit = at + 12;
+      auto value = static_cast<std::uint64_t>(offset);
+      for (; value >= 100; value /= 100) {
+        digit -= 2;
+        std::memcpy(digit, kPairs + 2 * (value % 100), 2);
+      }
+      if (value >= 10) {
+        digit -= 2;
+        std::memcpy(digit, kPairs + 2 * value, 2);
+      } else {
+        *--digit = static_cast<char>('0' + value);
+      }
+      at += 12;
+    } else {
+      char digits[kNumber];
+      const auto size =
+          static_cast<std::size_t>(std::to_chars(digits, digits + kNumber, offset).ptr - digits);
+      if (size < 12) {
+        std::memset(at, ' ', 12 - size);
+        at += 12 - size;
+      }
+      std::memcpy(at, digits, size);
+      at += size;
     }
-    std::memcpy(at, digits, size);
-    at += size;
     std::memcpy(at, head.data(), head.size());
     at += head.size();
     at = std::to_chars(at, at + kNumber, length).ptr;
@@ -340,8 +414,7 @@ std::string FloatText(std::uint32_t bits) {
   float value;
   std::memcpy(&value, &bits, sizeof value);
   char text[32];
-  const auto result = std::to_chars(text, text + sizeof text, value);
-  return std::string(text, result.ptr);
+  return std::string(text, ShortestFloat(value, text));
 }
 
 int DumpWithBudget(Platform& platform, const std::string& database, std::ostream& out,
