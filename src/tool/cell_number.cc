@@ -220,6 +220,52 @@ std::optional<std::int32_t> SecondsToTicks(const CellNumber& number) {
   return signed_ticks(ticks, round_up);
 }
 
+std::optional<PlainDecimal> ReadPlainDecimal(std::string_view text, char separator) {
+  PlainDecimal number;
+  std::size_t i = 0;
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) number.negative = text[i++] == '-';
+  int count = 0;
+  bool seen_separator = false;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (IsDigit(c)) {
+      if (++count > 15) return std::nullopt;
+      number.digits = number.digits * 10 + (c - '0');
+      if (seen_separator) ++number.decimals;
+    } else if ((c == '.' || c == separator) && !seen_separator) {
+      seen_separator = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (count == 0 || number.decimals > 10) return std::nullopt;
+  return number;
+}
+
+std::uint32_t PlainFloat32(const PlainDecimal& number) {
+  // As NearestFloat32's short numbers, with up to 15 digits: an integer
+  // below 2^53 and a power of ten up to 10^10 are exact in a double, and
+  // the quotient's rounding stays nearer than any halfway point the exact
+  // value is not on (the bound there does not depend on the digits).
+  if (number.digits == 0) return 0;
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+  const auto nearest =
+      static_cast<float>(static_cast<double>(number.digits) / kPowers[number.decimals]);
+  return BitsFromFloat(number.negative ? -nearest : nearest);
+}
+
+std::optional<std::int32_t> PlainTicks(const PlainDecimal& number) {
+  std::int64_t scale = 1;
+  for (int d = 0; d < number.decimals; ++d) scale *= 10;
+  const std::int64_t product = number.digits * 15;  // below 1.5 x 10^16
+  const std::int64_t whole = product / scale;
+  // Near the range's ends SecondsToTicks decides.
+  if (whole >= std::numeric_limits<std::int32_t>::max() - 2) return std::nullopt;
+  const bool round_up = scale > 1 && product % scale >= scale / 2;
+  const std::int64_t magnitude = whole + (round_up ? 1 : 0);
+  return static_cast<std::int32_t>(number.negative ? -magnitude : magnitude);
+}
+
 std::string RenderFloat32(std::uint32_t bits, char separator) {
   char text[kOneDecimalMaxLength];
   return std::string(text, FormatFloat32OneDecimal(bits, separator, text));

@@ -47,6 +47,22 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number);
 // so that the largest count kovrant shows reads back).
 std::optional<std::int32_t> SecondsToTicks(const CellNumber& number);
 
+// A plain decimal as most cells hold one ("-7352.5", "25.0", "3"): an
+// optional sign, 1 to 15 digits with at most one decimal separator ("." or
+// `separator`) and at most 10 digits after it, nothing else. Read without
+// CellNumber, for speed; any other text is left to ParseCellNumber.
+struct PlainDecimal {
+  bool negative = false;
+  std::int64_t digits = 0;  // all of them, as one integer
+  int decimals = 0;         // how many of them follow the separator
+};
+std::optional<PlainDecimal> ReadPlainDecimal(std::string_view text, char separator);
+// What NearestFloat32 and SecondsToTicks give for the same number (the
+// ticks only well within the 32-bit range; nullopt leaves the rest to
+// SecondsToTicks).
+std::uint32_t PlainFloat32(const PlainDecimal& number);
+std::optional<std::int32_t> PlainTicks(const PlainDecimal& number);
+
 // The texts kovrant shows for a stored float and a stored tick count.
 std::string RenderFloat32(std::uint32_t bits, char separator);
 std::string RenderSwitchTime(std::int32_t ticks, char separator);

@@ -55,6 +55,7 @@ CellNumber TypedNumber(std::string_view text, char separator, const CellPlace& p
 
 std::uint32_t TypedScale(std::string_view text, char separator, const CellPlace& place) {
   if (text.empty()) return kFloatOneBits;
+  if (const auto plain = ReadPlainDecimal(text, separator)) return PlainFloat32(*plain);
   const CellNumber number = TypedNumber(text, separator, place);
   if (number.kind == CellNumber::Kind::kNaN) {
     Refuse(place, "NAN cannot be stored as a scale (kovrant fails on a NaN scale)");
@@ -63,6 +64,9 @@ std::uint32_t TypedScale(std::string_view text, char separator, const CellPlace&
 }
 
 std::int32_t TypedTicks(std::string_view text, char separator, const CellPlace& place) {
+  if (const auto plain = ReadPlainDecimal(text, separator)) {
+    if (const auto ticks = PlainTicks(*plain)) return *ticks;
+  }
   const CellNumber number = TypedNumber(text, separator, place);
   const auto ticks = SecondsToTicks(number);
   if (!ticks) {
@@ -84,6 +88,16 @@ TypedPlace TypedPlaceCell(std::string_view text, char separator, const CellPlace
   typed.x = TypedNumber(text.substr(0, comma), separator, place);
   typed.y = TypedNumber(text.substr(comma + 1), separator, place);
   return typed;
+}
+
+std::optional<PlainPlace> ReadPlainPlace(std::string_view text, char separator) {
+  if (text.empty()) return PlainPlace{};
+  const std::size_t comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  const auto x = ReadPlainDecimal(text.substr(0, comma), separator);
+  const auto y = ReadPlainDecimal(text.substr(comma + 1), separator);
+  if (!x || !y) return std::nullopt;
+  return PlainPlace{true, PlainFloat32(*x), PlainFloat32(*y)};
 }
 
 std::uint32_t TypedFloat(const CellNumber& number, const CellPlace& place) {

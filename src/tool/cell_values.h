@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,14 @@ struct TypedPlace {
 TypedPlace TypedPlaceCell(std::string_view text, char separator, const CellPlace& place);
 // The nearest float; refuses a value beyond the float range.
 std::uint32_t TypedFloat(const CellNumber& number, const CellPlace& place);
+// A place cell that is empty or two plain decimals "x,y" (PlainDecimal),
+// as the floats it stores; nullopt for any other, which TypedPlaceCell
+// reads (and may refuse).
+struct PlainPlace {
+  bool present = false;
+  std::uint32_t x = 0, y = 0;
+};
+std::optional<PlainPlace> ReadPlainPlace(std::string_view text, char separator);
 
 // Whether two cell texts are numbers that read the same ("3" and "3.0").
 bool SameNumber(std::string_view a, std::string_view b, char separator);

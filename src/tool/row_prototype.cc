@@ -121,29 +121,33 @@ class Builder {
 
   void Places() {
     const char separator = source_.separator;
-    const TypedPlace place1 = TypedPlaceCell(Typed(1), separator, Place(1));
-    const TypedPlace place2 = TypedPlaceCell(Typed(2), separator, Place(2));
-    if (!place1.present && place2.present) {
-      const CellPlace at = Place(2);
-      throw Refusal(std::string(at.file), at.offset,
-                    at.label() + ": a second place needs a first one (Place1 is empty)");
+    PlainPlace place1, place2;
+    if (const auto plain1 = ReadPlainPlace(Typed(1), separator)) {
+      if (const auto plain2 = ReadPlainPlace(Typed(2), separator)) {
+        place1 = *plain1;
+        place2 = *plain2;
+        RefuseSecondPlaceAlone(place1.present, place2.present);
+      } else {
+        TypedPlaces(place1, place2);
+      }
+    } else {
+      TypedPlaces(place1, place2);
     }
     std::string cells[2];
     const std::int32_t count = place2.present ? 2 : place1.present ? 1 : 0;
     if (count > 0) {
-      const CellNumber* typed[4] = {&place1.x, &place1.y, &place2.x, &place2.y};
+      const std::uint32_t floats[4] = {place1.x, place1.y, place2.x, place2.y};
       char block[16] = {};
       for (int i = 0; i < 2 * count; ++i) {
-        const std::size_t c = 1 + static_cast<std::size_t>(i / 2);
-        const CellPlace at = Place(c);
-        const std::uint32_t bits = TypedFloat(*typed[i], at);
+        const std::uint32_t bits = floats[i];
         std::memcpy(block + 4 * i, Bytes32(bits).data(), 4);
         if (!predicting()) continue;
+        const std::size_t c = 1 + static_cast<std::size_t>(i / 2);
         const CellText text = Typed(c);
         const std::string_view part =
             i % 2 == 0 ? text.substr(0, text.find(',')) : text.substr(text.find(',') + 1);
         const std::string rendered = RenderFloat32(bits, separator);
-        Note(PrecisionNote(at, part, rendered, "the nearest 32-bit float", separator));
+        Note(PrecisionNote(Place(c), part, rendered, "the nearest 32-bit float", separator));
         if (i % 2 != 0) cells[i / 2] += ',';
         cells[i / 2] += rendered;
       }
@@ -153,6 +157,27 @@ class Builder {
     if (!predicting()) return;
     result_.shown.push_back(cells[0]);
     result_.shown.push_back(cells[1]);
+  }
+
+  void RefuseSecondPlaceAlone(bool first, bool second) const {
+    if (first || !second) return;
+    const CellPlace at = Place(2);
+    throw Refusal(std::string(at.file), at.offset,
+                  at.label() + ": a second place needs a first one (Place1 is empty)");
+  }
+
+  // The place cells read in full, with their refusals in the order they
+  // are met: a cell that is no place, Place2 without Place1, a number
+  // beyond the float range.
+  void TypedPlaces(PlainPlace& place1, PlainPlace& place2) const {
+    const char separator = source_.separator;
+    const TypedPlace typed1 = TypedPlaceCell(Typed(1), separator, Place(1));
+    const TypedPlace typed2 = TypedPlaceCell(Typed(2), separator, Place(2));
+    RefuseSecondPlaceAlone(typed1.present, typed2.present);
+    if (typed1.present)
+      place1 = {true, TypedFloat(typed1.x, Place(1)), TypedFloat(typed1.y, Place(1))};
+    if (typed2.present)
+      place2 = {true, TypedFloat(typed2.x, Place(2)), TypedFloat(typed2.y, Place(2))};
   }
 
   void Scale() {

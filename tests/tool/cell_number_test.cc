@@ -93,5 +93,31 @@ TEST(CellNumberTest, ShortNumbersStoreAsTheirLongSpelling) {
   }
 }
 
+// Plain decimals, read without CellNumber, store as the general reading
+// stores them; texts of other forms are left to it.
+TEST(CellNumberTest, PlainDecimalsStoreAsParsedNumbers) {
+  std::mt19937 rng(17);
+  const std::string alphabet = "0123456789.;-+E";
+  for (int i = 0; i < 300000; ++i) {
+    std::string text;
+    if (i % 10 == 0) {
+      for (std::size_t n = rng() % 8; text.size() < n;) text += alphabet[rng() % alphabet.size()];
+    } else {
+      if (rng() % 3 == 0) text += "-+"[rng() % 2];
+      for (std::size_t n = 1 + rng() % 16; text.size() < n;)
+        text += static_cast<char>('0' + rng() % 10);
+      if (rng() % 2) text.insert(rng() % (text.size() + 1), 1, ".;"[rng() % 2]);
+    }
+    const auto plain = ReadPlainDecimal(text, ';');
+    if (!plain) continue;
+    const auto parsed = ParseCellNumber(text, ';');
+    ASSERT_TRUE(parsed) << text;
+    ASSERT_EQ(PlainFloat32(*plain), NearestFloat32(*parsed)) << text;
+    if (const auto ticks = PlainTicks(*plain)) {
+      ASSERT_EQ(ticks, SecondsToTicks(*parsed)) << text;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace kovrant::tool
