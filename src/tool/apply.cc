@@ -22,6 +22,7 @@
 #include <ostream>
 #include <unordered_map>
 
+#include "table/field_schema.h"
 #include "table/table_writer.h"
 #include "tool/cell_trace.h"
 #include "tool/cell_values.h"
@@ -40,8 +41,6 @@
 
 namespace kovrant::tool {
 namespace {
-
-constexpr std::uint32_t kFloatOne = 0x3F800000;
 
 std::string Count(std::size_t n, const char* noun) {
   return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
@@ -509,7 +508,7 @@ class Applier {
     if (!typed.empty() && SameNumber(typed, cell.text, separator_)) return;
     const std::uint32_t bits = TypedScale(typed, separator_, place);
     edit_.ReplaceValue(cell.field, WithLeading(cell.field, Bytes32(bits)));
-    const std::string shown = bits == kFloatOne ? "" : RenderFloat32(bits, separator_);
+    const std::string shown = bits == kFloatOneBits ? "" : RenderFloat32(bits, separator_);
     if (!typed.empty()) {
       Note(PrecisionNote(place, typed, shown.empty() ? "1" : shown, "the nearest 32-bit float",
                          separator_));
