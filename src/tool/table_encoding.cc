@@ -56,13 +56,17 @@ class Damage {
     }
   }
 
+  // Whether `text` (a cell, or a whole line of them) holds nothing that
+  // could be damage: no byte beyond ASCII, and no "?" where one may be an
+  // old text's lost letter.
+  bool Clean(std::string_view text) const {
+    return !HasHighBytes(text) &&
+           (question_marks_.empty() || text.find('?') == std::string_view::npos);
+  }
+
   // Why `cell` looks re-encoded, or nullptr.
   const char* Why(std::string_view cell) const {
-    // A "?" matters only where it may be an old text's lost letter.
-    if (!HasHighBytes(cell) &&
-        (question_marks_.empty() || cell.find('?') == std::string_view::npos)) {
-      return nullptr;
-    }
+    if (Clean(cell)) return nullptr;
     if (cell.find("\xEF\xBF\xBD") != std::string_view::npos) {
       return "holds EF BF BD, the UTF-8 mark of a lost character";
     }
@@ -105,6 +109,8 @@ void PrepareTableText(TableText& table, TableEncoding encoding,
   }
   const Damage damage(old_texts);
   for (std::size_t r = 0; r < table.rows.size(); ++r) {
+    // Most lines are clean as a whole.
+    if (const auto line = table.LineBytes(table.rows[r]); line && damage.Clean(*line)) continue;
     for (std::size_t c = 0; c < table.rows[r].cells.size(); ++c) {
       const TableCell& cell = table.rows[r].cells[c];
       if (const char* why = damage.Why(cell.text)) {
