@@ -211,34 +211,9 @@ void ProveTable(const std::string& database, const ExpectedTable& expected, char
       return;
     }
   };
-  // Pieces come as the writer's blocks: a line may span two (or more), and
-  // only such a line is copied, to be compared whole.
-  std::string pending;
-  const TableSink sink = [&](std::string_view piece) {
-    std::size_t begin = 0;
-    if (!pending.empty() && pending.back() == '\r' && !piece.empty() && piece.front() == '\n') {
-      // The line end itself was split.
-      pending.pop_back();
-      compare(pending);
-      pending.clear();
-      begin = 1;
-    } else if (!pending.empty()) {
-      const std::size_t end = piece.find("\r\n");
-      if (end == std::string_view::npos) {
-        pending += piece;
-        return;
-      }
-      pending += piece.substr(0, end);
-      compare(pending);
-      pending.clear();
-      begin = end + 2;
-    }
-    for (std::size_t end; (end = piece.find("\r\n", begin)) != std::string_view::npos;
-         begin = end + 2) {
-      compare(piece.substr(begin, end - begin));
-    }
-    pending.assign(piece.substr(begin));
-  };
+  // Pieces come as the writer's blocks: a line may span two (or more).
+  TableLines lines(compare);
+  const TableSink sink = [&](std::string_view piece) { lines.Add(piece); };
   try {
     ConvertBytes(database, locale_separator, sink);
   } catch (const Failure& failure) {
@@ -246,7 +221,7 @@ void ProveTable(const std::string& database, const ExpectedTable& expected, char
                   "the rebuilt database would not convert: kovrant cannot convert it (" +
                       failure.Message() + "); nothing was written");
   }
-  if (!pending.empty()) compare(pending);
+  lines.Finish();
   if (first_difference.empty() && r - 1 < wanted.size()) {
     first_difference = "row " + std::to_string(r) +
                        ": the rebuilt database would not show this row; nothing was written";

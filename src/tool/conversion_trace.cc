@@ -340,6 +340,37 @@ void ConvertBytes(std::string_view database, char separator, const TableSink& si
   ConvertWithKovrant(memory, std::string(), std::string(), separator);
 }
 
+void TableLines::Add(std::string_view piece) {
+  std::size_t begin = 0;
+  if (!pending_.empty() && pending_.back() == '\r' && !piece.empty() && piece.front() == '\n') {
+    // The line end itself was split.
+    pending_.pop_back();
+    line_(pending_);
+    pending_.clear();
+    begin = 1;
+  } else if (!pending_.empty()) {
+    const std::size_t end = piece.find("\r\n");
+    if (end == std::string_view::npos) {
+      pending_ += piece;
+      return;
+    }
+    pending_ += piece.substr(0, end);
+    line_(pending_);
+    pending_.clear();
+    begin = end + 2;
+  }
+  for (std::size_t end; (end = piece.find("\r\n", begin)) != std::string_view::npos;
+       begin = end + 2) {
+    line_(piece.substr(begin, end - begin));
+  }
+  pending_.assign(piece.substr(begin));
+}
+
+void TableLines::Finish() {
+  if (!pending_.empty()) line_(pending_);
+  pending_.clear();
+}
+
 namespace {
 
 // The traced conversion over a database in `memory`.

@@ -156,6 +156,21 @@ void TraceBytes(std::string_view database, char separator, TraceObserver& observ
 // the calling thread) instead of kept.
 using TableSink = std::function<void(std::string_view piece)>;
 void ConvertBytes(std::string_view database, char separator, const TableSink& sink);
+
+// Cuts a table handed over in pieces (as a TableSink gets it) into its
+// lines: `line` gets each line ended by CR LF, without it, as the pieces
+// hold it where they can (a line split between pieces is copied, to be
+// handed over whole), and Finish() the bytes after the last CR LF, if any.
+class TableLines {
+ public:
+  explicit TableLines(std::function<void(std::string_view line)> line) : line_(std::move(line)) {}
+  void Add(std::string_view piece);
+  void Finish();
+
+ private:
+  std::function<void(std::string_view)> line_;
+  std::string pending_;  // the start of a line the pieces so far have not ended
+};
 void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
                 TraceResult* result, const TableSink& sink);
 
