@@ -675,9 +675,10 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   // A workbook's texts are Unicode, stored as Windows-1252 by its reader; a
   // text table's bytes are what the chosen character set says.
   const bool workbook = IsWorkbookFile(table_bytes);
-  // The table exactly as kovrant writes it asks for nothing: the database
-  // is the result, found without tracing a record (the common case of a
-  // table applied again, or exported and applied unchanged).
+  // The table exactly as kovrant writes it (or with LF line ends) asks for
+  // nothing: the database is the result, found without tracing a record
+  // (the common case of a table applied again, or exported and applied
+  // unchanged).
   if (!workbook && options.encoding == TableEncoding::kWindows1252 &&
       ShowsExactly(database, table_bytes, options.decimal_separator)) {
     return Report(platform, options, out, database, TableEdits{}, {}, 0);

@@ -148,10 +148,12 @@ struct ConvertedTable {
 ConvertedTable ConvertNotingLineBreaks(const std::string& database, char separator,
                                        const std::string& file);
 
-// Whether `table` is byte for byte what kovrant writes for `database`, whose
-// records nest and whose written texts hold no line break: a table that
-// asks apply for nothing. One quick conversion, nothing traced; false
-// whenever TraceDatabase would refuse the database (it then tells why).
+// Whether `table` is byte for byte what kovrant writes for `database`, or
+// the same with LF line ends (a table with no CR at all, as an editor may
+// save it), for a database whose records nest and whose written texts hold
+// no line break: a table that asks apply for nothing. One quick
+// conversion, nothing traced; false whenever TraceDatabase would refuse the
+// database (it then tells why).
 bool ShowsExactly(const std::string& database, std::string_view table, char separator);
 
 // The little-endian 32-bit value at `offset` of `database` (zeros past its

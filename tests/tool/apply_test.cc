@@ -136,6 +136,17 @@ TEST(ApplyTest, QuickAnswerToAnExactTableAgreesWithTheTrace) {
     ASSERT_EQ(ShowsExactly(db, table, '.'), traced) << ::testing::PrintToString(db);
     quick += traced;
     EXPECT_FALSE(ShowsExactly(db, table.substr(0, table.size() - 1), '.'));
+    // Saved with LF line ends, it asks for nothing as well; with a line end
+    // dropped, or one CR LF left among LFs, it is no longer the same table.
+    std::string lf;
+    for (const char c : table) {
+      if (c != '\r') lf += c;
+    }
+    ASSERT_EQ(ShowsExactly(db, lf, '.'), traced) << ::testing::PrintToString(db);
+    EXPECT_FALSE(ShowsExactly(db, lf.substr(0, lf.size() - 1), '.'));
+    if (std::count(lf.begin(), lf.end(), '\n') > 1) {
+      EXPECT_FALSE(ShowsExactly(db, lf.substr(0, lf.size() - 1) + "\r\n", '.'));
+    }
   }
   EXPECT_GT(quick, 1000);
 }
