@@ -12,7 +12,7 @@ namespace {
 // The line's cells, gathered in `cells` (kept from line to line) and then
 // copied into a vector of their exact size.
 TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end,
-                    std::vector<TableCell>& cells) {
+                    std::vector<TableCell>& cells, std::pmr::memory_resource* memory) {
   cells.clear();
   // Searched within the line alone: a file of lines without TABs stays
   // linear.
@@ -23,10 +23,8 @@ TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end,
     if (tab == end) break;
     from = tab + 1;
   }
-  TableLine line;
-  line.offset = static_cast<std::int64_t>(begin);
-  line.cells.assign(cells.begin(), cells.end());
-  return line;
+  return TableLine{std::pmr::vector<TableCell>(cells.begin(), cells.end(), memory),
+                   static_cast<std::int64_t>(begin)};
 }
 
 }  // namespace
@@ -102,6 +100,11 @@ TableText ReadTableText(std::string owned_bytes, const std::string& file, bool u
     ++line_ends;
   }
   lines.reserve(line_ends + 1);
+  // Room for eight cells a line at first, in one block, but never more than
+  // twice the file's size (a file of empty lines has a cell a byte); the
+  // block grows as it must.
+  table.cell_memory_ = std::make_unique<std::pmr::monotonic_buffer_resource>(
+      std::min((line_ends + 1) * 8 * sizeof(TableCell), 2 * bytes.size() + 4096));
   std::vector<TableCell> cells;
   std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
@@ -109,7 +112,7 @@ TableText ReadTableText(std::string owned_bytes, const std::string& file, bool u
     const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;
     std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
     if (newline != std::string_view::npos && end > begin && bytes[end - 1] == '\r') --end;
-    lines.push_back(SplitLine(bytes, begin, end, cells));
+    lines.push_back(SplitLine(bytes, begin, end, cells, table.cell_memory_.get()));
     begin = next;
   }
   if (lines.empty()) throw Refusal(file, 0, "the table is empty: it has no header line");

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <memory_resource>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,8 +34,10 @@ struct TableCell {
   std::int64_t offset = 0;  // of its first byte in the file
 };
 
+// The cells of a table read are kept in one block of memory of the table's
+// (a line copied keeps its own).
 struct TableLine {
-  std::vector<TableCell> cells;
+  std::pmr::vector<TableCell> cells;
   std::int64_t offset = 0;
 };
 
@@ -42,9 +45,22 @@ struct TableLine {
 // cost no more than their views). A table is moved, never copied: moving
 // keeps every view valid.
 struct TableText {
+ private:
+  // Where the lines' cells are: released all at once, after the lines.
+  std::unique_ptr<std::pmr::monotonic_buffer_resource> cell_memory_;
+
+ public:
   TableText() = default;
   TableText(TableText&&) = default;
-  TableText& operator=(TableText&&) = default;
+  TableText& operator=(TableText&& other) noexcept {
+    // The lines first, while the memory of their cells is still there.
+    rows = std::move(other.rows);
+    size = other.size;
+    bytes_ = std::move(other.bytes_);
+    stored_ = std::move(other.stored_);
+    cell_memory_ = std::move(other.cell_memory_);
+    return *this;
+  }
   TableText(const TableText&) = delete;
   TableText& operator=(const TableText&) = delete;
 
