@@ -39,19 +39,25 @@ inline int PackedLengthSize(std::int64_t length, bool one_byte_allowed) {
   return one_byte_allowed && length <= 127 ? 1 : 4;
 }
 
-// Appends the packed length of `length` (0 to kMaxPackedLength) to `out`:
-// the one-byte form when `one_byte_allowed` and it fits (up to 127), else
-// the four-byte form. The writer's side of ReadPackedLength.
-inline void AppendPackedLength(std::string& out, std::int64_t length, bool one_byte_allowed) {
+// Writes the packed length of `length` (0 to kMaxPackedLength) at `out`,
+// PackedLengthSize bytes, and returns the end: the one-byte form when
+// `one_byte_allowed` and it fits (up to 127), else the four-byte form. The
+// writer's side of ReadPackedLength.
+inline char* PutPackedLength(char* out, std::int64_t length, bool one_byte_allowed) {
   if (one_byte_allowed && length <= 127) {
-    out += static_cast<char>(length * 2);
-    return;
+    *out++ = static_cast<char>(length * 2);
+    return out;
   }
   const auto packed = static_cast<std::uint32_t>(length * 2 + 1);
-  const char bytes[4] = {static_cast<char>(packed & 0xFF), static_cast<char>(packed >> 8 & 0xFF),
-                         static_cast<char>(packed >> 16 & 0xFF),
-                         static_cast<char>(packed >> 24 & 0xFF)};
-  out.append(bytes, 4);
+  for (int i = 0; i < 4; ++i) *out++ = static_cast<char>(packed >> (8 * i) & 0xFF);
+  return out;
+}
+
+// The same, appended to `out`.
+inline void AppendPackedLength(std::string& out, std::int64_t length, bool one_byte_allowed) {
+  char bytes[4];
+  out.append(bytes,
+             static_cast<std::size_t>(PutPackedLength(bytes, length, one_byte_allowed) - bytes));
 }
 
 }  // namespace kovrant

@@ -102,11 +102,15 @@ class Builder {
       if (terminated) stored += '\0';
       return;
     }
-    *records_ += static_cast<char>(type);
-    AppendPackedLength(*records_, static_cast<std::int64_t>(value.size() + (terminated ? 1 : 0)),
-                       true);
-    *records_ += value;
-    if (terminated) *records_ += '\0';
+    // Written in place: the tag, the packed length, the value (and its NUL,
+    // which the growing leaves there).
+    const auto size = static_cast<std::int64_t>(value.size() + (terminated ? 1 : 0));
+    const std::size_t at = records_->size();
+    records_->resize(at + 1 + static_cast<std::size_t>(PackedLengthSize(size, true) + size));
+    char* out = records_->data() + at;
+    *out++ = static_cast<char>(type);
+    out = PutPackedLength(out, size, true);
+    if (!value.empty()) std::memcpy(out, value.data(), value.size());
   }
 
   void Text(std::size_t c) {
