@@ -32,6 +32,50 @@ std::uint32_t BitsFromFloat(float value) {
   return bits;
 }
 
+// The nearest float to `integer` x 10^`exponent`, for an integer and a
+// product below 2^53 and an exponent from -10 to 8, in double arithmetic: a
+// product is exact, a quotient lies nearer to the exact value (2^-53 of it)
+// than to any point halfway between two floats that the exact value is not
+// (at least 1 / (5^10 x 2^25) of it away, whatever the digits), so rounding
+// it to a float rounds the exact value.
+std::uint32_t ShortFloat32(std::int64_t integer, std::int64_t exponent, bool negative) {
+  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+  const double value = exponent >= 0 ? static_cast<double>(integer) * kPowers[exponent]
+                                     : static_cast<double>(integer) / kPowers[-exponent];
+  const auto nearest = static_cast<float>(value);
+  return BitsFromFloat(negative ? -nearest : nearest);
+}
+
+// The count a signed 32-bit field holds of `whole` ticks (their magnitude)
+// with the dropped part half a tick or more when `round_up`: halves and
+// more round away from zero, and within half a tick beyond the range the
+// range's end is the nearest count there is (kovrant shows the largest as
+// 143165576.5 s, which is 2147483647.5 ticks).
+std::optional<std::int32_t> SignedTicks(std::int64_t whole, bool round_up, bool negative) {
+  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
+  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
+  std::int64_t ticks = negative ? -whole : whole;
+  if (round_up && ticks != (negative ? kMin : kMax)) ticks += negative ? -1 : 1;
+  if (ticks < kMin || ticks > kMax) return std::nullopt;
+  return static_cast<std::int32_t>(ticks);
+}
+
+// `integer` x 10^`exponent` seconds as ticks, in integers: for an exponent
+// from -10 to 2 and `integer` below 10^15.
+std::optional<std::int32_t> ShortTicks(std::int64_t integer, std::int64_t exponent, bool negative) {
+  const std::int64_t product = integer * 15;
+  std::int64_t scale = 1;
+  for (std::int64_t e = 0; e < std::abs(exponent); ++e) scale *= 10;
+  if (exponent >= 0) return SignedTicks(product * scale, false, negative);
+  return SignedTicks(product / scale, product % scale >= scale / 2, negative);
+}
+
+std::int64_t DigitsValue(const std::string& digits) {
+  std::int64_t integer = 0;
+  for (const char c : digits) integer = integer * 10 + (c - '0');
+  return integer;
+}
+
 }  // namespace
 
 char TableSeparator(char locale_separator) { return ShownSeparator(locale_separator); }
@@ -108,20 +152,10 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number) {
   if (number.kind == CellNumber::Kind::kInfinity)
     return number.negative ? 0xFF800000u : 0x7F800000u;
   if (number.digits.empty()) return 0u;
-  // Up to seven digits, with a power of ten a double holds exactly, in
-  // double arithmetic: a product is exact, a quotient lies nearer to the
-  // exact value (2^-53 of it) than to any point halfway between two floats
-  // that the exact value is not (at least 1 / (5^10 x 2^25) of it away), so
-  // rounding it to a float rounds the exact value. The rest as text.
+  // Up to seven digits with a small power of ten, in double arithmetic;
+  // the rest as text.
   if (number.digits.size() <= 7 && number.exponent >= -10 && number.exponent <= 8) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-    std::int64_t integer = 0;
-    for (const char c : number.digits) integer = integer * 10 + (c - '0');
-    const double value = number.exponent >= 0
-                             ? static_cast<double>(integer) * kPowers[number.exponent]
-                             : static_cast<double>(integer) / kPowers[-number.exponent];
-    const auto nearest = static_cast<float>(value);
-    return BitsFromFloat(number.negative ? -nearest : nearest);
+    return ShortFloat32(DigitsValue(number.digits), number.exponent, number.negative);
   }
   // "DIGITSeEXPONENT", on the stack unless the digits are many.
   char stack[64];
@@ -157,32 +191,9 @@ std::optional<std::uint32_t> NearestFloat32(const CellNumber& number) {
 std::optional<std::int32_t> SecondsToTicks(const CellNumber& number) {
   if (number.kind != CellNumber::Kind::kFinite) return std::nullopt;
   if (number.digits.empty()) return 0;
-  constexpr std::int64_t kMin = std::numeric_limits<std::int32_t>::min();
-  constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
-  // Whole ticks (their magnitude), whether the dropped part is half a tick
-  // or more, and the count a signed 32-bit field holds of them: halves and
-  // more round away from zero, and within half a tick beyond the range the
-  // range's end is the nearest count there is (kovrant shows the largest
-  // as 143165576.5 s, which is 2147483647.5 ticks).
-  const auto signed_ticks = [&](std::int64_t whole, bool round_up) -> std::optional<std::int32_t> {
-    std::int64_t ticks = number.negative ? -whole : whole;
-    if (round_up && ticks != (number.negative ? kMin : kMax)) ticks += number.negative ? -1 : 1;
-    if (ticks < kMin || ticks > kMax) return std::nullopt;
-    return static_cast<std::int32_t>(ticks);
-  };
   // Up to nine digits and a small power of ten, in integers.
   if (number.digits.size() <= 9 && number.exponent >= -9 && number.exponent <= 2) {
-    std::int64_t product = 0;
-    for (const char c : number.digits) product = product * 10 + (c - '0');
-    product *= 15;
-    std::int64_t scale = 1;
-    for (std::int64_t e = 0; e < std::abs(number.exponent); ++e) scale *= 10;
-    if (number.exponent >= 0) {
-      const std::int64_t whole = product * scale;
-      if (whole >= 100000000000) return std::nullopt;  // more than eleven digits
-      return signed_ticks(whole, false);
-    }
-    return signed_ticks(product / scale, product % scale >= scale / 2);
+    return ShortTicks(DigitsValue(number.digits), number.exponent, number.negative);
   }
   // digits x 15, by hand: the digits may be more than any integer holds.
   std::string product(number.digits.size() + 2, '0');
@@ -215,9 +226,7 @@ std::optional<std::int32_t> SecondsToTicks(const CellNumber& number) {
   const std::size_t first = whole.find_first_not_of('0');
   whole = first == std::string::npos ? "" : whole.substr(first);
   if (whole.size() > 11) return std::nullopt;
-  std::int64_t ticks = 0;
-  for (char c : whole) ticks = ticks * 10 + (c - '0');
-  return signed_ticks(ticks, round_up);
+  return SignedTicks(DigitsValue(whole), round_up, number.negative);
 }
 
 std::optional<PlainDecimal> ReadPlainDecimal(std::string_view text, char separator) {
@@ -243,27 +252,12 @@ std::optional<PlainDecimal> ReadPlainDecimal(std::string_view text, char separat
 }
 
 std::uint32_t PlainFloat32(const PlainDecimal& number) {
-  // As NearestFloat32's short numbers, with up to 15 digits: an integer
-  // below 2^53 and a power of ten up to 10^10 are exact in a double, and
-  // the quotient's rounding stays nearer than any halfway point the exact
-  // value is not on (the bound there does not depend on the digits).
   if (number.digits == 0) return 0;
-  static constexpr double kPowers[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-  const auto nearest =
-      static_cast<float>(static_cast<double>(number.digits) / kPowers[number.decimals]);
-  return BitsFromFloat(number.negative ? -nearest : nearest);
+  return ShortFloat32(number.digits, -number.decimals, number.negative);
 }
 
 std::optional<std::int32_t> PlainTicks(const PlainDecimal& number) {
-  std::int64_t scale = 1;
-  for (int d = 0; d < number.decimals; ++d) scale *= 10;
-  const std::int64_t product = number.digits * 15;  // below 1.5 x 10^16
-  const std::int64_t whole = product / scale;
-  // Near the range's ends SecondsToTicks decides.
-  if (whole >= std::numeric_limits<std::int32_t>::max() - 2) return std::nullopt;
-  const bool round_up = scale > 1 && product % scale >= scale / 2;
-  const std::int64_t magnitude = whole + (round_up ? 1 : 0);
-  return static_cast<std::int32_t>(number.negative ? -magnitude : magnitude);
+  return ShortTicks(number.digits, -number.decimals, number.negative);
 }
 
 std::string RenderFloat32(std::uint32_t bits, char separator) {

@@ -57,9 +57,7 @@ struct PlainDecimal {
   int decimals = 0;         // how many of them follow the separator
 };
 std::optional<PlainDecimal> ReadPlainDecimal(std::string_view text, char separator);
-// What NearestFloat32 and SecondsToTicks give for the same number (the
-// ticks only well within the 32-bit range; nullopt leaves the rest to
-// SecondsToTicks).
+// What NearestFloat32 and SecondsToTicks give for the same number.
 std::uint32_t PlainFloat32(const PlainDecimal& number);
 std::optional<std::int32_t> PlainTicks(const PlainDecimal& number);
 
