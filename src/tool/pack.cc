@@ -8,9 +8,17 @@
 // Lengths take the one-byte form where they fit. The result is converted
 // again in memory and must show the table (numbers as they will read)
 // before it is written.
+//
+// A table as kovrant writes it (the header alone on its first line, eight
+// cells or fewer to a row, nothing to decode) is built line by line as its
+// lines are met, its cells never all held; any other table, and any table
+// with something to refuse, goes the general way, which reads the whole
+// table first and says the refusal as it always has.
+#include <optional>
 #include <ostream>
 
 #include "ldb/packed_length.h"
+#include "table/field_schema.h"
 
 #include "tool/cell_values.h"
 #include "tool/commands.h"
@@ -29,32 +37,111 @@ namespace {
 // holds one prototype per row (row_prototype.h).
 class Packer {
  public:
-  Packer(const PackOptions& options, const TableText& table)
-      : options_(options), separator_(TableSeparator(options.decimal_separator)), table_(table) {}
+  explicit Packer(const PackOptions& options)
+      : options_(options), separator_(TableSeparator(options.decimal_separator)) {}
 
-  std::string Run() {
-    // The prototypes are written after room for the two records' headers,
-    // which are filled in once the length is known: the database is built
-    // in its one string.
-    std::string database(kHeaderRoom, '\0');
-    // Beyond what it will hold: pages never written are never taken.
-    database.reserve(2 * static_cast<std::size_t>(table_.size) + 4096);
+  // The database of `table`'s rows, the general way.
+  std::string Run(const TableText& table) {
+    table_ = &table;
+    std::string database = Begin(table.size);
     // Every row is expected to show as typed, which the rows of a table
     // kovrant wrote do; what a row will show instead is worked out only
     // for the rows the proof finds showing otherwise (ShownOtherwise), and
     // only those can have notes, which are all about a number that shows
     // otherwise than typed.
-    std::string records;
-    for (std::size_t r = 0; r < table_.rows.size(); ++r) {
-      const TableLine& line = table_.rows[r];
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+      const TableLine& line = table.rows[r];
       if (line.cells.size() > kCells) {
         TableLine dropped = line;
         DropPadding(dropped, kCells);
-        Append(dropped, r, records, database);
+        Append(dropped, r, database);
+        Expect(dropped);
       } else {
-        Append(line, r, records, database);
+        Append(line, r, database);
+        Expect(line);
       }
     }
+    return Finish(std::move(database));
+  }
+
+  // The database of the table `bytes` the quick way, or nothing for a
+  // table to go the general way, then with no note or refusal said.
+  std::optional<std::string> RunQuickly(std::string_view bytes) {
+    const std::string_view header = kHeaderRow;
+    std::size_t begin = header.size();
+    if (bytes.substr(0, begin) != header) return std::nullopt;
+    if (bytes.substr(begin, 2) == "\r\n") {
+      begin += 2;
+    } else if (bytes.substr(begin, 1) == "\n") {
+      begin += 1;
+    } else {
+      return std::nullopt;
+    }
+    quick_bytes_ = bytes;
+    std::string database = Begin(static_cast<std::int64_t>(bytes.size()));
+    TableLine line;
+    try {
+      for (std::size_t r = 0; begin < bytes.size(); ++r) {
+        // Lines end in LF or CR LF; the last may have no end.
+        const std::size_t newline = std::min(bytes.find('\n', begin), bytes.size());
+        const bool cr = newline < bytes.size() && newline > begin && bytes[newline - 1] == '\r';
+        const std::size_t end = cr ? newline - 1 : newline;
+        SplitCells(bytes, begin, end, line.cells);
+        line.offset = static_cast<std::int64_t>(begin);
+        const std::string_view text = bytes.substr(begin, end - begin);
+        // The general way drops the empty lines at the end, a row's
+        // padding beyond its eighth cell, and refuses cells re-encoded.
+        if (text.empty() || line.cells.size() > kCells || !TakenAsNewWindows1252(text)) {
+          return std::nullopt;
+        }
+        Append(line, r, database);
+        expected_.Keep(text);
+        begin = newline + 1;
+      }
+    } catch (const Refusal&) {
+      return std::nullopt;
+    }
+    return Finish(std::move(database));
+  }
+
+  // The line row `r` (from 0) shows: as typed, or as its fields show it,
+  // with the notes on its numbers.
+  std::string_view ShownOtherwise(std::size_t r) {
+    TableLine line;
+    if (table_ != nullptr) {
+      line = table_->rows[r];
+      DropPadding(line, kCells);
+    } else {
+      // The quick way kept the line's bytes alone.
+      const std::string_view text = expected_.lines()[r];
+      const auto begin = static_cast<std::size_t>(text.data() - quick_bytes_.data());
+      SplitCells(quick_bytes_, begin, begin + text.size(), line.cells);
+      line.offset = static_cast<std::int64_t>(begin);
+    }
+    const RowFields built =
+        BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
+    shown_.clear();
+    AppendTableRow(built.shown, shown_);
+    shown_.resize(shown_.size() - 2);
+    return shown_;
+  }
+
+  std::vector<std::string>& notes() { return notes_; }
+  // The table the database must show (cells as kovrant will show them).
+  const ExpectedTable& expected() const { return expected_; }
+
+ private:
+  // The prototypes are written after room for the two records' headers,
+  // which are filled in once the length is known: the database is built
+  // in its one string.
+  static std::string Begin(std::int64_t table_size) {
+    std::string database(kHeaderRoom, '\0');
+    // Beyond what it will hold: pages never written are never taken.
+    database.reserve(2 * static_cast<std::size_t>(table_size) + 4096);
+    return database;
+  }
+
+  static std::string Finish(std::string database) {
     const auto body = static_cast<std::int64_t>(database.size() - kHeaderRoom);
     std::string headers(1, '\1');
     AppendPackedLength(headers, 1 + PackedLengthSize(body, true) + body, true);
@@ -64,29 +151,14 @@ class Packer {
     return database;
   }
 
-  // The line row `r` (from 0) shows: as typed, or as its fields show it,
-  // with the notes on its numbers.
-  std::string_view ShownOtherwise(std::size_t r) {
-    TableLine line = table_.rows[r];
-    DropPadding(line, kCells);
-    const RowFields built =
-        BuildRowFields(line, 0, RowSource{options_.table, r + 1, separator_}, notes_);
-    shown_.clear();
-    AppendTableRow(built.shown, shown_);
-    shown_.resize(shown_.size() - 2);
-    return shown_;
+  void Append(const TableLine& line, std::size_t r, std::string& database) {
+    records_.clear();
+    AppendRowRecords(line, RowSource{options_.table, r + 1, separator_}, records_);
+    AppendPrototype(records_, database);
   }
 
-  const std::vector<std::string>& notes() const { return notes_; }
-  // The table the database must show (cells as kovrant will show them).
-  const ExpectedTable& expected() const { return expected_; }
-
- private:
-  void Append(const TableLine& line, std::size_t r, std::string& records, std::string& database) {
-    records.clear();
-    AppendRowRecords(line, RowSource{options_.table, r + 1, separator_}, records);
-    AppendPrototype(records, database);
-    if (const auto typed = table_.LineBytes(line)) {
+  void Expect(const TableLine& line) {
+    if (const auto typed = table_->LineBytes(line)) {
       expected_.Keep(*typed);
       return;
     }
@@ -103,33 +175,67 @@ class Packer {
 
   const PackOptions& options_;
   const char separator_;
-  const TableText& table_;
+  const TableText* table_ = nullptr;  // the general way's table
+  std::string_view quick_bytes_;      // the quick way's
+  std::string records_;               // a row's, kept from row to row
   std::vector<std::string> notes_;
   ExpectedTable expected_;
   std::string shown_;
 };
+
+// A database made and proven, with the notes on its rows.
+struct Packed {
+  std::string database;
+  std::vector<std::string> notes;
+  std::size_t rows = 0;
+};
+
+// The table as kovrant writes it, the quick way; nothing when it is to go
+// the general way (which says any refusal as it always has).
+std::optional<Packed> PackQuickly(const PackOptions& options, std::string_view bytes) {
+  Packer packer(options);
+  std::optional<std::string> database = packer.RunQuickly(bytes);
+  if (!database) return std::nullopt;
+  try {
+    // The refusal, if any, is said by the general way, with its place.
+    ProveTable(*database, packer.expected(), options.decimal_separator, options.table, TableText(),
+               [&](std::size_t row) { return packer.ShownOtherwise(row); });
+  } catch (const Refusal&) {
+    return std::nullopt;
+  }
+  const std::size_t rows = packer.expected().lines().size();
+  return Packed{std::move(*database), std::move(packer.notes()), rows};
+}
+
+Packed PackTable(const PackOptions& options, std::string bytes, bool workbook) {
+  TableText table = workbook ? ReadAnyTable(std::move(bytes), options.table)
+                             : ReadTableText(std::move(bytes), options.table,
+                                             options.encoding == TableEncoding::kUtf8);
+  DropTrailingEmptyLines(table, 0);
+  if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);
+  Packer packer(options);
+  std::string database = packer.Run(table);
+  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table,
+             [&](std::size_t row) { return packer.ShownOtherwise(row); });
+  return Packed{std::move(database), std::move(packer.notes()), table.rows.size()};
+}
 
 int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& out) {
   RefuseTableAsOutput(platform, options.table, options.output);
   CheckReplaceable(platform, options.output);
   std::string table_bytes = ReadWholeFile(platform, options.table);
   const bool workbook = IsWorkbookFile(table_bytes);
-  TableText table = workbook ? ReadAnyTable(std::move(table_bytes), options.table)
-                             : ReadTableText(std::move(table_bytes), options.table,
-                                             options.encoding == TableEncoding::kUtf8);
-  DropTrailingEmptyLines(table, 0);
-  if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);
-  Packer packer(options, table);
-  const std::string database = packer.Run();
-  ProveTable(database, packer.expected(), options.decimal_separator, options.table, table,
-             [&](std::size_t row) { return packer.ShownOtherwise(row); });
+  std::optional<Packed> packed;
+  if (!workbook && options.encoding == TableEncoding::kWindows1252) {
+    packed = PackQuickly(options, table_bytes);
+  }
+  if (!packed) packed = PackTable(options, std::move(table_bytes), workbook);
   // An existing file at OUT (perhaps the game's own database) is kept.
   const WriteOutcome outcome =
-      WriteFileKeepingBackup(platform, options.output, database, !options.no_backup);
-  for (const std::string& note : packer.notes()) out << note << "\n";
-  out << "packed " << table.rows.size() << " prototype" << (table.rows.size() == 1 ? "" : "s")
-      << " into " << options.output << OutcomeSummary(outcome, options.output, "file it replaced")
-      << "\n";
+      WriteFileKeepingBackup(platform, options.output, packed->database, !options.no_backup);
+  for (const std::string& note : packed->notes) out << note << "\n";
+  out << "packed " << packed->rows << " prototype" << (packed->rows == 1 ? "" : "s") << " into "
+      << options.output << OutcomeSummary(outcome, options.output, "file it replaced") << "\n";
   return 0;
 }
 

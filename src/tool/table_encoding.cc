@@ -89,6 +89,12 @@ const char* EncodingName(TableEncoding encoding) {
   return encoding == TableEncoding::kUtf8 ? "utf-8" : "windows-1252";
 }
 
+bool TakenAsNewWindows1252(std::string_view line) {
+  // No cell's damage can span a TAB, so a line shows it where a cell does.
+  static const Damage kNoOldTexts({});
+  return kNoOldTexts.Why(line) == nullptr;
+}
+
 void PrepareTableText(TableText& table, TableEncoding encoding,
                       const std::vector<std::string_view>& old_texts, const std::string& file) {
   if (encoding == TableEncoding::kUtf8) {

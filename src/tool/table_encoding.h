@@ -35,4 +35,8 @@ const char* EncodingName(TableEncoding encoding);
 void PrepareTableText(TableText& table, TableEncoding encoding,
                       const std::vector<std::string_view>& old_texts, const std::string& file);
 
+// Whether PrepareTableText, reading as Windows-1252 for a new database (no
+// old texts), takes the cells of `line` (a line's bytes) as they are.
+bool TakenAsNewWindows1252(std::string_view line);
+
 }  // namespace kovrant::tool

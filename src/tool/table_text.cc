@@ -7,12 +7,9 @@
 #include "tool/refusal.h"
 
 namespace kovrant::tool {
-namespace {
 
-// The line's cells, gathered in `cells` (kept from line to line) and then
-// copied into a vector of their exact size.
-TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end,
-                    std::vector<TableCell>& cells, std::pmr::memory_resource* memory) {
+void SplitCells(std::string_view bytes, std::size_t begin, std::size_t end,
+                std::pmr::vector<TableCell>& cells) {
   cells.clear();
   // Searched within the line alone: a file of lines without TABs stays
   // linear.
@@ -23,11 +20,7 @@ TableLine SplitLine(std::string_view bytes, std::size_t begin, std::size_t end,
     if (tab == end) break;
     from = tab + 1;
   }
-  return TableLine{std::pmr::vector<TableCell>(cells.begin(), cells.end(), memory),
-                   static_cast<std::int64_t>(begin)};
 }
-
-}  // namespace
 
 std::optional<std::string_view> TableText::LineBytes(const TableLine& line) const {
   if (!bytes_ || line.cells.empty()) return std::nullopt;
@@ -105,14 +98,19 @@ TableText ReadTableText(std::string owned_bytes, const std::string& file, bool u
   // block grows as it must.
   table.cell_memory_ = std::make_unique<std::pmr::monotonic_buffer_resource>(
       std::min((line_ends + 1) * 8 * sizeof(TableCell), 2 * bytes.size() + 4096));
-  std::vector<TableCell> cells;
+  // The line's cells are gathered in `cells` (kept from line to line) and
+  // then copied into the table's memory at their exact size.
+  std::pmr::vector<TableCell> cells;
   std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
     std::size_t newline = bytes.find('\n', begin);
     const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;
     std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
     if (newline != std::string_view::npos && end > begin && bytes[end - 1] == '\r') --end;
-    lines.push_back(SplitLine(bytes, begin, end, cells, table.cell_memory_.get()));
+    SplitCells(bytes, begin, end, cells);
+    lines.push_back(
+        TableLine{std::pmr::vector<TableCell>(cells.begin(), cells.end(), table.cell_memory_.get()),
+                  static_cast<std::int64_t>(begin)});
     begin = next;
   }
   if (lines.empty()) throw Refusal(file, 0, "the table is empty: it has no header line");

@@ -90,6 +90,11 @@ struct TableText {
 // any other header.
 TableText ReadTableText(std::string bytes, const std::string& file, bool utf8_mark_allowed = false);
 
+// The cells of the line of `bytes` from `begin` to `end` (its line end
+// left out), in `cells`: views of `bytes`, each with its offset there.
+void SplitCells(std::string_view bytes, std::size_t begin, std::size_t end,
+                std::pmr::vector<TableCell>& cells);
+
 // Drops the empty cells at the end of `line` beyond its first `keep`: the
 // padding a spreadsheet adds to short rows.
 void DropPadding(TableLine& line, std::size_t keep);
