@@ -71,7 +71,8 @@ stage "ThreadSanitizer: the I/O workers' threads, and full conversions"
 # the real file system (an earlier table replaced, a write failing on the
 # writer thread), and kovrant itself on a generated database of some
 # megabytes, converted twice (the second time over the first one's table)
-# and compared with the release build's table.
+# and compared with the release build's table; and ldbtool packing that
+# table (its halves built on two threads) as the release build does.
 cmake --preset tsan -DKOVRANT_WERROR=ON >/dev/null
 cmake --build --preset tsan
 ctest --preset tsan
@@ -83,7 +84,10 @@ for round in 1 2; do
   TSAN_OPTIONS="halt_on_error=1" build/tsan/src/kovrant "$tsan_dir/levers.ldb" "$tsan_dir/tsan" >/dev/null
   cmp "$tsan_dir/release/LeverPrototypes.txt" "$tsan_dir/tsan/LeverPrototypes.txt"
 done
-echo "ThreadSanitizer: clean; kovrant converted $(stat -c %s "$tsan_dir/levers.ldb") bytes twice, as the release build"
+build/release/src/ldbtool/ldbtool pack "$tsan_dir/release/LeverPrototypes.txt" -o "$tsan_dir/release.ldb" >/dev/null
+TSAN_OPTIONS="halt_on_error=1" build/tsan/src/ldbtool/ldbtool pack "$tsan_dir/release/LeverPrototypes.txt" -o "$tsan_dir/tsan.ldb" >/dev/null
+cmp "$tsan_dir/release.ldb" "$tsan_dir/tsan.ldb"
+echo "ThreadSanitizer: clean; kovrant converted $(stat -c %s "$tsan_dir/levers.ldb") bytes twice, and ldbtool packed its table, as the release build"
 
 stage "Windows executables (MinGW-w64), end-to-end under Wine"
 scripts/test-windows.sh

@@ -58,6 +58,10 @@ class ForwardingPlatform : public Platform {
     return target_.SameFile(a, b);
   }
   void RemoveFile(const std::string& path) override { target_.RemoveFile(path); }
+  void RunTogether(const std::function<void()>& here,
+                   const std::function<void()>& beside) override {
+    target_.RunTogether(here, beside);
+  }
   bool IsDirectory(const std::string& path) override { return target_.IsDirectory(path); }
   bool MakeDirectory(const std::string& path) override { return target_.MakeDirectory(path); }
   char PathSeparator() const override { return target_.PathSeparator(); }

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,15 @@ class Platform {
 
   // Writes to standard output, all bytes or fails.
   virtual int WriteStandardOutput(const void* data, std::size_t size) = 0;
+
+  // Runs `beside` on a thread of its own while the calling thread runs
+  // `here`, and returns once both have ended; neither may throw. Where no
+  // thread can be had, and on a platform with none to give (the default,
+  // as the fakes), they run in turn on the caller's thread.
+  virtual void RunTogether(const std::function<void()>& here, const std::function<void()>& beside) {
+    here();
+    beside();
+  }
 
   // Replacing a user's file without losing one: what lies at a path, where a
   // symbolic link leads, and a backup that never takes an existing name.

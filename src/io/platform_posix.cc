@@ -380,6 +380,21 @@ class PosixPlatform final : public Platform {
     return WriteAll(Descriptor(file), data, size);
   }
 
+  void RunTogether(const std::function<void()>& here,
+                   const std::function<void()>& beside) override {
+    std::thread thread;
+    try {
+      thread = std::thread(beside);
+    } catch (const std::system_error&) {
+      // No thread to be had (EAGAIN): both in turn.
+      here();
+      beside();
+      return;
+    }
+    here();
+    thread.join();
+  }
+
   bool WritesInBackground() const override { return true; }
   int BeginWrite(FileHandle file, std::int64_t offset, const void* data,
                  std::size_t size) override {

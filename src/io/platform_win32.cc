@@ -115,6 +115,11 @@ bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* informati
   return known;
 }
 
+DWORD WINAPI RunBeside(LPVOID task) {
+  (*static_cast<const std::function<void()>*>(task))();
+  return 0;
+}
+
 class Win32Platform final : public Platform {
  public:
   int OpenInput(const std::string& path, FileHandle* file) override {
@@ -217,6 +222,19 @@ class Win32Platform final : public Platform {
 
   int Write(FileHandle file, const void* data, std::size_t size) override {
     return WriteAll(Native(file), data, size);
+  }
+
+  void RunTogether(const std::function<void()>& here,
+                   const std::function<void()>& beside) override {
+    HANDLE thread = ::CreateThread(nullptr, 0, &RunBeside,
+                                   const_cast<std::function<void()>*>(&beside), 0, nullptr);
+    here();
+    if (thread == nullptr) {
+      beside();  // no thread to be had: both in turn
+      return;
+    }
+    ::WaitForSingleObject(thread, INFINITE);
+    ::CloseHandle(thread);
   }
 
   bool WritesInBackground() const override { return true; }

@@ -14,6 +14,7 @@
 // lines are met, its cells never all held; any other table, and any table
 // with something to refuse, goes the general way, which reads the whole
 // table first and says the refusal as it always has.
+#include <exception>
 #include <optional>
 #include <ostream>
 
@@ -66,7 +67,7 @@ class Packer {
 
   // The database of the table `bytes` the quick way, or nothing for a
   // table to go the general way, then with no note or refusal said.
-  std::optional<std::string> RunQuickly(std::string_view bytes) {
+  std::optional<std::string> RunQuickly(std::string_view bytes, Platform& platform) {
     const std::string_view header = kHeaderRow;
     std::size_t begin = header.size();
     if (bytes.substr(0, begin) != header) return std::nullopt;
@@ -78,30 +79,24 @@ class Packer {
       return std::nullopt;
     }
     quick_bytes_ = bytes;
-    std::string database = Begin(static_cast<std::int64_t>(bytes.size()));
-    TableLine line;
-    try {
-      for (std::size_t r = 0; begin < bytes.size(); ++r) {
-        // Lines end in LF or CR LF; the last may have no end.
-        const std::size_t newline = std::min(bytes.find('\n', begin), bytes.size());
-        const bool cr = newline < bytes.size() && newline > begin && bytes[newline - 1] == '\r';
-        const std::size_t end = cr ? newline - 1 : newline;
-        SplitCells(bytes, begin, end, line.cells);
-        line.offset = static_cast<std::int64_t>(begin);
-        const std::string_view text = bytes.substr(begin, end - begin);
-        // The general way drops the empty lines at the end, a row's
-        // padding beyond its eighth cell, and refuses cells re-encoded.
-        if (text.empty() || line.cells.size() > kCells || !TakenAsNewWindows1252(text)) {
-          return std::nullopt;
-        }
-        Append(line, r, database);
-        expected_.Keep(text);
-        begin = newline + 1;
-      }
-    } catch (const Refusal&) {
-      return std::nullopt;
+    // Two halves are built at once (where the platform gives a thread),
+    // the second into a string of its own that is then appended.
+    const std::size_t middle =
+        std::min(bytes.find('\n', begin + (bytes.size() - begin) / 2), bytes.size() - 1) + 1;
+    Half first, second;
+    first.database = Begin(static_cast<std::int64_t>(bytes.size()));
+    second.database.reserve(2 * (bytes.size() - middle));
+    platform.RunTogether([&] { BuildLines(begin, middle, first); },
+                         [&] { BuildLines(middle, bytes.size(), second); });
+    for (const Half* half : {&first, &second}) {
+      if (half->failure) std::rethrow_exception(half->failure);
     }
-    return Finish(std::move(database));
+    if (!first.taken || !second.taken) return std::nullopt;
+    first.database += second.database;
+    for (const Half* half : {&first, &second}) {
+      for (const std::string_view line : half->lines) expected_.Keep(line);
+    }
+    return Finish(std::move(first.database));
   }
 
   // The line row `r` (from 0) shows: as typed, or as its fields show it,
@@ -152,9 +147,54 @@ class Packer {
   }
 
   void Append(const TableLine& line, std::size_t r, std::string& database) {
-    records_.clear();
-    AppendRowRecords(line, RowSource{options_.table, r + 1, separator_}, records_);
-    AppendPrototype(records_, database);
+    AppendRow(line, r, records_, database);
+  }
+  void AppendRow(const TableLine& line, std::size_t r, std::string& records,
+                 std::string& database) const {
+    records.clear();
+    AppendRowRecords(line, RowSource{options_.table, r + 1, separator_}, records);
+    AppendPrototype(records, database);
+  }
+
+  // A part of the table the quick way: the prototypes of its lines, and
+  // the lines' bytes.
+  struct Half {
+    std::string database;
+    std::vector<std::string_view> lines;
+    bool taken = false;          // else the table is to go the general way
+    std::exception_ptr failure;  // what else went wrong (no memory)
+  };
+
+  // Builds the lines of the table from byte `begin` up to `end` (where
+  // lines begin) into `half`.
+  void BuildLines(std::size_t begin, std::size_t end, Half& half) const noexcept {
+    const std::string_view bytes = quick_bytes_;
+    std::string records;
+    TableLine line;
+    try {
+      // Rows are counted from the part's first: a row's number would only
+      // name a refusal, which the quick way never says.
+      for (std::size_t r = 0; begin < end; ++r) {
+        // Lines end in LF or CR LF; the last may have no end.
+        const std::size_t newline = std::min(bytes.find('\n', begin), bytes.size());
+        const bool cr = newline < bytes.size() && newline > begin && bytes[newline - 1] == '\r';
+        const std::size_t line_end = cr ? newline - 1 : newline;
+        SplitCells(bytes, begin, line_end, line.cells);
+        line.offset = static_cast<std::int64_t>(begin);
+        const std::string_view text = bytes.substr(begin, line_end - begin);
+        // The general way drops the empty lines at the end, a row's
+        // padding beyond its eighth cell, and refuses cells re-encoded.
+        if (text.empty() || line.cells.size() > kCells || !TakenAsNewWindows1252(text)) return;
+        AppendRow(line, r, records, half.database);
+        half.lines.push_back(text);
+        begin = newline + 1;
+      }
+      half.taken = true;
+    } catch (const Refusal&) {
+      // To be said the general way.
+    } catch (...) {
+      half.failure = std::current_exception();
+    }
   }
 
   void Expect(const TableLine& line) {
@@ -192,9 +232,10 @@ struct Packed {
 
 // The table as kovrant writes it, the quick way; nothing when it is to go
 // the general way (which says any refusal as it always has).
-std::optional<Packed> PackQuickly(const PackOptions& options, std::string_view bytes) {
+std::optional<Packed> PackQuickly(Platform& platform, const PackOptions& options,
+                                  std::string_view bytes) {
   Packer packer(options);
-  std::optional<std::string> database = packer.RunQuickly(bytes);
+  std::optional<std::string> database = packer.RunQuickly(bytes, platform);
   if (!database) return std::nullopt;
   try {
     // The refusal, if any, is said by the general way, with its place.
@@ -227,7 +268,7 @@ int PackOrRefuse(Platform& platform, const PackOptions& options, std::ostream& o
   const bool workbook = IsWorkbookFile(table_bytes);
   std::optional<Packed> packed;
   if (!workbook && options.encoding == TableEncoding::kWindows1252) {
-    packed = PackQuickly(options, table_bytes);
+    packed = PackQuickly(platform, options, table_bytes);
   }
   if (!packed) packed = PackTable(options, std::move(table_bytes), workbook);
   // An existing file at OUT (perhaps the game's own database) is kept.
