@@ -171,8 +171,8 @@ void ExpectedTable::Add(const std::vector<std::string>& cells) {
 
 void ExpectedTable::Add(std::string line) { lines_.push_back(made_.emplace_back(std::move(line))); }
 
-void ProveTable(const std::string& database, const ExpectedTable& expected, char locale_separator,
-                const std::string& table_file, const TableText& typed,
+void ProveTable(std::span<const std::string_view> database, const ExpectedTable& expected,
+                char locale_separator, const std::string& table_file, const TableText& typed,
                 const ShownOtherwise& shown_otherwise) {
   const char separator = TableSeparator(locale_separator);
   const std::vector<std::string_view>& wanted = expected.lines();

@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,9 +111,17 @@ class ExpectedTable {
 // differs from the expected one, in row order, for the line it must show
 // after all: pack expects every row as typed and works out what a row will
 // show only where it shows otherwise.
+//
+// The database may be held in pieces, which are read one after the other.
 using ShownOtherwise = std::function<std::string_view(std::size_t row)>;
-void ProveTable(const std::string& database, const ExpectedTable& expected, char locale_separator,
-                const std::string& table_file, const TableText& typed,
+void ProveTable(std::span<const std::string_view> database, const ExpectedTable& expected,
+                char locale_separator, const std::string& table_file, const TableText& typed,
                 const ShownOtherwise& shown_otherwise = {});
+inline void ProveTable(std::string_view database, const ExpectedTable& expected,
+                       char locale_separator, const std::string& table_file, const TableText& typed,
+                       const ShownOtherwise& shown_otherwise = {}) {
+  ProveTable(std::span(&database, 1), expected, locale_separator, table_file, typed,
+             shown_otherwise);
+}
 
 }  // namespace kovrant::tool

@@ -23,10 +23,14 @@ class ConversionPlatform final : public Platform {
   // Reads through `base`.
   ConversionPlatform(Platform& base, std::string* table) : base_(&base), table_(table) {}
   // Reads `bytes`.
-  ConversionPlatform(std::string_view bytes, std::string* table) : bytes_(bytes), table_(table) {}
-  // Reads `bytes`, the table handed to `sink` as it is written.
-  ConversionPlatform(std::string_view bytes, const TableSink& sink)
-      : bytes_(bytes), table_(nullptr), sink_(&sink) {}
+  ConversionPlatform(std::string_view bytes, std::string* table)
+      : pieces_{bytes}, size_(bytes.size()), table_(table) {}
+  // Reads the `pieces` one after the other, the table handed to `sink` as
+  // it is written.
+  ConversionPlatform(std::span<const std::string_view> pieces, const TableSink& sink)
+      : pieces_(pieces.begin(), pieces.end()), table_(nullptr), sink_(&sink) {
+    for (const std::string_view piece : pieces) size_ += piece.size();
+  }
 
   int OpenInput(const std::string& path, FileHandle* file) override {
     if (base_ != nullptr) return base_->OpenInput(path, file);
@@ -36,9 +40,22 @@ class ConversionPlatform final : public Platform {
   }
   int Read(FileHandle file, void* buffer, std::size_t size, std::size_t* got) override {
     if (file != Bytes()) return base_->Read(file, buffer, size, got);
-    const std::size_t at = std::min(position_, bytes_.size());
-    *got = std::min(size, bytes_.size() - at);
-    if (*got > 0) std::memcpy(buffer, bytes_.data() + at, *got);
+    const std::size_t at = std::min(position_, size_);
+    *got = std::min(size, size_ - at);
+    char* out = static_cast<char*>(buffer);
+    std::size_t skip = at, left = *got;
+    for (const std::string_view piece : pieces_) {
+      if (skip >= piece.size()) {
+        skip -= piece.size();
+        continue;
+      }
+      const std::size_t n = std::min(left, piece.size() - skip);
+      if (n == 0) break;
+      std::memcpy(out, piece.data() + skip, n);
+      out += n;
+      left -= n;
+      skip = 0;
+    }
     position_ = at + *got;
     return 0;
   }
@@ -46,13 +63,12 @@ class ConversionPlatform final : public Platform {
     if (file != Bytes()) return base_->Seek(file, position);
     if (position < 0) return kIoNegativeSeek;
     // Beyond the end reads nothing (and a 32-bit size_t must not wrap).
-    position_ =
-        static_cast<std::size_t>(std::min(position, static_cast<std::int64_t>(bytes_.size())));
+    position_ = static_cast<std::size_t>(std::min(position, static_cast<std::int64_t>(size_)));
     return 0;
   }
   int FileSize(FileHandle file, std::int64_t* size) override {
     if (file != Bytes()) return base_->FileSize(file, size);
-    *size = static_cast<std::int64_t>(bytes_.size());
+    *size = static_cast<std::int64_t>(size_);
     return 0;
   }
   int CreateTemporary(const std::string&, std::string* temporary_path, FileHandle* file) override {
@@ -61,7 +77,7 @@ class ConversionPlatform final : public Platform {
       // A table is about as long as its database: room for that at once
       // spares the copies of a doubling string.
       table_->clear();
-      table_->reserve(bytes_.size() + (std::size_t{1} << 16));
+      table_->reserve(size_ + (std::size_t{1} << 16));
     }
     *file = Sink();
     return 0;
@@ -89,10 +105,11 @@ class ConversionPlatform final : public Platform {
  private:
   // Handles no platform hands out: addresses inside this object.
   FileHandle Sink() const { return reinterpret_cast<FileHandle>(&table_); }
-  FileHandle Bytes() const { return reinterpret_cast<FileHandle>(&bytes_); }
+  FileHandle Bytes() const { return reinterpret_cast<FileHandle>(&pieces_); }
 
   Platform* base_ = nullptr;
-  std::string_view bytes_;
+  std::vector<std::string_view> pieces_;  // of the database in memory
+  std::size_t size_ = 0;                  // all of them
   std::size_t position_ = 0;
   std::string* table_;
   const TableSink* sink_ = nullptr;
@@ -335,7 +352,8 @@ void ConvertBytes(std::string_view database, char separator, std::string* table)
   ConvertWithKovrant(memory, std::string(), std::string(), separator);
 }
 
-void ConvertBytes(std::string_view database, char separator, const TableSink& sink) {
+void ConvertBytes(std::span<const std::string_view> database, char separator,
+                  const TableSink& sink) {
   ConversionPlatform memory(database, sink);
   ConvertWithKovrant(memory, std::string(), std::string(), separator);
 }
@@ -396,7 +414,7 @@ void TraceBytes(std::string_view database, char separator, TraceObserver& observ
 
 void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
                 TraceResult* result, const TableSink& sink) {
-  ConversionPlatform memory(database, sink);
+  ConversionPlatform memory(std::span(&database, 1), sink);
   TraceInMemory(memory, database, separator, observer, result);
 }
 

@@ -21,8 +21,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "io/input_file.h"
 #include "io/platform.h"
@@ -153,9 +155,11 @@ void ConvertBytes(std::string_view database, char separator, std::string* table)
 void TraceBytes(std::string_view database, char separator, TraceObserver& observer,
                 TraceResult* result, std::string* table);
 // The same, the table handed to `sink` piece by piece as it is written (on
-// the calling thread) instead of kept.
+// the calling thread) instead of kept; the database may be held in pieces,
+// read one after the other.
 using TableSink = std::function<void(std::string_view piece)>;
-void ConvertBytes(std::string_view database, char separator, const TableSink& sink);
+void ConvertBytes(std::span<const std::string_view> database, char separator,
+                  const TableSink& sink);
 
 // Cuts a table handed over in pieces (as a TableSink gets it) into its
 // lines: `line` gets each line ended by CR LF, without it, as the pieces

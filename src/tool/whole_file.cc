@@ -66,21 +66,27 @@ void ReadFile(Platform& platform, const std::string& path, Read read) {
   if (closed != 0) Refuse(path, "cannot read", closed);
 }
 
-// Whether the file at `path` holds exactly `bytes`, read a piece at a time:
-// a file as large as the new one is not held twice.
-bool FileHolds(Platform& platform, const std::string& path, std::string_view bytes) {
+// Whether the file at `path` holds exactly the `pieces` one after the
+// other, read a piece of 1 MiB at a time: a file as large as the new one is
+// not held twice.
+bool FileHolds(Platform& platform, const std::string& path,
+               std::span<const std::string_view> pieces) {
+  std::size_t total = 0;
+  for (const std::string_view bytes : pieces) total += bytes.size();
   bool same = false;
   ReadFile(platform, path, [&](FileHandle file, std::int64_t size) {
-    if (size != static_cast<std::int64_t>(bytes.size())) return 0;
+    if (size != static_cast<std::int64_t>(total)) return 0;
     constexpr std::size_t kPiece = 1 << 20;
-    std::string piece(std::min(kPiece, bytes.size()), '\0');
-    for (std::size_t at = 0; at < bytes.size();) {
-      const std::size_t want = std::min(kPiece, bytes.size() - at);
-      std::size_t got = 0;
-      if (int code = platform.Read(file, piece.data(), want, &got); code != 0) return code;
-      // A file that shrank while it was read holds other bytes.
-      if (got != want || std::string_view(piece.data(), got) != bytes.substr(at, got)) return 0;
-      at += got;
+    std::string piece(std::min(kPiece, total), '\0');
+    for (const std::string_view bytes : pieces) {
+      for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t want = std::min(kPiece, bytes.size() - at);
+        std::size_t got = 0;
+        if (int code = platform.Read(file, piece.data(), want, &got); code != 0) return code;
+        // A file that shrank while it was read holds other bytes.
+        if (got != want || std::string_view(piece.data(), got) != bytes.substr(at, got)) return 0;
+        at += got;
+      }
     }
     same = true;
     return 0;
@@ -120,7 +126,7 @@ std::string CheckReplaceable(Platform& platform, const std::string& path) {
 }
 
 WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
-                                    std::string_view bytes, bool keep_backup) {
+                                    std::span<const std::string_view> bytes, bool keep_backup) {
   WriteOutcome outcome;
   outcome.written = CheckReplaceable(platform, path);
   const std::string& target = outcome.written;
@@ -136,7 +142,10 @@ WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
   if (int code = platform.CreateTemporary(target, &temporary, &file); code != 0) {
     Refuse(path, "cannot write (the file is unchanged)", code);
   }
-  int code = platform.Write(file, bytes.data(), bytes.size());
+  int code = 0;
+  for (const std::string_view piece : bytes) {
+    if (code == 0 && !piece.empty()) code = platform.Write(file, piece.data(), piece.size());
+  }
   if (code == 0) code = platform.FlushToDisk(file);
   const int closed = platform.Close(file);
   if (code == 0) code = closed;

@@ -18,6 +18,7 @@
 //     file is gone.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -53,8 +54,13 @@ void RefuseTableAsOutput(Platform& platform, const std::string& table, const std
 // Writes `bytes` as the file `path` (or the file its links end in), keeping
 // the file it replaces as the next free NAME.bak[.N] when `keep_backup`.
 // Throws Refusal naming `path` on failure; every file is then as before.
+// The bytes may be held in pieces, written one after the other.
 WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
-                                    std::string_view bytes, bool keep_backup);
+                                    std::span<const std::string_view> bytes, bool keep_backup);
+inline WriteOutcome WriteFileKeepingBackup(Platform& platform, const std::string& path,
+                                           std::string_view bytes, bool keep_backup) {
+  return WriteFileKeepingBackup(platform, path, std::span(&bytes, 1), keep_backup);
+}
 
 // How a command's summary line ends for `outcome` at `path`, after the
 // words "applied to PATH: ..." or "packed ... into PATH": where a link led,
