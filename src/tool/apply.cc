@@ -696,7 +696,7 @@ int ApplyOrRefuse(Platform& platform, const ApplyOptions& options, std::ostream&
   }
   TableText table = workbook ? ReadAnyTable(std::move(table_bytes), options.table, database.size())
                              : ReadTableText(std::move(table_bytes), options.table,
-                                             options.encoding == TableEncoding::kUtf8);
+                                             Utf8MarkFor(options.encoding));
   // Empty lines a spreadsheet or an editor leaves at the end are no rows:
   // those beyond the empty rows kovrant itself ends the table with.
   const auto empty_at_end = [](const auto& rows, auto is_empty) {

@@ -15,7 +15,7 @@ namespace kovrant::tool {
 namespace {
 
 std::vector<ShownRow> RowsOfTable(std::string_view bytes, const std::string& file) {
-  TableText table = ReadTableText(std::string(bytes), file);
+  TableText table = ReadTableText(std::string(bytes), file, Utf8Mark::kRefusedNoEncoding);
   std::vector<ShownRow> rows;
   rows.reserve(table.rows.size());
   for (TableLine& line : table.rows) {

@@ -258,9 +258,9 @@ std::optional<Packed> PackQuickly(Platform& platform, const PackOptions& options
 }
 
 Packed PackTable(const PackOptions& options, std::string bytes, bool workbook) {
-  TableText table = workbook ? ReadAnyTable(std::move(bytes), options.table)
-                             : ReadTableText(std::move(bytes), options.table,
-                                             options.encoding == TableEncoding::kUtf8);
+  TableText table =
+      workbook ? ReadAnyTable(std::move(bytes), options.table)
+               : ReadTableText(std::move(bytes), options.table, Utf8MarkFor(options.encoding));
   DropTrailingEmptyLines(table, 0);
   if (!workbook) PrepareTableText(table, options.encoding, {}, options.table);
   Packer packer(options);

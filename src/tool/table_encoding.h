@@ -25,6 +25,12 @@ namespace kovrant::tool {
 
 enum class TableEncoding { kWindows1252, kUtf8 };
 
+// What a table's UTF-8 byte-order mark gets when the table is read with
+// `encoding`.
+inline Utf8Mark Utf8MarkFor(TableEncoding encoding) {
+  return encoding == TableEncoding::kUtf8 ? Utf8Mark::kAllowed : Utf8Mark::kRefused;
+}
+
 // The name `--encoding` takes for it.
 const char* EncodingName(TableEncoding encoding);
 

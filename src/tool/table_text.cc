@@ -63,18 +63,19 @@ void DropPadding(TableLine& line, std::size_t keep) {
   while (line.cells.size() > keep && line.cells.back().text.empty()) line.cells.pop_back();
 }
 
-TableText ReadTableText(std::string owned_bytes, const std::string& file, bool utf8_mark_allowed) {
+TableText ReadTableText(std::string owned_bytes, const std::string& file, Utf8Mark mark) {
   TableText table;
   table.bytes_ = std::make_unique<const std::string>(std::move(owned_bytes));
   const std::string_view bytes = *table.bytes_;
   const bool utf8_mark = bytes.substr(0, 3) == "\xEF\xBB\xBF";
-  if ((utf8_mark && !utf8_mark_allowed) || bytes.substr(0, 2) == "\xFF\xFE" ||
+  if ((utf8_mark && mark != Utf8Mark::kAllowed) || bytes.substr(0, 2) == "\xFF\xFE" ||
       bytes.substr(0, 2) == "\xFE\xFF") {
-    throw Refusal(file, 0,
-                  std::string("the table starts with a byte-order mark, which kovrant never "
-                              "writes; save it without one (and in the texts' original "
-                              "encoding)") +
-                      (utf8_mark ? ", or pass --encoding utf-8" : ""));
+    throw Refusal(
+        file, 0,
+        std::string("the table starts with a byte-order mark, which kovrant never "
+                    "writes; save it without one (and in the texts' original "
+                    "encoding)") +
+            (utf8_mark && mark == Utf8Mark::kRefused ? ", or pass --encoding utf-8" : ""));
   }
   // A CR that ends no CR LF in the first line: lines ended by CR alone
   // (classic Mac OS) would read as one long line.

@@ -20,6 +20,13 @@
 
 namespace kovrant::tool {
 
+// What a table's UTF-8 byte-order mark gets.
+enum class Utf8Mark {
+  kRefused,            // refused, saying that --encoding utf-8 reads the table
+  kRefusedNoEncoding,  // refused, for a command that takes no --encoding
+  kAllowed,            // passed over: the table is read as UTF-8
+};
+
 // A cell's text: a view of the bytes its table holds, which converts to
 // std::string where one is needed.
 class CellText : public std::string_view {
@@ -77,18 +84,17 @@ struct TableText {
   CellText Store(std::string text) { return CellText(stored_.emplace_back(std::move(text))); }
 
  private:
-  friend TableText ReadTableText(std::string bytes, const std::string& file,
-                                 bool utf8_mark_allowed);
+  friend TableText ReadTableText(std::string bytes, const std::string& file, Utf8Mark utf8_mark);
   std::unique_ptr<const std::string> bytes_;
   std::deque<std::string> stored_;  // a deque never moves what it holds
 };
 
 // Splits the file's bytes and checks the header (empty cells after its
 // eight, from a spreadsheet's padding, are ignored). Refuses (Refusal naming
-// `file`) a byte-order mark (but the UTF-8 one where `utf8_mark_allowed`:
-// a table read as UTF-8), lines ended by CR alone, a header in quotes and
-// any other header.
-TableText ReadTableText(std::string bytes, const std::string& file, bool utf8_mark_allowed = false);
+// `file`) a byte-order mark (but the UTF-8 one where `utf8_mark` allows it),
+// lines ended by CR alone, a header in quotes and any other header.
+TableText ReadTableText(std::string bytes, const std::string& file,
+                        Utf8Mark utf8_mark = Utf8Mark::kRefused);
 
 // The cells of the line of `bytes` from `begin` to `end` (its line end
 // left out), in `cells`: views of `bytes`, each with its offset there.
