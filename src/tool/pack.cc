@@ -131,8 +131,8 @@ class Packer {
 
  private:
   // The prototypes are written after room for the two records' headers,
-  // which are filled in once the length is known: the database is built
-  // in its one string.
+  // which are filled in once the length is known (Finish): the records
+  // are never moved to make room for them.
   static std::string Begin(std::int64_t table_size) {
     std::string database(kHeaderRoom, '\0');
     // Beyond what it will hold: pages never written are never taken.
