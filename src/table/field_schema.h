@@ -7,6 +7,7 @@
 // same facts instead of copies of them.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -96,13 +97,11 @@ constexpr char ShownSeparator(char locale_separator) {
 // into it; an empty line is one empty cell).
 template <typename Cell>
 constexpr void ForEachCell(std::string_view line, Cell&& cell) {
-  std::size_t begin = 0;
-  for (std::size_t i = 0;; ++i) {
-    if (i == line.size() || line[i] == '\t') {
-      cell(begin, i);
-      if (i == line.size()) return;
-      begin = i + 1;
-    }
+  for (std::size_t begin = 0;;) {
+    const std::size_t tab = std::min(line.find('\t', begin), line.size());
+    cell(begin, tab);
+    if (tab == line.size()) return;
+    begin = tab + 1;
   }
 }
 

@@ -180,10 +180,7 @@ class Packer {
       // Rows are counted from the part's first: a row's number would only
       // name a refusal, which the quick way never says.
       for (std::size_t r = 0; begin < end; ++r) {
-        // Lines end in LF or CR LF; the last may have no end.
-        const std::size_t newline = std::min(bytes.find('\n', begin), bytes.size());
-        const bool cr = newline < bytes.size() && newline > begin && bytes[newline - 1] == '\r';
-        const std::size_t line_end = cr ? newline - 1 : newline;
+        const auto [line_end, next] = LineAt(bytes, begin);
         SplitCells(bytes, begin, line_end, line.cells);
         line.offset = static_cast<std::int64_t>(begin);
         const std::string_view text = bytes.substr(begin, line_end - begin);
@@ -192,7 +189,7 @@ class Packer {
         if (text.empty() || line.cells.size() > kCells || !TakenAsNewWindows1252(text)) return;
         AppendRow(line, r, records, half.database);
         half.lines.push_back(text);
-        begin = newline + 1;
+        begin = next;
       }
       half.taken = true;
     } catch (const Refusal&) {

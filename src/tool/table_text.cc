@@ -11,15 +11,16 @@ namespace kovrant::tool {
 void SplitCells(std::string_view bytes, std::size_t begin, std::size_t end,
                 std::pmr::vector<TableCell>& cells) {
   cells.clear();
-  // Searched within the line alone: a file of lines without TABs stays
-  // linear.
-  const std::string_view text = bytes.substr(0, end);
-  for (std::size_t from = begin;;) {
-    const std::size_t tab = std::min(text.find('\t', from), end);
-    cells.push_back(TableCell{bytes.substr(from, tab - from), static_cast<std::int64_t>(from)});
-    if (tab == end) break;
-    from = tab + 1;
-  }
+  ForEachCell(bytes.substr(begin, end - begin), [&](std::size_t from, std::size_t to) {
+    cells.push_back(
+        TableCell{bytes.substr(begin + from, to - from), static_cast<std::int64_t>(begin + from)});
+  });
+}
+
+TableLineSpan LineAt(std::string_view bytes, std::size_t begin) {
+  const std::size_t newline = std::min(bytes.find('\n', begin), bytes.size());
+  const bool cr = newline < bytes.size() && newline > begin && bytes[newline - 1] == '\r';
+  return {cr ? newline - 1 : newline, newline == bytes.size() ? newline : newline + 1};
 }
 
 std::optional<std::string_view> TableText::LineBytes(const TableLine& line) const {
@@ -104,10 +105,7 @@ TableText ReadTableText(std::string owned_bytes, const std::string& file, Utf8Ma
   std::pmr::vector<TableCell> cells;
   std::size_t begin = utf8_mark ? 3 : 0;  // offsets stay those of the file
   while (begin < bytes.size()) {
-    std::size_t newline = bytes.find('\n', begin);
-    const std::size_t next = newline == std::string_view::npos ? bytes.size() : newline + 1;
-    std::size_t end = newline == std::string_view::npos ? bytes.size() : newline;
-    if (newline != std::string_view::npos && end > begin && bytes[end - 1] == '\r') --end;
+    const auto [end, next] = LineAt(bytes, begin);
     SplitCells(bytes, begin, end, cells);
     lines.push_back(
         TableLine{std::pmr::vector<TableCell>(cells.begin(), cells.end(), table.cell_memory_.get()),

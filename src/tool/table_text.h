@@ -96,6 +96,14 @@ struct TableText {
 TableText ReadTableText(std::string bytes, const std::string& file,
                         Utf8Mark utf8_mark = Utf8Mark::kRefused);
 
+// Where the line of `bytes` that starts at `begin` ends: its last byte
+// (lines end in LF or CR LF, the last one may have no end) and where the
+// next one starts.
+struct TableLineSpan {
+  std::size_t end = 0, next = 0;
+};
+TableLineSpan LineAt(std::string_view bytes, std::size_t begin);
+
 // The cells of the line of `bytes` from `begin` to `end` (its line end
 // left out), in `cells`: views of `bytes`, each with its offset there.
 void SplitCells(std::string_view bytes, std::size_t begin, std::size_t end,
