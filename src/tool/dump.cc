@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "io/failure.h"
+#include "table/decimal_digits.h"
 #include "table/field_schema.h"
 #include "table/one_decimal.h"
 #include "tool/check.h"
@@ -200,26 +201,12 @@ class BlockOut {
       }
     }
     char* at = block_.data() + used_;
-    if (offset >= 0 && offset < 1000000000000) {
-      // Written from the right into its twelve columns, two digits a step.
-      static constexpr char kPairs[] =
-          "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-          "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-          "8081828384858687888990919293949596979899";
+    if (offset >= 0) {
+      // Right-aligned in its twelve columns.
+      const auto value = static_cast<std::uint64_t>(offset);
+      const int digits = decimal_digits::DecimalLength(value);
       std::memset(at, ' ', 12);
-      char* digit = at + 12;
-      auto value = static_cast<std::uint64_t>(offset);
-      for (; value >= 100; value /= 100) {
-        digit -= 2;
-        std::memcpy(digit, kPairs + 2 * (value % 100), 2);
-      }
-      if (value >= 10) {
-        digit -= 2;
-        std::memcpy(digit, kPairs + 2 * value, 2);
-      } else {
-        *--digit = static_cast<char>('0' + value);
-      }
-      at += 12;
+      at = decimal_digits::WriteDigits(value, digits, at + std::max(12 - digits, 0));
     } else {
       char digits[kNumber];
       const auto size =
